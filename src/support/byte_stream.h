@@ -8,7 +8,7 @@ namespace brenx::support {
 // The host layer's file handles implement it; tests use MemoryStream.
 // No member throws: failures are reported by the result.
 class ByteStream {
-public:
+  public:
     virtual ~ByteStream() = default;
 
     // Reads up to `count` bytes: the number read, 0 at the end, -1 on failure.
