@@ -43,7 +43,9 @@ BRENX_VCLMUL std::uint32_t UpdateClmul256(std::uint32_t state, const unsigned ch
     data += head;
     count -= head;
 
+    // Fully unrolled so that the accumulators stay in registers.
     __m256i acc[kAccumulators];
+#pragma GCC unroll 8
     for (int i = 0; i < kAccumulators; ++i)
         acc[i] = Load(data + 32 * i);
     acc[0] =
@@ -52,6 +54,7 @@ BRENX_VCLMUL std::uint32_t UpdateClmul256(std::uint32_t state, const unsigned ch
     count -= kStep;
     const __m256i byStep = Pair(FoldOver(kStep * 8));
     for (; count >= kStep; data += kStep, count -= kStep) {
+#pragma GCC unroll 8
         for (int i = 0; i < kAccumulators; ++i)
             acc[i] = Fold(acc[i], byStep, Load(data + 32 * i));
     }
@@ -59,6 +62,7 @@ BRENX_VCLMUL std::uint32_t UpdateClmul256(std::uint32_t state, const unsigned ch
     // Each register lies 256 bits before the next one.
     const __m256i by256 = Pair(FoldOver(256));
     __m256i x = acc[0];
+#pragma GCC unroll 8
     for (int i = 1; i < kAccumulators; ++i)
         x = Fold(x, by256, acc[i]);
     for (; count >= 32; data += 32, count -= 32)
