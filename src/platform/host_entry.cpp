@@ -13,12 +13,20 @@ namespace brenx::platform {
 
 namespace {
 
-// File systems whose files are the kernel's own: reading some of them blocks
-// for ever or has side effects, so a walk must never go in.
 bool IsKernelFileSystem(const std::string& hostPath) {
     struct statfs info {};
-    if (statfs(hostPath.c_str(), &info) != 0) return false;
-    switch (static_cast<unsigned long>(info.f_type)) {
+    return statfs(hostPath.c_str(), &info) == 0 &&
+           IsKernelFileSystemType(static_cast<unsigned long>(info.f_type));
+}
+
+bool IsHiddenName(std::string_view name) {
+    return !name.empty() && name.front() == '.' && name != "." && name != "..";
+}
+
+}  // namespace
+
+bool IsKernelFileSystemType(unsigned long type) {
+    switch (type) {
         case PROC_SUPER_MAGIC:
         case SYSFS_MAGIC:
         case DEVPTS_SUPER_MAGIC:
@@ -39,12 +47,6 @@ bool IsKernelFileSystem(const std::string& hostPath) {
             return false;
     }
 }
-
-bool IsHiddenName(std::string_view name) {
-    return !name.empty() && name.front() == '.' && name != "." && name != "..";
-}
-
-}  // namespace
 
 HostError DescribeHostEntry(const std::string& hostPath, std::string_view name, HostEntry& entry) {
     struct stat own {};

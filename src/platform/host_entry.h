@@ -28,4 +28,9 @@ struct HostEntry {
 // - Hidden when the name begins with a dot.
 HostError DescribeHostEntry(const std::string& hostPath, std::string_view name, HostEntry& entry);
 
+// True for the file-system types whose files are the kernel's own (/proc,
+// /sys and the like): reading some of them blocks for ever or has side
+// effects, so the walks never enter them and no file on them is opened.
+bool IsKernelFileSystemType(unsigned long type);
+
 }  // namespace brenx::platform

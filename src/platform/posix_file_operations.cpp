@@ -2,6 +2,7 @@
 // and dates.
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -49,7 +50,8 @@ bool Changes(Access access, Disposition disposition) {
 }
 
 // What stands at the path decides whether it may be opened at all: only a
-// regular file, and one that is not read-only when it is to be changed.
+// regular file, not on a kernel file system, and not read-only when it is to
+// be changed.
 // `exists` tells the caller whether the file is there.
 HostError CheckBeforeOpen(const std::string& host, Access access, Disposition disposition,
                           bool& exists) {
@@ -64,7 +66,11 @@ HostError CheckBeforeOpen(const std::string& host, Access access, Disposition di
         }
         return errno == ENOENT ? HostError::None : HostErrorFromErrno(errno);
     }
-    if (!S_ISREG(status.st_mode)) return HostError::AccessDenied;
+    struct statfs volume {};
+    if (!S_ISREG(status.st_mode) || statfs(host.c_str(), &volume) != 0 ||
+        IsKernelFileSystemType(static_cast<unsigned long>(volume.f_type))) {
+        return HostError::AccessDenied;
+    }
     if (disposition == Disposition::CreateNew) return HostError::AlreadyExists;
     if (Changes(access, disposition) && (status.st_mode & S_IWUSR) == 0) {
         return HostError::AccessDenied;
@@ -95,9 +101,12 @@ std::unique_ptr<FileHandle> PosixFileSystem::Open(const std::string& path, Acces
         return nullptr;
     }
     // The file may have been swapped for something else since it was looked
-    // at; the open did not block (O_NONBLOCK), and here it is refused.
+    // at; the open did not block (O_NONBLOCK), and here it is refused. Files
+    // of the kernel's own file systems are refused too.
     struct stat status {};
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    struct statfs volume {};
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || fstatfs(fd, &volume) != 0 ||
+        IsKernelFileSystemType(static_cast<unsigned long>(volume.f_type))) {
         close(fd);
         return Fail(HostError::AccessDenied, nullptr);
     }

@@ -154,6 +154,7 @@ std::string PosixFileSystem::CurrentDirectory() {
         if (!currentName_.empty()) return currentName_;
         return Fail(HostErrorFromErrno(errno), std::string());
     }
+    SetLastError(HostError::None);
     if (!currentName_.empty() && here.st_dev == currentDevice_ && here.st_ino == currentInode_) {
         return currentName_;
     }

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 
+#include "support/text_file.h"
 #include "temp_drives.h"
 
 namespace brenx::platform {
@@ -108,6 +109,10 @@ TEST(PosixFiles, NeverOpensDirectoriesOrSpecialFiles) {
     EXPECT_EQ(fs.LastError(), HostError::AccessDenied);
     EXPECT_FALSE(fs.Open("d:\\", Access::Read, Disposition::OpenExisting));
     EXPECT_EQ(fs.LastError(), HostError::AccessDenied);
+    // Reading the kernel's message file would wait for ever.
+    EXPECT_FALSE(fs.Open("c:\\proc\\kmsg", Access::Read, Disposition::OpenExisting));
+    EXPECT_FALSE(fs.Open("c:\\proc\\self\\status", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::AccessDenied);
     // A dangling link is neither read nor followed to create its target.
     ASSERT_EQ(symlink(t.Host("d/target").c_str(), t.Host("d/dangling").c_str()), 0);
     EXPECT_FALSE(fs.Open("d:\\dangling", Access::Read, Disposition::OpenExisting));
@@ -159,6 +164,21 @@ TEST(PosixFiles, FlushAndDropCachedPages) {
     EXPECT_TRUE(reader->DropCachedPages());
     char buffer[4];
     EXPECT_EQ(reader->Read(buffer, 4), 3);
+}
+
+TEST(PosixFiles, TextFileRoutinesWorkOnHandles) {
+    TempDrives t;
+    auto log = t.Fs().Open("d:\\log.txt", Access::Write, Disposition::OpenAlways);
+    ASSERT_TRUE(log);
+    ASSERT_GE(log->SeekToEnd(), 0);
+    EXPECT_EQ(support::WriteFormatted(*log, "|%s|%x\r\n", {"d:\\a", 255}), 10);
+    ASSERT_TRUE(log->Close());
+    auto reader = t.Fs().Open("d:\\log.txt", Access::Read, Disposition::OpenExisting);
+    ASSERT_TRUE(reader);
+    std::string line;
+    EXPECT_TRUE(support::ReadTextLine(*reader, line));
+    EXPECT_EQ(line, "|d:\\a|FF");
+    EXPECT_FALSE(support::ReadTextLine(*reader, line));
 }
 
 }  // namespace
