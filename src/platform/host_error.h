@@ -29,8 +29,8 @@ enum class HostError {
 // A short sentence for messages and logs.
 std::string HostErrorText(HostError error);
 
-// The error for an errno value. ENOENT becomes NotFound; callers that can tell
-// a missing directory from a missing file refine it with RefineNotFound.
+// The error for an errno value. ENOENT becomes NotFound; the file system turns
+// it into PathNotFound when a directory on the way is missing.
 HostError HostErrorFromErrno(int errnoValue);
 
 }  // namespace brenx::platform
