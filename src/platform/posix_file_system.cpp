@@ -60,6 +60,10 @@ PosixFileSystem::PosixFileSystem(DriveMap drives) : drives_(std::move(drives)) {
 HostError PosixFileSystem::ErrorOf(int errnoValue, const std::string& host) {
     if (errnoValue != ENOENT) return HostErrorFromErrno(errnoValue);
     struct stat parent {};
+    // A drive whose directory is not there (a stick that is not mounted) has no media.
+    if (!resolvedRoot_.empty() && stat(resolvedRoot_.c_str(), &parent) != 0) {
+        return HostError::NoMedia;
+    }
     const bool parentIsDirectory =
         stat(ParentOf(host).c_str(), &parent) == 0 && S_ISDIR(parent.st_mode);
     return parentIsDirectory ? HostError::NotFound : HostError::PathNotFound;
@@ -82,6 +86,10 @@ HostError PosixFileSystem::ResolveWindows(const std::string& path, WindowsPath& 
 HostError PosixFileSystem::Resolve(const std::string& path, WindowsPath& windows,
                                    std::string& host) {
     if (HostError e = ResolveWindows(path, windows); e != HostError::None) return e;
+    WindowsPath root = windows;
+    root.components.clear();
+    root.trailingSeparator = false;
+    HostPathOf(root, drives_, resolvedRoot_);
     return HostPathOf(windows, drives_, host);
 }
 
@@ -115,9 +123,8 @@ std::unique_ptr<DirectorySearch> PosixFileSystem::FindFirst(const std::string& p
     }
     std::vector<std::string> all;
     if (!ReadNames(directory, windows.components.empty(), all)) {
-        return Fail(errno == ENOENT || errno == ENOTDIR ? HostError::PathNotFound
-                                                        : HostErrorFromErrno(errno),
-                    nullptr);
+        const HostError e = ErrorOf(errno, directory);
+        return Fail(e == HostError::NotFound ? HostError::PathNotFound : e, nullptr);
     }
     std::vector<std::string> matching;
     for (std::string& name : all) {

@@ -47,11 +47,13 @@ class PosixFileSystem : public FileSystem {
     HostError Resolve(const std::string& path, std::string& host);
     // The error for an errno of a call on `host`: a missing file is told from
     // a missing directory on the way.
-    static HostError ErrorOf(int errnoValue, const std::string& host);
+    HostError ErrorOf(int errnoValue, const std::string& host);
     bool FailErrno(int errnoValue, const std::string& host);
     void RememberEscapingName(const std::string& name);
 
     DriveMap drives_;
+    // The host directory of the drive or share that the last path resolved lay on.
+    std::string resolvedRoot_;
     // Names that a search listed and that would climb out of their directory
     // once joined to a path: any path made with one of them is refused.
     std::vector<std::vector<std::string>> escapingNames_;

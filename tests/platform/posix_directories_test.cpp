@@ -59,6 +59,18 @@ TEST(PosixDirectories, CreateDirectory) {
     EXPECT_EQ(fs.LastError(), HostError::PathNotFound);
     EXPECT_FALSE(fs.CreateDirectory("q:\\x"));
     EXPECT_EQ(fs.LastError(), HostError::NoMedia);
+
+    // A mapped drive whose directory is not there has no media either.
+    DriveMap map = t.Map();
+    map.SetDrive('m', t.Host("unmounted"));
+    PosixFileSystem unmounted(map);
+    EXPECT_FALSE(unmounted.CreateDirectory("m:\\x"));
+    EXPECT_EQ(unmounted.LastError(), HostError::NoMedia);
+    EXPECT_FALSE(unmounted.SetCurrentDirectory("m:\\"));
+    EXPECT_EQ(unmounted.LastError(), HostError::NoMedia);
+    EXPECT_EQ(unmounted.FreeBytesAvailable("m:\\"), -1);
+    EXPECT_FALSE(unmounted.FindFirst("m:\\*", kAttrAnyFile));
+    EXPECT_EQ(unmounted.LastError(), HostError::NoMedia);
 }
 
 TEST(PosixDirectories, FreeSpaceOfAMappedDirectory) {
