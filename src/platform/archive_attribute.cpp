@@ -1,0 +1,78 @@
+#include "platform/archive_attribute.h"
+
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <functional>
+
+namespace brenx::platform {
+
+namespace {
+
+std::string RecordOf(const struct stat& status) {
+    return std::to_string(status.st_mtim.tv_sec) + "." + std::to_string(status.st_mtim.tv_nsec) +
+           ":" + std::to_string(status.st_size);
+}
+
+bool IsUnsupported(int error) {
+    return error == ENOTSUP;
+}
+
+// User attributes need write permission on the file. The owner of a read-only
+// file may still change its archive bit (as on Windows), so the permission is
+// lent for the one call and taken back at once.
+int WithWritePermission(const std::string& hostPath, const std::function<int()>& change) {
+    if (change() == 0) return 0;
+    const int first = errno;
+    struct stat status {};
+    if ((first != EACCES && first != EPERM) || stat(hostPath.c_str(), &status) != 0 ||
+        (status.st_mode & S_IWUSR) != 0 || status.st_uid != geteuid()) {
+        errno = first;
+        return -1;
+    }
+    if (chmod(hostPath.c_str(), (status.st_mode | S_IWUSR) & 07777) != 0) {
+        errno = first;
+        return -1;
+    }
+    const int result = change();
+    const int second = errno;
+    chmod(hostPath.c_str(), status.st_mode & 07777);
+    errno = second;
+    return result;
+}
+
+}  // namespace
+
+bool IsArchiveClear(const std::string& hostPath, const struct stat& status) {
+    const std::string expected = RecordOf(status);
+    char buffer[64];
+    const ssize_t length =
+        getxattr(hostPath.c_str(), kArchiveClearedAttribute, buffer, sizeof buffer);
+    return length >= 0 && expected == std::string(buffer, static_cast<std::size_t>(length));
+}
+
+HostError ClearArchive(const std::string& hostPath) {
+    struct stat status {};
+    if (stat(hostPath.c_str(), &status) != 0) return HostErrorFromErrno(errno);
+    const std::string record = RecordOf(status);
+    const int result = WithWritePermission(hostPath, [&] {
+        return setxattr(hostPath.c_str(), kArchiveClearedAttribute, record.data(), record.size(),
+                        0);
+    });
+    if (result == 0) return HostError::None;
+    return IsUnsupported(errno) ? HostError::NotSupported : HostErrorFromErrno(errno);
+}
+
+HostError SetArchive(const std::string& hostPath) {
+    const int result = WithWritePermission(
+        hostPath, [&] { return removexattr(hostPath.c_str(), kArchiveClearedAttribute); });
+    if (result == 0 || errno == ENODATA || IsUnsupported(errno)) return HostError::None;
+    return HostErrorFromErrno(errno);
+}
+
+void SetArchiveOnOpenFile(int fd) {
+    fremovexattr(fd, kArchiveClearedAttribute);
+}
+
+}  // namespace brenx::platform

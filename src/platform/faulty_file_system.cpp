@@ -1,0 +1,259 @@
+#include "platform/faulty_file_system.h"
+
+#include <algorithm>
+
+namespace brenx::platform {
+
+namespace {
+
+using Verdict = FaultyFileSystem::Verdict;
+using State = FaultyFileSystem::State;
+
+class FaultyFileHandle : public FileHandle {
+  public:
+    FaultyFileHandle(std::unique_ptr<FileHandle> inner, std::shared_ptr<State> state)
+        : inner_(std::move(inner)), state_(std::move(state)) {}
+
+    std::int64_t Read(void* buffer, std::int64_t count) override {
+        if (Faulted(FsCall::Read)) return -1;
+        return Pass(inner_->Read(buffer, count));
+    }
+
+    std::int64_t Write(const void* data, std::int64_t count) override {
+        const Verdict verdict = state_->Count(FsCall::Write);
+        if (verdict.fail && verdict.shortBytes >= 0) {
+            const std::int64_t stored = inner_->Write(data, std::min(count, verdict.shortBytes));
+            SetLastError(verdict.error);
+            return stored;
+        }
+        if (verdict.fail) {
+            SetLastError(verdict.error);
+            return -1;
+        }
+        return Pass(inner_->Write(data, count));
+    }
+
+    bool Seek(std::int64_t offset) override {
+        if (Faulted(FsCall::Seek)) return false;
+        return Pass(inner_->Seek(offset));
+    }
+    std::int64_t Position() override {
+        if (Faulted(FsCall::Seek)) return -1;
+        return Pass(inner_->Position());
+    }
+    std::int64_t SeekToEnd() override {
+        if (Faulted(FsCall::Seek)) return -1;
+        return Pass(inner_->SeekToEnd());
+    }
+    std::int64_t Size() override {
+        if (Faulted(FsCall::Size)) return -1;
+        return Pass(inner_->Size());
+    }
+    DosDateTime GetDate() override {
+        if (Faulted(FsCall::HandleGetDate)) return kNoDosDateTime;
+        return Pass(inner_->GetDate());
+    }
+    bool SetDate(DosDateTime date) override {
+        if (Faulted(FsCall::HandleSetDate)) return false;
+        return Pass(inner_->SetDate(date));
+    }
+    bool Flush() override {
+        if (Faulted(FsCall::HandleFlush)) return false;
+        return Pass(inner_->Flush());
+    }
+    bool DropCachedPages() override {
+        if (Faulted(FsCall::DropCachedPages)) return false;
+        return Pass(inner_->DropCachedPages());
+    }
+
+    // A failed close still releases the file, as a real one does.
+    bool Close() override {
+        const Verdict verdict = state_->Count(FsCall::Close);
+        const bool closed = inner_->Close();
+        if (verdict.fail) {
+            SetLastError(verdict.error);
+            return false;
+        }
+        return Pass(closed);
+    }
+
+  private:
+    bool Faulted(FsCall kind) {
+        const Verdict verdict = state_->Count(kind);
+        if (verdict.fail) SetLastError(verdict.error);
+        return verdict.fail;
+    }
+    template <typename T>
+    T Pass(T result) {
+        SetLastError(inner_->LastError());
+        return result;
+    }
+
+    std::unique_ptr<FileHandle> inner_;
+    std::shared_ptr<State> state_;
+};
+
+class FaultySearch : public DirectorySearch {
+  public:
+    FaultySearch(std::unique_ptr<DirectorySearch> inner, std::shared_ptr<State> state)
+        : inner_(std::move(inner)), state_(std::move(state)) {}
+
+    bool Next(SearchEntry& entry) override {
+        const Verdict verdict = state_->Count(FsCall::FindNext);
+        if (verdict.fail) {
+            SetLastError(verdict.error);
+            return false;
+        }
+        const bool found = inner_->Next(entry);
+        SetLastError(inner_->LastError());
+        return found;
+    }
+
+  private:
+    std::unique_ptr<DirectorySearch> inner_;
+    std::shared_ptr<State> state_;
+};
+
+}  // namespace
+
+Verdict State::Count(FsCall kind) {
+    const int n = ++calls[static_cast<std::size_t>(kind)];
+    for (const Rule& rule : rules) {
+        if (rule.kind == kind && (n == rule.n || (rule.persistent && n > rule.n))) {
+            ++fired;
+            return {true, rule.error, rule.shortBytes};
+        }
+    }
+    return {};
+}
+
+FaultyFileSystem::FaultyFileSystem(FileSystem& inner)
+    : inner_(inner), state_(std::make_shared<State>()) {}
+
+void FaultyFileSystem::FailCall(FsCall kind, int n, HostError error, bool persistent) {
+    state_->rules.push_back({kind, n, error, persistent, -1});
+}
+
+void FaultyFileSystem::ShortenWrite(int n, std::int64_t bytes, HostError error) {
+    state_->rules.push_back({FsCall::Write, n, error, false, std::max<std::int64_t>(bytes, 0)});
+}
+
+void FaultyFileSystem::ClearFaults() {
+    state_->rules.clear();
+}
+
+void FaultyFileSystem::ResetCounts() {
+    state_->calls.fill(0);
+    state_->fired = 0;
+}
+
+int FaultyFileSystem::Calls(FsCall kind) const {
+    return state_->calls[static_cast<std::size_t>(kind)];
+}
+
+int FaultyFileSystem::TotalCalls() const {
+    int total = 0;
+    for (int count : state_->calls)
+        total += count;
+    return total;
+}
+
+int FaultyFileSystem::FaultsFired() const {
+    return state_->fired;
+}
+
+bool FaultyFileSystem::Faulted(FsCall kind) {
+    const Verdict verdict = state_->Count(kind);
+    if (verdict.fail) SetLastError(verdict.error);
+    return verdict.fail;
+}
+
+std::unique_ptr<FileHandle> FaultyFileSystem::Open(const std::string& path, Access access,
+                                                   Disposition disposition) {
+    if (Faulted(FsCall::Open)) return nullptr;
+    std::unique_ptr<FileHandle> handle = inner_.Open(path, access, disposition);
+    SetLastError(inner_.LastError());
+    if (!handle) return nullptr;
+    return std::make_unique<FaultyFileHandle>(std::move(handle), state_);
+}
+
+bool FaultyFileSystem::DeleteFile(const std::string& path) {
+    if (Faulted(FsCall::Delete)) return false;
+    return Pass(inner_.DeleteFile(path));
+}
+
+std::int64_t FaultyFileSystem::GetAttributes(const std::string& path) {
+    if (Faulted(FsCall::GetAttributes)) return -1;
+    return Pass(inner_.GetAttributes(path));
+}
+
+bool FaultyFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
+    if (Faulted(FsCall::SetAttributes)) return false;
+    return Pass(inner_.SetAttributes(path, attributes));
+}
+
+DosDateTime FaultyFileSystem::GetFileDate(const std::string& path) {
+    if (Faulted(FsCall::GetDate)) return kNoDosDateTime;
+    return Pass(inner_.GetFileDate(path));
+}
+
+bool FaultyFileSystem::SetFileDate(const std::string& path, DosDateTime date) {
+    if (Faulted(FsCall::SetDate)) return false;
+    return Pass(inner_.SetFileDate(path, date));
+}
+
+std::unique_ptr<DirectorySearch> FaultyFileSystem::FindFirst(const std::string& pattern,
+                                                             std::uint32_t attributeFilter) {
+    if (Faulted(FsCall::FindFirst)) return nullptr;
+    std::unique_ptr<DirectorySearch> search = inner_.FindFirst(pattern, attributeFilter);
+    SetLastError(inner_.LastError());
+    if (!search) return nullptr;
+    return std::make_unique<FaultySearch>(std::move(search), state_);
+}
+
+bool FaultyFileSystem::SetCurrentDirectory(const std::string& path) {
+    if (Faulted(FsCall::ChangeDirectory)) return false;
+    return Pass(inner_.SetCurrentDirectory(path));
+}
+
+std::string FaultyFileSystem::CurrentDirectory() {
+    if (Faulted(FsCall::CurrentDirectory)) return {};
+    return Pass(inner_.CurrentDirectory());
+}
+
+bool FaultyFileSystem::CreateDirectory(const std::string& path) {
+    if (Faulted(FsCall::CreateDirectory)) return false;
+    return Pass(inner_.CreateDirectory(path));
+}
+
+std::int64_t FaultyFileSystem::FreeBytesAvailable(const std::string& path) {
+    if (Faulted(FsCall::FreeSpace)) return -1;
+    return Pass(inner_.FreeBytesAvailable(path));
+}
+
+bool FaultyFileSystem::FlushVolume(const std::string& path) {
+    if (Faulted(FsCall::FlushVolume)) return false;
+    return Pass(inner_.FlushVolume(path));
+}
+
+bool FaultyFileSystem::FullPathName(const std::string& name, std::string& fullPath) {
+    if (Faulted(FsCall::FullPathName)) return false;
+    return Pass(inner_.FullPathName(name, fullPath));
+}
+
+bool FaultyFileSystem::ShortPathName(const std::string& path, std::string& shortPath) {
+    if (Faulted(FsCall::ShortPathName)) return false;
+    return Pass(inner_.ShortPathName(path, shortPath));
+}
+
+bool FaultyFileSystem::FileExists(const std::string& path) {
+    if (Faulted(FsCall::FileExists)) return false;
+    return Pass(inner_.FileExists(path));
+}
+
+std::string FaultyFileSystem::ProgramPath() {
+    if (Faulted(FsCall::ProgramPath)) return {};
+    return Pass(inner_.ProgramPath());
+}
+
+}  // namespace brenx::platform

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/dos_date_time.h"
+#include "platform/host_error.h"
+#include "support/byte_stream.h"
+
+namespace brenx::platform {
+
+// An open file. Reads fill the buffer unless the file ends or fails (a short
+// count always means the end of the file); writes return fewer bytes than
+// asked only when the medium refused the rest. Every failing call records why
+// in LastError(); a call that succeeds leaves None there.
+class FileHandle : public support::ByteStream {
+  public:
+    // The file's length in bytes, -1 on failure.
+    virtual std::int64_t Size() = 0;
+    // Moves to the end; the new offset, -1 on failure.
+    virtual std::int64_t SeekToEnd() = 0;
+    // The last-write date, kNoDosDateTime on failure.
+    virtual DosDateTime GetDate() = 0;
+    // Sets the last-write date to exactly this packed value.
+    virtual bool SetDate(DosDateTime date) = 0;
+    // Puts what was written onto the medium.
+    virtual bool Flush() = 0;
+    // Writes back what is pending and drops the file's pages from the host's
+    // cache, so that the next read comes from the medium.
+    virtual bool DropCachedPages() = 0;
+    // Closes the file. False means the host reported a failure on closing,
+    // which can mean that written data was lost. Later calls fail.
+    virtual bool Close() = 0;
+
+    HostError LastError() const { return lastError_; }
+
+  protected:
+    void SetLastError(HostError error) { lastError_ = error; }
+
+  private:
+    HostError lastError_ = HostError::None;
+};
+
+}  // namespace brenx::platform

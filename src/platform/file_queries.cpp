@@ -1,0 +1,39 @@
+#include "platform/file_queries.h"
+
+#include "platform/file_attributes.h"
+
+namespace brenx::platform {
+
+bool FullPathName(FileSystem& fileSystem, std::string& name) {
+    std::string full;
+    if (!fileSystem.FullPathName(name, full)) return false;
+    name = std::move(full);
+    return true;
+}
+
+std::string ShortPathName(FileSystem& fileSystem, const std::string& path) {
+    std::string shortPath;
+    return fileSystem.ShortPathName(path, shortPath) ? shortPath : path;
+}
+
+std::int64_t FileSize64(FileSystem& fileSystem, const std::string& name) {
+    std::string full = name;
+    FullPathName(fileSystem, full);
+    const std::size_t slash = full.find_last_of("\\/");
+    const std::string wanted = slash == std::string::npos ? full : full.substr(slash + 1);
+    std::unique_ptr<DirectorySearch> search = fileSystem.FindFirst(full, kAttrAnyFile);
+    if (!search) return -1;
+    SearchEntry entry;
+    std::int64_t first = -1;
+    while (search->Next(entry)) {
+        if (entry.name == wanted) return SearchRecordSize(entry);
+        if (first < 0) first = SearchRecordSize(entry);
+    }
+    return first;
+}
+
+std::int64_t FreeBytesAvailable(FileSystem& fileSystem, const std::string& path) {
+    return fileSystem.FreeBytesAvailable(path);
+}
+
+}  // namespace brenx::platform

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/directory_search.h"
+#include "platform/dos_date_time.h"
+#include "platform/file_attributes.h"
+#include "platform/file_handle.h"
+#include "platform/host_error.h"
+
+namespace brenx::platform {
+
+enum class Access { Read, Write, ReadWrite };
+
+enum class Disposition {
+    OpenExisting,  // fails when the file does not exist
+    CreateAlways,  // creates the file, or truncates an existing one
+    OpenAlways,    // opens the file, creating it when it does not exist
+    CreateNew,     // creates the file; fails when it exists
+};
+
+// The file system as the engine sees it: Windows paths (d:\dir\file,
+// \\server\share\dir, relative names against the current directory), Windows
+// attributes and packed two-second local dates. No call throws; every failure
+// is a result (false, -1, null, kNoDosDateTime) and LastError() tells why.
+// A call that succeeds leaves None in LastError().
+class FileSystem {
+  public:
+    virtual ~FileSystem() = default;
+
+    // Opens a regular file; null on failure. A directory, a device, a fifo or a
+    // socket is never opened (AccessDenied), nor is a read-only file for writing.
+    virtual std::unique_ptr<FileHandle> Open(const std::string& path, Access access,
+                                             Disposition disposition) = 0;
+    // Deletes a file (not a directory, not a read-only file).
+    virtual bool DeleteFile(const std::string& path) = 0;
+
+    // The attributes (kAttr... bits), -1 on failure.
+    virtual std::int64_t GetAttributes(const std::string& path) = 0;
+    // Sets the read-only and archive bits; the other bits describe what the
+    // entry is and are not changed.
+    virtual bool SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
+
+    // The last-write date, kNoDosDateTime on failure.
+    virtual DosDateTime GetFileDate(const std::string& path) = 0;
+    // Sets the last-write date to exactly this packed value.
+    virtual bool SetFileDate(const std::string& path, DosDateTime date) = 0;
+
+    // Searches a directory: the pattern's last name holds the wildcards
+    // (d:\dir\*). Entries carrying Hidden, System, VolumeId or Directory are
+    // returned only when the filter includes that bit. Null when nothing
+    // matches (NotFound) or the directory cannot be read.
+    virtual std::unique_ptr<DirectorySearch> FindFirst(const std::string& pattern,
+                                                       std::uint32_t attributeFilter) = 0;
+
+    // Makes the directory the process's current directory.
+    virtual bool SetCurrentDirectory(const std::string& path) = 0;
+    // The current directory as a full path (d:\ or d:\dir, no trailing
+    // backslash except at a root); empty on failure.
+    virtual std::string CurrentDirectory() = 0;
+    // Creates one directory.
+    virtual bool CreateDirectory(const std::string& path) = 0;
+
+    // Free bytes available to the caller on the volume that holds the path; -1
+    // on failure (a drive with no media too).
+    virtual std::int64_t FreeBytesAvailable(const std::string& path) = 0;
+    // Puts everything written to the volume that holds the path onto its medium.
+    virtual bool FlushVolume(const std::string& path) = 0;
+
+    // The full path of a name (see ParseFullPath); never shortened.
+    virtual bool FullPathName(const std::string& name, std::string& fullPath) = 0;
+    // The short form of an existing path: the path itself, as this host has
+    // no short names. False (NotFound) when nothing is there.
+    virtual bool ShortPathName(const std::string& path, std::string& shortPath) = 0;
+    // True when the path names something that is not a directory.
+    virtual bool FileExists(const std::string& path) = 0;
+
+    // The full Windows path of the program's own file; empty on failure.
+    virtual std::string ProgramPath() = 0;
+
+    HostError LastError() const { return lastError_; }
+
+  protected:
+    // Records the outcome of a call and passes the result through.
+    template <typename T>
+    T Fail(HostError error, T result) {
+        lastError_ = error;
+        return result;
+    }
+    void SetLastError(HostError error) { lastError_ = error; }
+
+  private:
+    HostError lastError_ = HostError::None;
+};
+
+}  // namespace brenx::platform

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/dos_date_time.h"
+#include "platform/host_error.h"
+
+namespace brenx::platform {
+
+// What a directory entry of the host looks like in Windows terms.
+struct HostEntry {
+    std::uint32_t attributes = 0;
+    std::int64_t size = 0;  // 0 for everything but regular files
+    DosDateTime date = kNoDosDateTime;
+};
+
+// Describes the entry at `hostPath` whose own name is `name` (empty for the
+// root of a drive):
+// - a regular file, or a link to one: read-only without the owner's write
+//   permission, archive unless cleared since its last change;
+// - a directory: Directory (never reached through a link);
+// - a link to a directory, a directory of a kernel file system (/proc, /sys)
+//   and anything that is neither a file nor a directory (fifo, socket,
+//   device): System, so that the walks never enter or open it;
+// - a dangling link: a plain file that cannot be opened;
+// - Hidden when the name begins with a dot.
+HostError DescribeHostEntry(const std::string& hostPath, std::string_view name, HostEntry& entry);
+
+// True for the file-system types whose files are the kernel's own (/proc,
+// /sys and the like): reading some of them blocks for ever or has side
+// effects, so the walks never enter them and no file on them is opened.
+bool IsKernelFileSystemType(unsigned long type);
+
+}  // namespace brenx::platform

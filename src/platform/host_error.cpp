@@ -1,0 +1,98 @@
+#include "platform/host_error.h"
+
+#include <cerrno>
+
+namespace brenx::platform {
+
+std::string HostErrorText(HostError error) {
+    switch (error) {
+        case HostError::None:
+            return "The operation completed successfully.";
+        case HostError::NotFound:
+            return "The system cannot find the file specified.";
+        case HostError::PathNotFound:
+            return "The system cannot find the path specified.";
+        case HostError::AccessDenied:
+            return "Access is denied.";
+        case HostError::WriteProtected:
+            return "The media is write protected.";
+        case HostError::NoSpace:
+            return "There is not enough space on the disk.";
+        case HostError::FileTooLarge:
+            return "The file is too large for the destination file system.";
+        case HostError::IoError:
+            return "The request could not be performed because of an I/O device error.";
+        case HostError::NoMedia:
+            return "The device is not ready.";
+        case HostError::AlreadyExists:
+            return "Cannot create a file when that file already exists.";
+        case HostError::SharingViolation:
+            return "The process cannot access the file because it is being used by another "
+                   "process.";
+        case HostError::InvalidName:
+            return "The filename, directory name, or volume label syntax is incorrect.";
+        case HostError::InvalidArgument:
+            return "The parameter is incorrect.";
+        case HostError::TooManyOpenFiles:
+            return "The system cannot open the file.";
+        case HostError::NotSupported:
+            return "The request is not supported.";
+        case HostError::Other:
+            break;
+    }
+    return "The operation failed.";
+}
+
+HostError HostErrorFromErrno(int errnoValue) {
+    switch (errnoValue) {
+        case 0:
+            return HostError::None;
+        case ENOENT:
+            return HostError::NotFound;
+        case ENOTDIR:
+            return HostError::PathNotFound;
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+            return HostError::AccessDenied;
+        case EROFS:
+            return HostError::WriteProtected;
+        case ENOSPC:
+        case EDQUOT:
+            return HostError::NoSpace;
+        case EFBIG:
+            return HostError::FileTooLarge;
+        case EIO:
+            return HostError::IoError;
+        case ENXIO:
+        case ENODEV:
+        case ENOMEDIUM:
+        case EMEDIUMTYPE:
+            return HostError::NoMedia;
+        case EEXIST:
+        case ENOTEMPTY:
+            return HostError::AlreadyExists;
+        case EBUSY:
+        case ETXTBSY:
+        case EAGAIN:
+            return HostError::SharingViolation;
+        case ENAMETOOLONG:
+        case ELOOP:
+        case EILSEQ:
+            return HostError::InvalidName;
+        case EINVAL:
+        case EBADF:
+        case ESPIPE:
+        case EOVERFLOW:
+            return HostError::InvalidArgument;
+        case EMFILE:
+        case ENFILE:
+            return HostError::TooManyOpenFiles;
+        case ENOTSUP:
+            return HostError::NotSupported;
+        default:
+            return HostError::Other;
+    }
+}
+
+}  // namespace brenx::platform

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+namespace brenx::platform {
+
+// Why a host call failed, in the terms the program reports to the operator.
+// The POSIX layer maps errno onto these; a native Windows layer would map its
+// error codes the same way.
+enum class HostError {
+    None,
+    NotFound,          // the file (the last name of the path) does not exist
+    PathNotFound,      // a directory on the way does not exist or is not a directory
+    AccessDenied,      // permission, a read-only file, or a directory where a file is wanted
+    WriteProtected,    // the medium is mounted read-only
+    NoSpace,           // the medium or the caller's quota is full
+    FileTooLarge,      // the file system cannot hold a file this large
+    IoError,           // the medium failed to read or write
+    NoMedia,           // a drive letter with no mapping, or a device with no medium
+    AlreadyExists,     // a directory or file that must be new exists already
+    SharingViolation,  // the file is busy (in use by the system)
+    InvalidName,       // the path cannot be a name on this host, or could leave its directory
+    InvalidArgument,   // a value the call cannot take (a bad date, a negative offset)
+    TooManyOpenFiles,  // the process or the system has no more file handles
+    NotSupported,      // the host file system cannot do this (extended attributes)
+    Other,             // anything else
+};
+
+// A short sentence for messages and logs.
+std::string HostErrorText(HostError error);
+
+// The error for an errno value. ENOENT becomes NotFound; the file system turns
+// it into PathNotFound when a directory on the way is missing.
+HostError HostErrorFromErrno(int errnoValue);
+
+}  // namespace brenx::platform

@@ -1,0 +1,50 @@
+#include "platform/posix_directory_search.h"
+
+#include "platform/file_attributes.h"
+#include "platform/host_entry.h"
+#include "platform/host_names.h"
+
+namespace brenx::platform {
+
+PosixDirectorySearch::PosixDirectorySearch(std::string hostDirectory,
+                                           std::vector<std::string> names,
+                                           std::uint32_t attributeFilter)
+    : hostDirectory_(std::move(hostDirectory)), names_(std::move(names)), filter_(attributeFilter) {
+    if (hostDirectory_.empty() || hostDirectory_.back() != '/') hostDirectory_ += '/';
+}
+
+bool PosixDirectorySearch::Prime() {
+    if (!hasPending_) hasPending_ = Fetch(pending_);
+    return hasPending_;
+}
+
+bool PosixDirectorySearch::Next(SearchEntry& entry) {
+    SetLastError(HostError::None);
+    if (hasPending_) {
+        hasPending_ = false;
+        entry = std::move(pending_);
+        return true;
+    }
+    return Fetch(entry);
+}
+
+bool PosixDirectorySearch::Fetch(SearchEntry& entry) {
+    while (next_ < names_.size()) {
+        const std::string& name = names_[next_++];
+        HostEntry described;
+        // An entry that went away since the search started is simply not listed.
+        if (DescribeHostEntry(hostDirectory_ + name, name, described) != HostError::None) continue;
+        if (!PassesSearchFilter(described.attributes, filter_)) continue;
+        entry.name = name;
+        entry.attributes = described.attributes;
+        const auto size = static_cast<std::uint64_t>(described.size);
+        entry.sizeHigh = static_cast<std::uint32_t>(size >> 32);
+        entry.sizeLow = static_cast<std::uint32_t>(size);
+        entry.date = described.date;
+        entry.strange = IsStrangeHostName(name);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace brenx::platform

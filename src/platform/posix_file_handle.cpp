@@ -1,0 +1,158 @@
+#include "platform/posix_file_handle.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/archive_attribute.h"
+
+namespace brenx::platform {
+
+PosixFileHandle::PosixFileHandle(int fd, std::string hostPath)
+    : fd_(fd), hostPath_(std::move(hostPath)) {}
+
+PosixFileHandle::~PosixFileHandle() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool PosixFileHandle::IsOpen() {
+    if (fd_ >= 0) return true;
+    SetLastError(HostError::InvalidArgument);
+    return false;
+}
+
+bool PosixFileHandle::Fail(int errnoValue) {
+    SetLastError(HostErrorFromErrno(errnoValue));
+    return false;
+}
+
+std::int64_t PosixFileHandle::FailedCount(int errnoValue) {
+    Fail(errnoValue);
+    return -1;
+}
+
+// Reads until the buffer is full or the file ends: a short count then always
+// means the end, so a caller that stops at a short block never stops early.
+std::int64_t PosixFileHandle::Read(void* buffer, std::int64_t count) {
+    if (!IsOpen()) return -1;
+    if (count < 0) return FailedCount(EINVAL);
+    auto* bytes = static_cast<char*>(buffer);
+    std::int64_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::read(fd_, bytes + done, static_cast<std::size_t>(count - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return FailedCount(errno);
+        if (n == 0) break;
+        done += n;
+    }
+    SetLastError(HostError::None);
+    return done;
+}
+
+// Writes everything unless the medium refuses: then the count written so far
+// (the error in LastError), or -1 when nothing was written.
+std::int64_t PosixFileHandle::Write(const void* data, std::int64_t count) {
+    if (!IsOpen()) return -1;
+    if (count < 0) return FailedCount(EINVAL);
+    const auto* bytes = static_cast<const char*>(data);
+    std::int64_t done = 0;
+    while (done < count) {
+        const ssize_t n = ::write(fd_, bytes + done, static_cast<std::size_t>(count - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            Fail(n < 0 ? errno : ENOSPC);
+            return done > 0 ? done : -1;
+        }
+        done += n;
+    }
+    SetLastError(HostError::None);
+    return done;
+}
+
+bool PosixFileHandle::Seek(std::int64_t offset) {
+    if (!IsOpen()) return false;
+    if (offset < 0) return Fail(EINVAL);
+    if (::lseek(fd_, offset, SEEK_SET) < 0) return Fail(errno);
+    SetLastError(HostError::None);
+    return true;
+}
+
+std::int64_t PosixFileHandle::Position() {
+    if (!IsOpen()) return -1;
+    const off_t at = ::lseek(fd_, 0, SEEK_CUR);
+    if (at < 0) return FailedCount(errno);
+    SetLastError(HostError::None);
+    return at;
+}
+
+std::int64_t PosixFileHandle::Size() {
+    if (!IsOpen()) return -1;
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0) return FailedCount(errno);
+    SetLastError(HostError::None);
+    return status.st_size;
+}
+
+std::int64_t PosixFileHandle::SeekToEnd() {
+    if (!IsOpen()) return -1;
+    const off_t at = ::lseek(fd_, 0, SEEK_END);
+    if (at < 0) return FailedCount(errno);
+    SetLastError(HostError::None);
+    return at;
+}
+
+DosDateTime PosixFileHandle::GetDate() {
+    if (!IsOpen()) return kNoDosDateTime;
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0) {
+        Fail(errno);
+        return kNoDosDateTime;
+    }
+    SetLastError(HostError::None);
+    return DosDateTimeFromUnix(status.st_mtim.tv_sec);
+}
+
+bool PosixFileHandle::SetDate(DosDateTime date) {
+    if (!IsOpen()) return false;
+    std::int64_t seconds = 0;
+    if (!UnixFromDosDateTime(date, seconds)) return Fail(EINVAL);
+    struct stat before {};
+    const bool wasClear = ::fstat(fd_, &before) == 0 && IsArchiveClear(hostPath_, before);
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(seconds), 0}};
+    if (::futimens(fd_, times) != 0) return Fail(errno);
+    // A new date is no change of the contents: the archive bit stays as it was.
+    if (wasClear) ClearArchive(hostPath_);
+    SetLastError(HostError::None);
+    return true;
+}
+
+bool PosixFileHandle::Flush() {
+    if (!IsOpen()) return false;
+    if (::fsync(fd_) != 0) return Fail(errno);
+    SetLastError(HostError::None);
+    return true;
+}
+
+bool PosixFileHandle::DropCachedPages() {
+    if (!IsOpen()) return false;
+    if (::fdatasync(fd_) != 0) return Fail(errno);
+    const int advice = ::posix_fadvise(fd_, 0, 0, POSIX_FADV_DONTNEED);
+    if (advice != 0) return Fail(advice);
+    SetLastError(HostError::None);
+    return true;
+}
+
+bool PosixFileHandle::Close() {
+    if (!IsOpen()) return false;
+    const int fd = fd_;
+    fd_ = -1;
+    // On Linux the descriptor is gone even when close reports EINTR; only a
+    // real error (EIO, ENOSPC on a network file system) means lost data.
+    if (::close(fd) != 0 && errno != EINTR) return Fail(errno);
+    SetLastError(HostError::None);
+    return true;
+}
+
+}  // namespace brenx::platform

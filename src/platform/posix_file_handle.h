@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "platform/file_handle.h"
+
+namespace brenx::platform {
+
+// A FileHandle over an open POSIX file descriptor, which it owns.
+class PosixFileHandle : public FileHandle {
+  public:
+    PosixFileHandle(int fd, std::string hostPath);
+    ~PosixFileHandle() override;
+    PosixFileHandle(const PosixFileHandle&) = delete;
+    PosixFileHandle& operator=(const PosixFileHandle&) = delete;
+
+    std::int64_t Read(void* buffer, std::int64_t count) override;
+    std::int64_t Write(const void* data, std::int64_t count) override;
+    bool Seek(std::int64_t offset) override;
+    std::int64_t Position() override;
+    std::int64_t Size() override;
+    std::int64_t SeekToEnd() override;
+    DosDateTime GetDate() override;
+    bool SetDate(DosDateTime date) override;
+    bool Flush() override;
+    bool DropCachedPages() override;
+    bool Close() override;
+
+  private:
+    bool IsOpen();
+    bool Fail(int errnoValue);
+    std::int64_t FailedCount(int errnoValue);
+
+    int fd_;
+    std::string hostPath_;
+};
+
+}  // namespace brenx::platform

@@ -1,0 +1,194 @@
+// The PosixFileSystem calls that work on one file: open, delete, attributes
+// and dates.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/vfs.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/archive_attribute.h"
+#include "platform/host_entry.h"
+#include "platform/posix_file_handle.h"
+#include "platform/posix_file_system.h"
+
+namespace brenx::platform {
+
+namespace {
+
+int OpenFlags(Access access, Disposition disposition) {
+    int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    switch (access) {
+        case Access::Read:
+            flags |= O_RDONLY;
+            break;
+        case Access::Write:
+            flags |= O_WRONLY;
+            break;
+        case Access::ReadWrite:
+            flags |= O_RDWR;
+            break;
+    }
+    switch (disposition) {
+        case Disposition::OpenExisting:
+            break;
+        case Disposition::CreateAlways:
+            flags |= O_CREAT | O_TRUNC;
+            break;
+        case Disposition::OpenAlways:
+            flags |= O_CREAT;
+            break;
+        case Disposition::CreateNew:
+            flags |= O_CREAT | O_EXCL;
+            break;
+    }
+    return flags;
+}
+
+bool Changes(Access access, Disposition disposition) {
+    return access != Access::Read || disposition == Disposition::CreateAlways;
+}
+
+// What stands at the path decides whether it may be opened at all: only a
+// regular file, not on a kernel file system, and not read-only when it is to
+// be changed.
+// `exists` tells the caller whether the file is there.
+HostError CheckBeforeOpen(const std::string& host, Access access, Disposition disposition,
+                          bool& exists) {
+    struct stat status {};
+    exists = stat(host.c_str(), &status) == 0;
+    if (!exists) {
+        struct stat own {};
+        // A dangling link is not followed to create whatever it names.
+        if (errno == ENOENT && lstat(host.c_str(), &own) == 0) {
+            return disposition == Disposition::OpenExisting ? HostError::NotFound
+                                                            : HostError::AccessDenied;
+        }
+        return errno == ENOENT ? HostError::None : HostErrorFromErrno(errno);
+    }
+    struct statfs volume {};
+    if (!S_ISREG(status.st_mode) || statfs(host.c_str(), &volume) != 0 ||
+        IsKernelFileSystemType(static_cast<unsigned long>(volume.f_type))) {
+        return HostError::AccessDenied;
+    }
+    if (disposition == Disposition::CreateNew) return HostError::AlreadyExists;
+    if (Changes(access, disposition) && (status.st_mode & S_IWUSR) == 0) {
+        return HostError::AccessDenied;
+    }
+    return HostError::None;
+}
+
+}  // namespace
+
+std::unique_ptr<FileHandle> PosixFileSystem::Open(const std::string& path, Access access,
+                                                  Disposition disposition) {
+    std::string host;
+    if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, nullptr);
+    bool exists = false;
+    if (HostError e = CheckBeforeOpen(host, access, disposition, exists); e != HostError::None) {
+        return Fail(e, nullptr);
+    }
+    if (!exists && disposition == Disposition::OpenExisting) {
+        FailErrno(ENOENT, host);
+        return nullptr;
+    }
+    int fd = -1;
+    do {
+        fd = open(host.c_str(), OpenFlags(access, disposition), 0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        FailErrno(errno, host);
+        return nullptr;
+    }
+    // The file may have been swapped for something else since it was looked
+    // at; the open did not block (O_NONBLOCK), and here it is refused. Files
+    // of the kernel's own file systems are refused too.
+    struct stat status {};
+    struct statfs volume {};
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || fstatfs(fd, &volume) != 0 ||
+        IsKernelFileSystemType(static_cast<unsigned long>(volume.f_type))) {
+        close(fd);
+        return Fail(HostError::AccessDenied, nullptr);
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (Changes(access, disposition)) SetArchiveOnOpenFile(fd);
+    SetLastError(HostError::None);
+    return std::make_unique<PosixFileHandle>(fd, host);
+}
+
+bool PosixFileSystem::DeleteFile(const std::string& path) {
+    std::string host;
+    if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, false);
+    struct stat own {};
+    if (lstat(host.c_str(), &own) != 0) return FailErrno(errno, host);
+    if (S_ISDIR(own.st_mode)) return Fail(HostError::AccessDenied, false);
+    if (S_ISREG(own.st_mode) && (own.st_mode & S_IWUSR) == 0) {
+        return Fail(HostError::AccessDenied, false);
+    }
+    if (unlink(host.c_str()) != 0) return FailErrno(errno, host);
+    SetLastError(HostError::None);
+    return true;
+}
+
+std::int64_t PosixFileSystem::GetAttributes(const std::string& path) {
+    WindowsPath windows;
+    std::string host;
+    if (HostError e = Resolve(path, windows, host); e != HostError::None) {
+        return Fail(e, std::int64_t{-1});
+    }
+    HostEntry entry;
+    const std::string name = windows.components.empty() ? std::string() : windows.components.back();
+    if (HostError e = DescribeHostEntry(host, name, entry); e != HostError::None) {
+        return Fail(e == HostError::NotFound ? ErrorOf(ENOENT, host) : e, std::int64_t{-1});
+    }
+    SetLastError(HostError::None);
+    return entry.attributes;
+}
+
+bool PosixFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
+    std::string host;
+    if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, false);
+    struct stat status {};
+    if (stat(host.c_str(), &status) != 0) return FailErrno(errno, host);
+    const bool readOnly = (attributes & kAttrReadOnly) != 0;
+    if (readOnly != ((status.st_mode & S_IWUSR) == 0)) {
+        const mode_t writeBits = S_IWUSR | S_IWGRP | S_IWOTH;
+        const mode_t mode = readOnly ? status.st_mode & ~writeBits : status.st_mode | S_IWUSR;
+        if (chmod(host.c_str(), mode & 07777) != 0) return FailErrno(errno, host);
+    }
+    const HostError archive =
+        (attributes & kAttrArchive) != 0 ? SetArchive(host) : ClearArchive(host);
+    if (archive != HostError::None) return Fail(archive, false);
+    SetLastError(HostError::None);
+    return true;
+}
+
+DosDateTime PosixFileSystem::GetFileDate(const std::string& path) {
+    std::string host;
+    if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, kNoDosDateTime);
+    struct stat status {};
+    if (stat(host.c_str(), &status) != 0) {
+        FailErrno(errno, host);
+        return kNoDosDateTime;
+    }
+    SetLastError(HostError::None);
+    return DosDateTimeFromUnix(status.st_mtim.tv_sec);
+}
+
+bool PosixFileSystem::SetFileDate(const std::string& path, DosDateTime date) {
+    std::string host;
+    if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, false);
+    std::int64_t seconds = 0;
+    if (!UnixFromDosDateTime(date, seconds)) return Fail(HostError::InvalidArgument, false);
+    struct stat before {};
+    if (stat(host.c_str(), &before) != 0) return FailErrno(errno, host);
+    const bool wasClear = IsArchiveClear(host, before);
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(seconds), 0}};
+    if (utimensat(AT_FDCWD, host.c_str(), times, 0) != 0) return FailErrno(errno, host);
+    // A new date is no change of the contents: the archive bit stays as it was.
+    if (wasClear) ClearArchive(host);
+    SetLastError(HostError::None);
+    return true;
+}
+
+}  // namespace brenx::platform

@@ -1,0 +1,254 @@
+#include "platform/posix_file_system.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+
+#include "platform/host_names.h"
+#include "platform/posix_directory_search.h"
+#include "platform/wildcard.h"
+
+namespace brenx::platform {
+
+namespace {
+
+// True when the path is complete without the current directory.
+bool IsAbsoluteName(const std::string& path) {
+    auto separator = [](char c) { return c == '\\' || c == '/'; };
+    if (!path.empty() && path[0] == '/') return true;
+    if (path.size() >= 2 && separator(path[0]) && separator(path[1])) return true;
+    return path.size() >= 3 && path[1] == ':' && separator(path[2]);
+}
+
+std::string ParentOf(std::string host) {
+    while (host.size() > 1 && host.back() == '/')
+        host.pop_back();
+    const std::size_t slash = host.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : host.substr(0, slash);
+}
+
+// The names of a directory, "." and ".." first unless it is a drive root.
+bool ReadNames(const std::string& host, bool isRoot, std::vector<std::string>& names) {
+    DIR* directory = opendir(host.c_str());
+    if (directory == nullptr) return false;
+    if (!isRoot) names = {".", ".."};
+    errno = 0;
+    while (const dirent* item = readdir(directory)) {
+        const std::string name = item->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    const int error = errno;
+    closedir(directory);
+    errno = error;
+    return error == 0;
+}
+
+}  // namespace
+
+PosixFileSystem::PosixFileSystem(DriveMap drives) : drives_(std::move(drives)) {
+    char buffer[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (length > 0) programHostPath_.assign(buffer, static_cast<std::size_t>(length));
+}
+
+HostError PosixFileSystem::ErrorOf(int errnoValue, const std::string& host) {
+    if (errnoValue != ENOENT) return HostErrorFromErrno(errnoValue);
+    struct stat parent {};
+    // A drive whose directory is not there (a stick that is not mounted) has no media.
+    if (!resolvedRoot_.empty() && stat(resolvedRoot_.c_str(), &parent) != 0) {
+        return HostError::NoMedia;
+    }
+    const bool parentIsDirectory =
+        stat(ParentOf(host).c_str(), &parent) == 0 && S_ISDIR(parent.st_mode);
+    return parentIsDirectory ? HostError::NotFound : HostError::PathNotFound;
+}
+
+bool PosixFileSystem::FailErrno(int errnoValue, const std::string& host) {
+    SetLastError(ErrorOf(errnoValue, host));
+    return false;
+}
+
+HostError PosixFileSystem::ResolveWindows(const std::string& path, WindowsPath& windows) {
+    const std::vector<std::string> raw = SplitAtSeparators(path);
+    for (const std::vector<std::string>& pieces : escapingNames_) {
+        if (ContainsSequence(raw, pieces)) return HostError::InvalidName;
+    }
+    const std::string current = IsAbsoluteName(path) ? std::string() : CurrentDirectory();
+    return ParseFullPath(path, current, drives_, windows);
+}
+
+HostError PosixFileSystem::Resolve(const std::string& path, WindowsPath& windows,
+                                   std::string& host) {
+    if (HostError e = ResolveWindows(path, windows); e != HostError::None) return e;
+    WindowsPath root = windows;
+    root.components.clear();
+    root.trailingSeparator = false;
+    HostPathOf(root, drives_, resolvedRoot_);
+    return HostPathOf(windows, drives_, host);
+}
+
+HostError PosixFileSystem::Resolve(const std::string& path, std::string& host) {
+    WindowsPath windows;
+    return Resolve(path, windows, host);
+}
+
+void PosixFileSystem::RememberEscapingName(const std::string& name) {
+    std::vector<std::string> pieces = EscapingPieces(name);
+    if (pieces.empty()) return;
+    for (const std::vector<std::string>& known : escapingNames_) {
+        if (known == pieces) return;
+    }
+    escapingNames_.push_back(std::move(pieces));
+}
+
+std::unique_ptr<DirectorySearch> PosixFileSystem::FindFirst(const std::string& pattern,
+                                                            std::uint32_t attributeFilter) {
+    WindowsPath windows;
+    HostError error = ResolveWindows(pattern, windows);
+    if (error == HostError::None && (windows.components.empty() || windows.trailingSeparator)) {
+        error = HostError::NotFound;
+    }
+    if (error != HostError::None) return Fail(error, nullptr);
+    const std::string namePattern = windows.components.back();
+    windows.components.pop_back();
+    std::string directory;
+    if (HostError e = HostPathOf(windows, drives_, directory); e != HostError::None) {
+        return Fail(e, nullptr);
+    }
+    std::vector<std::string> all;
+    if (!ReadNames(directory, windows.components.empty(), all)) {
+        const HostError e = ErrorOf(errno, directory);
+        return Fail(e == HostError::NotFound ? HostError::PathNotFound : e, nullptr);
+    }
+    std::vector<std::string> matching;
+    for (std::string& name : all) {
+        RememberEscapingName(name);
+        if (MatchesWildcard(name, namePattern)) matching.push_back(std::move(name));
+    }
+    auto search =
+        std::make_unique<PosixDirectorySearch>(directory, std::move(matching), attributeFilter);
+    // Like a Windows search, one that finds nothing is a failure.
+    if (!search->Prime()) return Fail(HostError::NotFound, nullptr);
+    SetLastError(HostError::None);
+    return search;
+}
+
+bool PosixFileSystem::SetCurrentDirectory(const std::string& path) {
+    WindowsPath windows;
+    std::string host;
+    if (HostError e = Resolve(path, windows, host); e != HostError::None) return Fail(e, false);
+    if (chdir(host.c_str()) != 0) {
+        return Fail(errno == ENOTDIR ? HostError::PathNotFound : ErrorOf(errno, host), false);
+    }
+    struct stat here {};
+    windows.trailingSeparator = windows.IsNetwork() && windows.components.empty();
+    currentName_ = stat(".", &here) == 0 ? FormatWindowsPath(windows) : std::string();
+    currentDevice_ = here.st_dev;
+    currentInode_ = here.st_ino;
+    SetLastError(HostError::None);
+    return true;
+}
+
+std::string PosixFileSystem::CurrentDirectory() {
+    struct stat here {};
+    if (stat(".", &here) != 0) {
+        if (!currentName_.empty()) return currentName_;
+        return Fail(HostErrorFromErrno(errno), std::string());
+    }
+    SetLastError(HostError::None);
+    if (!currentName_.empty() && here.st_dev == currentDevice_ && here.st_ino == currentInode_) {
+        return currentName_;
+    }
+    char buffer[PATH_MAX];
+    if (getcwd(buffer, sizeof buffer) == nullptr)
+        return Fail(HostErrorFromErrno(errno), std::string());
+    std::string name = drives_.ToWindows(buffer);
+    if (name.size() > 3 && name.back() == '\\' && name.find("\\\\") != 0) name.pop_back();
+    return name;
+}
+
+bool PosixFileSystem::CreateDirectory(const std::string& path) {
+    std::string host;
+    if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, false);
+    if (mkdir(host.c_str(), 0777) != 0) return FailErrno(errno, host);
+    SetLastError(HostError::None);
+    return true;
+}
+
+std::int64_t PosixFileSystem::FreeBytesAvailable(const std::string& path) {
+    std::string host;
+    if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, std::int64_t{-1});
+    struct statvfs info {};
+    if (statvfs(host.c_str(), &info) != 0) {
+        FailErrno(errno, host);
+        return -1;
+    }
+    const unsigned __int128 bytes = static_cast<unsigned __int128>(info.f_bavail) *
+                                    static_cast<unsigned __int128>(info.f_frsize);
+    SetLastError(HostError::None);
+    return bytes > INT64_MAX ? INT64_MAX : static_cast<std::int64_t>(bytes);
+}
+
+bool PosixFileSystem::FlushVolume(const std::string& path) {
+    std::string host;
+    if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, false);
+    struct stat status {};
+    if (stat(host.c_str(), &status) != 0) return FailErrno(errno, host);
+    if (!S_ISDIR(status.st_mode) && !S_ISREG(status.st_mode)) {
+        return Fail(HostError::AccessDenied, false);
+    }
+    const int fd = open(host.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return FailErrno(errno, host);
+    const bool synced = syncfs(fd) == 0;
+    const int error = errno;
+    close(fd);
+    if (!synced) return Fail(HostErrorFromErrno(error), false);
+    SetLastError(HostError::None);
+    return true;
+}
+
+bool PosixFileSystem::FullPathName(const std::string& name, std::string& fullPath) {
+    WindowsPath windows;
+    if (HostError e = ResolveWindows(name, windows); e != HostError::None) return Fail(e, false);
+    fullPath = FormatWindowsPath(windows);
+    SetLastError(HostError::None);
+    return true;
+}
+
+bool PosixFileSystem::ShortPathName(const std::string& path, std::string& shortPath) {
+    std::string host;
+    if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, false);
+    struct stat status {};
+    if (lstat(host.c_str(), &status) != 0) return FailErrno(errno, host);
+    shortPath = path;
+    SetLastError(HostError::None);
+    return true;
+}
+
+bool PosixFileSystem::FileExists(const std::string& path) {
+    std::string host;
+    if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, false);
+    struct stat status {};
+    if (stat(host.c_str(), &status) != 0) return FailErrno(errno, host);
+    if (S_ISDIR(status.st_mode)) return Fail(HostError::NotFound, false);
+    SetLastError(HostError::None);
+    return true;
+}
+
+std::string PosixFileSystem::ProgramPath() {
+    if (programHostPath_.empty()) return Fail(HostError::NotFound, std::string());
+    SetLastError(HostError::None);
+    return drives_.ToWindows(programHostPath_);
+}
+
+std::unique_ptr<FileSystem> MakeHostFileSystem() {
+    return std::make_unique<PosixFileSystem>(DriveMap::FromEnvironment());
+}
+
+}  // namespace brenx::platform

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/drive_map.h"
+#include "platform/file_system.h"
+#include "platform/windows_path.h"
+
+namespace brenx::platform {
+
+// The Windows file system emulated on a POSIX host; docs/host-layer.md has the
+// rules. Paths are translated through the drive map on every call.
+class PosixFileSystem : public FileSystem {
+  public:
+    explicit PosixFileSystem(DriveMap drives);
+
+    const DriveMap& Drives() const { return drives_; }
+
+    std::unique_ptr<FileHandle> Open(const std::string& path, Access access,
+                                     Disposition disposition) override;
+    bool DeleteFile(const std::string& path) override;
+    std::int64_t GetAttributes(const std::string& path) override;
+    bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
+    DosDateTime GetFileDate(const std::string& path) override;
+    bool SetFileDate(const std::string& path, DosDateTime date) override;
+    std::unique_ptr<DirectorySearch> FindFirst(const std::string& pattern,
+                                               std::uint32_t attributeFilter) override;
+    bool SetCurrentDirectory(const std::string& path) override;
+    std::string CurrentDirectory() override;
+    bool CreateDirectory(const std::string& path) override;
+    std::int64_t FreeBytesAvailable(const std::string& path) override;
+    bool FlushVolume(const std::string& path) override;
+    bool FullPathName(const std::string& name, std::string& fullPath) override;
+    bool ShortPathName(const std::string& path, std::string& shortPath) override;
+    bool FileExists(const std::string& path) override;
+    std::string ProgramPath() override;
+
+  private:
+    // The full path and the host path of a Windows path. InvalidName for a
+    // path that holds a strange name which could lead out of its directory.
+    HostError ResolveWindows(const std::string& path, WindowsPath& windows);
+    HostError Resolve(const std::string& path, WindowsPath& windows, std::string& host);
+    HostError Resolve(const std::string& path, std::string& host);
+    // The error for an errno of a call on `host`: a missing file is told from
+    // a missing directory on the way.
+    HostError ErrorOf(int errnoValue, const std::string& host);
+    bool FailErrno(int errnoValue, const std::string& host);
+    void RememberEscapingName(const std::string& name);
+
+    DriveMap drives_;
+    // The host directory of the drive or share that the last path resolved lay on.
+    std::string resolvedRoot_;
+    // Names that a search listed and that would climb out of their directory
+    // once joined to a path: any path made with one of them is refused.
+    std::vector<std::vector<std::string>> escapingNames_;
+    // The current directory as last set, with the host identity it had, so
+    // that the name it was entered by is kept (a directory can have several).
+    std::string currentName_;
+    dev_t currentDevice_ = 0;
+    ino_t currentInode_ = 0;
+    // The program's own file, read once: it stays the same even when the file
+    // is replaced while the program runs.
+    std::string programHostPath_;
+};
+
+// The file system of the running program, its drive table read from the
+// environment (BRENX_DRIVES, BRENX_UNC).
+std::unique_ptr<FileSystem> MakeHostFileSystem();
+
+}  // namespace brenx::platform

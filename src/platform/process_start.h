@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/drive_map.h"
+#include "platform/host_error.h"
+
+namespace brenx::platform {
+
+// The host's argument list for a Windows command line: split by
+// SplitWindowsCommandLine, then the program and every argument that is an
+// absolute Windows path (d:\..., d:/..., \\server\share...) given its host
+// path through the drive map; a relative program path with a separator is
+// taken from `currentDirectory`. Other arguments pass unchanged. Fails with
+// NoMedia when the program lies on a drive without a mapping, InvalidArgument
+// for an empty command.
+HostError HostArguments(std::string_view commandLine, const DriveMap& drives,
+                        std::string_view currentDirectory, std::vector<std::string>& arguments);
+
+// Starts a command line as a new process and does not wait for it. No shell
+// ever sees the text: shell syntax in it is plain characters of the
+// arguments. A program without a directory is looked for along PATH. The
+// process inherits the current directory and the environment. True when the
+// program is running; otherwise false at once, with the reason in `error`
+// (NotFound when there is no such program, AccessDenied when it may not run).
+bool StartCommandLine(std::string_view commandLine, const DriveMap& drives,
+                      std::string_view currentDirectory, HostError& error);
+
+// Collects the processes started earlier that have ended, so that none stays
+// behind as a zombie; the number still running. StartCommandLine calls it too.
+int ReapStartedProcesses();
+
+}  // namespace brenx::platform

@@ -1,0 +1,185 @@
+// Opening, reading, writing and deleting files through the emulation.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+
+#include "support/text_file.h"
+#include "temp_drives.h"
+
+namespace brenx::platform {
+namespace {
+
+using testing::TempDrives;
+
+// Ends the test program if a call blocks, instead of hanging the suite.
+class Watchdog {
+  public:
+    Watchdog() { alarm(10); }
+    ~Watchdog() { alarm(0); }
+};
+
+TEST(PosixFiles, CreateWriteSeekAndReadBack) {
+    TempDrives t;
+    auto file = t.Fs().Open("d:\\data.bin", Access::ReadWrite, Disposition::CreateAlways);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->Write("hello world", 11), 11);
+    EXPECT_EQ(file->Position(), 11);
+    EXPECT_EQ(file->Size(), 11);
+    ASSERT_TRUE(file->Seek(6));
+    char buffer[32] = {};
+    EXPECT_EQ(file->Read(buffer, sizeof buffer), 5);
+    EXPECT_EQ(std::string(buffer, 5), "world");
+    EXPECT_EQ(file->Read(buffer, sizeof buffer), 0);
+    EXPECT_EQ(file->SeekToEnd(), 11);
+    EXPECT_FALSE(file->Seek(-1));
+    EXPECT_EQ(file->LastError(), HostError::InvalidArgument);
+    EXPECT_TRUE(file->Flush());
+    EXPECT_TRUE(file->Close());
+    EXPECT_EQ(file->Read(buffer, 1), -1);
+    EXPECT_EQ(t.Read("d/data.bin"), "hello world");
+
+    // Create-or-truncate empties an existing file; open-always keeps it.
+    t.Write("d/keep.txt", "kept");
+    EXPECT_TRUE(t.Fs().Open("d:\\keep.txt", Access::Write, Disposition::OpenAlways));
+    EXPECT_EQ(t.Read("d/keep.txt"), "kept");
+    EXPECT_TRUE(t.Fs().Open("d:\\keep.txt", Access::Write, Disposition::CreateAlways));
+    EXPECT_EQ(t.Read("d/keep.txt"), "");
+}
+
+TEST(PosixFiles, ReadsFillTheBufferAcrossLargeFiles) {
+    TempDrives t;
+    const std::string content(200000, 'x');
+    t.Write("d/big", content);
+    auto file = t.Fs().Open("d:\\big", Access::Read, Disposition::OpenExisting);
+    ASSERT_TRUE(file);
+    std::string buffer(65024, '\0');
+    std::int64_t total = 0;
+    std::int64_t n = 0;
+    int fullBlocks = 0;
+    while ((n = file->Read(buffer.data(), 65024)) == 65024) {
+        total += n;
+        ++fullBlocks;
+    }
+    total += n;
+    EXPECT_EQ(fullBlocks, 3);
+    EXPECT_EQ(total, 200000);
+}
+
+TEST(PosixFiles, FailuresKeepTheHostReason) {
+    TempDrives t;
+    PosixFileSystem& fs = t.Fs();
+    EXPECT_FALSE(fs.Open("d:\\missing", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::NotFound);
+    EXPECT_FALSE(fs.Open("d:\\no\\such\\dir\\f", Access::Write, Disposition::CreateAlways));
+    EXPECT_EQ(fs.LastError(), HostError::PathNotFound);
+    EXPECT_FALSE(fs.Open("q:\\f", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::NoMedia);
+    t.Write("d/there", "x");
+    EXPECT_FALSE(fs.Open("d:\\there", Access::Write, Disposition::CreateNew));
+    EXPECT_EQ(fs.LastError(), HostError::AlreadyExists);
+    EXPECT_FALSE(fs.Open("d:\\there\\below", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::PathNotFound);
+    EXPECT_TRUE(fs.Open("d:\\there", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::None);
+
+    EXPECT_EQ(HostErrorFromErrno(ENOSPC), HostError::NoSpace);
+    EXPECT_EQ(HostErrorFromErrno(EDQUOT), HostError::NoSpace);
+    EXPECT_EQ(HostErrorFromErrno(EIO), HostError::IoError);
+    EXPECT_EQ(HostErrorFromErrno(EACCES), HostError::AccessDenied);
+    EXPECT_EQ(HostErrorFromErrno(EROFS), HostError::WriteProtected);
+    EXPECT_EQ(HostErrorFromErrno(EFBIG), HostError::FileTooLarge);
+    EXPECT_EQ(HostErrorFromErrno(ENOMEDIUM), HostError::NoMedia);
+}
+
+TEST(PosixFiles, NeverOpensDirectoriesOrSpecialFiles) {
+    TempDrives t;
+    Watchdog watchdog;
+    PosixFileSystem& fs = t.Fs();
+    ASSERT_EQ(mkfifo(t.Host("d/fifo").c_str(), 0644), 0);
+    for (Access access : {Access::Read, Access::Write, Access::ReadWrite}) {
+        EXPECT_FALSE(fs.Open("d:\\fifo", access, Disposition::OpenExisting));
+        EXPECT_EQ(fs.LastError(), HostError::AccessDenied);
+    }
+    EXPECT_FALSE(fs.Open("d:\\fifo", Access::Write, Disposition::CreateAlways));
+    EXPECT_FALSE(fs.Open("c:\\dev\\null", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::AccessDenied);
+    EXPECT_FALSE(fs.Open("d:\\", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::AccessDenied);
+    // Reading the kernel's message file would wait for ever.
+    EXPECT_FALSE(fs.Open("c:\\proc\\kmsg", Access::Read, Disposition::OpenExisting));
+    EXPECT_FALSE(fs.Open("c:\\proc\\self\\status", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::AccessDenied);
+    // A dangling link is neither read nor followed to create its target.
+    ASSERT_EQ(symlink(t.Host("d/target").c_str(), t.Host("d/dangling").c_str()), 0);
+    EXPECT_FALSE(fs.Open("d:\\dangling", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::NotFound);
+    EXPECT_FALSE(fs.Open("d:\\dangling", Access::Write, Disposition::CreateAlways));
+    EXPECT_FALSE(t.Exists("d/target"));
+}
+
+TEST(PosixFiles, ReadOnlyFilesResistChange) {
+    TempDrives t;
+    PosixFileSystem& fs = t.Fs();
+    t.Write("d/ro.txt", "keep me");
+    ASSERT_TRUE(fs.SetAttributes("d:\\ro.txt", kAttrReadOnly | kAttrArchive));
+    struct stat status {};
+    ASSERT_EQ(stat(t.Host("d/ro.txt").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH), 0u);
+    EXPECT_EQ(fs.GetAttributes("d:\\ro.txt") & kAttrReadOnly, kAttrReadOnly);
+
+    EXPECT_TRUE(fs.Open("d:\\ro.txt", Access::Read, Disposition::OpenExisting));
+    EXPECT_FALSE(fs.Open("d:\\ro.txt", Access::ReadWrite, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::AccessDenied);
+    EXPECT_FALSE(fs.Open("d:\\ro.txt", Access::Write, Disposition::CreateAlways));
+    EXPECT_FALSE(fs.DeleteFile("d:\\ro.txt"));
+    EXPECT_EQ(fs.LastError(), HostError::AccessDenied);
+    EXPECT_EQ(t.Read("d/ro.txt"), "keep me");
+
+    ASSERT_TRUE(fs.SetAttributes("d:\\ro.txt", kAttrArchive));
+    EXPECT_EQ(fs.GetAttributes("d:\\ro.txt") & kAttrReadOnly, 0);
+    EXPECT_TRUE(fs.DeleteFile("d:\\ro.txt"));
+    EXPECT_FALSE(t.Exists("d/ro.txt"));
+    EXPECT_FALSE(fs.DeleteFile("d:\\ro.txt"));
+    EXPECT_EQ(fs.LastError(), HostError::NotFound);
+    EXPECT_FALSE(fs.DeleteFile("d:\\"));
+    EXPECT_EQ(fs.LastError(), HostError::AccessDenied);
+}
+
+TEST(PosixFiles, FlushAndDropCachedPages) {
+    TempDrives t;
+    auto file = t.Fs().Open("d:\\f", Access::Write, Disposition::CreateAlways);
+    ASSERT_TRUE(file);
+    ASSERT_EQ(file->Write("abc", 3), 3);
+    ASSERT_TRUE(file->Close());
+    EXPECT_TRUE(t.Fs().FlushVolume("d:\\"));
+    EXPECT_TRUE(t.Fs().FlushVolume("d:\\f"));
+    EXPECT_FALSE(t.Fs().FlushVolume("q:\\"));
+    EXPECT_EQ(t.Fs().LastError(), HostError::NoMedia);
+    auto reader = t.Fs().Open("d:\\f", Access::Read, Disposition::OpenExisting);
+    ASSERT_TRUE(reader);
+    EXPECT_TRUE(reader->DropCachedPages());
+    char buffer[4];
+    EXPECT_EQ(reader->Read(buffer, 4), 3);
+}
+
+TEST(PosixFiles, TextFileRoutinesWorkOnHandles) {
+    TempDrives t;
+    auto log = t.Fs().Open("d:\\log.txt", Access::Write, Disposition::OpenAlways);
+    ASSERT_TRUE(log);
+    ASSERT_GE(log->SeekToEnd(), 0);
+    EXPECT_EQ(support::WriteFormatted(*log, "|%s|%x\r\n", {"d:\\a", 255}), 10);
+    ASSERT_TRUE(log->Close());
+    auto reader = t.Fs().Open("d:\\log.txt", Access::Read, Disposition::OpenExisting);
+    ASSERT_TRUE(reader);
+    std::string line;
+    EXPECT_TRUE(support::ReadTextLine(*reader, line));
+    EXPECT_EQ(line, "|d:\\a|FF");
+    EXPECT_FALSE(support::ReadTextLine(*reader, line));
+}
+
+}  // namespace
+}  // namespace brenx::platform
