@@ -8,34 +8,8 @@
 namespace brenx::options {
 
 // The text of an initialisation file (sections of key=value lines), read and
-// edited the way the Windows private-profile functions do it. The rules:
-//
-// - Lines end at LF; a CR before the LF belongs to the line end. A lone CR
-//   inside a line is an ordinary (blank) character. A UTF-8 byte-order mark at
-//   the start of the text is skipped.
-// - Blanks are space, tab, CR, vertical tab, form feed and the DOS end-of-file
-//   character (0x1A). Blanks around a section name, a key and a value are not
-//   part of them.
-// - A line whose first non-blank character is "[" and that has a "]" after it
-//   opens a section; its name is the text between "[" and the first "]",
-//   without blanks around it. Whatever follows the "]" is ignored.
-// - A line whose first non-blank character is ";" is a comment.
-// - Any other line with an "=" is a key line: the key is the text before the
-//   first "=", the value everything after it. There are no comments at the end
-//   of a value: "recurse=1 ; on" has the value "1 ; on".
-// - A value enclosed in a matching pair of double or single quotes loses them.
-// - Lines without "=", and every line before the first section, are kept as
-//   they are but never read.
-// - Section and key names are compared without regard to the case of ASCII
-//   letters. When a section or a key appears more than once, the first key
-//   line that matches wins (keys of a repeated section are found too).
-// - A value is read up to 2,047 characters.
-// - Writing a key replaces the first matching key line in place (keeping the
-//   key as it was written and the line's own line end) or, when there is
-//   none, adds "key=value" after the last non-blank line of the first
-//   matching section, or adds the section with the key at the end of the
-//   text. New lines take the line end of the text's first line (CR LF for an
-//   empty text). Every other line stays exactly as it was.
+// edited the way the Windows private-profile functions do it. The rules are
+// listed with TqmrFile (options/tqmr_file.h), the file class built on it.
 class IniText {
   public:
     static constexpr std::size_t kValueCharacters = 2047;
