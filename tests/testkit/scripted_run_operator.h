@@ -37,7 +37,7 @@ class ScriptedRunOperator : public run::Operator {
 
     ScriptedRunOperator& ExpectConfirm(std::string text, bool answer,
                                        std::optional<bool> alarm = std::nullopt) {
-        Step step{Kind::kConfirm, std::move(text)};
+        Step step(Kind::kConfirm, std::move(text));
         step.answer = answer;
         step.alarm = alarm;
         steps_.push_back(std::move(step));
@@ -52,14 +52,14 @@ class ScriptedRunOperator : public run::Operator {
     }
     ScriptedRunOperator& ExpectMedia(std::string text, run::MediaAnswer answer,
                                      MediaWork work = {}) {
-        Step step{Kind::kMedia, std::move(text)};
+        Step step(Kind::kMedia, std::move(text));
         step.mediaAnswer = answer;
         step.mediaWork = std::move(work);
         steps_.push_back(std::move(step));
         return *this;
     }
     ScriptedRunOperator& ExpectDriveLetter(DriveLetterWork work, bool ok) {
-        Step step{Kind::kDriveLetter, "drive-letter dialog"};
+        Step step(Kind::kDriveLetter, "drive-letter dialog");
         step.answer = ok;
         step.driveLetterWork = std::move(work);
         steps_.push_back(std::move(step));
@@ -67,7 +67,7 @@ class ScriptedRunOperator : public run::Operator {
     }
     // Expects a file choice titled `title`; answers with `chosen`, or cancels.
     ScriptedRunOperator& ExpectPickFile(std::string title, std::string chosen, bool ok) {
-        Step step{Kind::kPickFile, std::move(title)};
+        Step step(Kind::kPickFile, std::move(title));
         step.answer = ok;
         step.chosen = std::move(chosen);
         steps_.push_back(std::move(step));
@@ -153,6 +153,7 @@ class ScriptedRunOperator : public run::Operator {
 
   private:
     struct Step {
+        Step(Kind kindIn, std::string textIn) : kind(kindIn), text(std::move(textIn)) {}
         Kind kind;
         std::string text;
         bool answer = false;
@@ -164,7 +165,7 @@ class ScriptedRunOperator : public run::Operator {
     };
 
     ScriptedRunOperator& Add(Kind kind, std::string text) {
-        steps_.push_back(Step{kind, std::move(text)});
+        steps_.emplace_back(kind, std::move(text));
         return *this;
     }
 
