@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "options/version_prompt.h"
+
 // The process exit codes. The exit code doubles as the run's failure flag:
 // 0 until something fails; once it is set no further job runs and the media
 // question is no longer asked.
@@ -29,6 +31,6 @@ inline constexpr std::int32_t kExitNotNewer = 18;
 inline constexpr std::int32_t kExitTidyStart = 19;
 inline constexpr std::int32_t kExitWarningHeeded = 20;
 inline constexpr std::int32_t kExitNoRoom = 21;
-inline constexpr std::int32_t kExitVersionPrompt = 153;
+inline constexpr std::int32_t kExitVersionPrompt = options::kExitVersionPrompt;
 
 }  // namespace brenx::run

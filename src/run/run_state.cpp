@@ -4,13 +4,13 @@
 
 namespace brenx::run {
 
-Run::Run(const RunParts& parts) : driveLetters(parts.fileSystem), parts_(parts) {}
+RunState::RunState(const RunParts& parts) : driveLetters(parts.fileSystem), parts_(parts) {}
 
-options::JobSettings& Run::Settings() {
+options::JobSettings& RunState::Settings() {
     return parts_.options.Settings();
 }
 
-void Run::TakeEchoKeys() {
+void RunState::TakeEchoKeys() {
     echoKeys.dstkey = Settings().dstkey;
     echoKeys.srckey = Settings().srckey;
 }

@@ -51,6 +51,7 @@ struct RunFlags {
     bool destinationDirPending = false;  // re-create the destination directory (new media)
     bool askedOnce = false;              // the start question has been put
     bool pauseInProgress = false;        // Pause does not nest
+    bool logLossReported = false;        // the lost log entries have been told
 };
 
 // The throughput clock: running from the first go-ahead of a job.
@@ -71,11 +72,11 @@ struct EchoKeys {
 // The state of one run of the program, created once the options are loaded
 // and passed to every engine routine. It holds the parts the run works with
 // and owns everything the jobs of the run share.
-class Run {
+class RunState {
   public:
-    explicit Run(const RunParts& parts);
-    Run(const Run&) = delete;
-    Run& operator=(const Run&) = delete;
+    explicit RunState(const RunParts& parts);
+    RunState(const RunState&) = delete;
+    RunState& operator=(const RunState&) = delete;
 
     options::OptionLoad& Options() { return parts_.options; }
     options::JobSettings& Settings();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "options/log_file.h"
 #include "options/option_load.h"
@@ -19,6 +22,20 @@ namespace brenx::run::testing {
 // operator, a recording board and starter, and a clock that moves only with
 // the operator's waits. The options keep their built-in defaults; tests set
 // what they need in Settings().
+// The temporary drives' file system, made to fail at will, whose free space
+// can be set to a figure of the test's choosing.
+class WorldFileSystem : public platform::FaultyFileSystem {
+  public:
+    using platform::FaultyFileSystem::FaultyFileSystem;
+    std::int64_t FreeBytesAvailable(const std::string& path) override {
+        freeSpaceAsked.push_back(path);
+        const std::int64_t measured = platform::FaultyFileSystem::FreeBytesAvailable(path);
+        return fixedFree && measured >= 0 ? *fixedFree : measured;
+    }
+    std::optional<std::int64_t> fixedFree;
+    std::vector<std::string> freeSpaceAsked;
+};
+
 inline std::string NoEnvironment(const std::string&) {
     return {};
 }
@@ -38,14 +55,14 @@ class RunWorld {
     std::string LogText() const { return drives.Read("d/run.log"); }
 
     platform::testing::TempDrives drives;
-    platform::FaultyFileSystem fs;
+    WorldFileSystem fs;
     testkit::ScriptedRunOperator op;
     testkit::RecordingStatusBoard board;
     testkit::RecordingProcessStarter starter;
     testkit::FakeTickSource ticks;
     options::OptionLoad options;
     options::Log log;
-    Run run;
+    RunState run;
 };
 
 }  // namespace brenx::run::testing
