@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "options/line_end_stream.h"
+#include "support/read_ahead_stream.h"
 #include "support/text_file.h"
 #include "support/text_primitives.h"
 
@@ -41,7 +42,8 @@ bool IsListedInCantFile(platform::FileSystem& fileSystem, const JobSettings& set
     auto file = fileSystem.Open(directory + settings.cant_file, platform::Access::Read,
                                 platform::Disposition::OpenExisting);
     if (!file) return false;
-    LineEndStream stream(*file);
+    support::ReadAheadStream readAhead(*file);
+    LineEndStream stream(readAhead);
     bool listed = false;
     bool more = true;
     while (more && !listed) {

@@ -6,6 +6,7 @@
 #include "platform/program_directory.h"
 #include "support/date_stamp.h"
 #include "support/path_names.h"
+#include "support/read_ahead_stream.h"
 #include "support/safe_format.h"
 #include "support/text_file.h"
 #include "support/text_primitives.h"
@@ -25,16 +26,19 @@ bool IsBlankLine(const std::string& text) {
 // An open spec file, read from a position on.
 struct OpenList {
     std::unique_ptr<platform::FileHandle> file;
+    std::unique_ptr<support::ReadAheadStream> readAhead;
     std::unique_ptr<LineEndStream> stream;
 
     bool Open(platform::FileSystem& fileSystem, const std::string& name) {
         file = fileSystem.Open(name, platform::Access::Read, platform::Disposition::OpenExisting);
         if (!file) return false;
-        stream = std::make_unique<LineEndStream>(*file);
+        readAhead = std::make_unique<support::ReadAheadStream>(*file);
+        stream = std::make_unique<LineEndStream>(*readAhead);
         return true;
     }
     void Close() {
         stream.reset();
+        readAhead.reset();
         if (file) file->Close();
         file.reset();
     }
