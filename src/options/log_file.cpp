@@ -1,0 +1,36 @@
+#include "options/log_file.h"
+
+#include "support/text_file.h"
+
+namespace brenx::options {
+
+void Log::Lost(platform::HostError why) {
+    ++failedEntries_;
+    lastFailure_ = why;
+}
+
+void Log::Write(std::string_view message) {
+    if (path_.empty()) return;
+    auto file = fileSystem_.Open(path_, platform::Access::Write, platform::Disposition::OpenAlways);
+    if (!file) {
+        Lost(fileSystem_.LastError());
+        return;
+    }
+    if (file->SeekToEnd() < 0) {
+        Lost(file->LastError());
+        file->Close();
+        return;
+    }
+    const int written = support::WriteFormatted(*file, "%s\r\n", {message});
+    const platform::HostError writeError = file->LastError();
+    const bool closed = file->Close();
+    if (written < 0) {
+        // No host error means the entry was refused for its length.
+        Lost(writeError == platform::HostError::None ? platform::HostError::InvalidArgument
+                                                     : writeError);
+    } else if (!closed) {
+        Lost(file->LastError());
+    }
+}
+
+}  // namespace brenx::options

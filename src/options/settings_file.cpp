@@ -1,0 +1,60 @@
+#include "options/settings_file.h"
+
+#include "platform/program_directory.h"
+#include "support/path_names.h"
+
+namespace brenx::options {
+
+void SettingsFile::ResolvePath() {
+    std::string path = name_;
+    if (!support::HasPathSyntax(path)) {
+        path = platform::CurrentDirectoryWithBackslash(fileSystem_) + path;
+    }
+    if (!fileSystem_.FileExists(path)) {
+        path = name_;
+        support::ResolveProgramRelativeName(path,
+                                            support::WithTrailingBackslash(programDirectory_));
+    }
+    resolvedPath_ = path;
+    resolved_ = true;
+}
+
+void SettingsFile::Open() {
+    if (file_) return;
+    if (!resolved_) ResolvePath();
+    existed_ = fileSystem_.FileExists(resolvedPath_);
+    file_ = std::make_unique<TqmrFile>(fileSystem_, resolvedPath_);
+}
+
+std::string SettingsFile::ReadRawText(const std::string& key, const std::string& current) {
+    if (!file_) return current;
+    return file_->ReadString(section_, key, current);
+}
+
+std::string SettingsFile::ReadText(const std::string& key, const std::string& current,
+                                   bool keepUnset, const support::EnvironmentLookup& environment) {
+    if (!file_) return current;
+    // Only what the file says is expanded: the current value has been through
+    // expansion already, and a second pass would eat its "%" characters.
+    const auto value = file_->Find(section_, key);
+    if (!value) return current;
+    return support::ExpandEnvironmentReferences(*value, keepUnset, environment);
+}
+
+bool SettingsFile::ReadFlag(const std::string& key, bool current) {
+    return file_ ? file_->ReadBool(section_, key, current) : current;
+}
+
+std::int32_t SettingsFile::ReadInteger(const std::string& key, std::int32_t current) {
+    return file_ ? file_->ReadInteger(section_, key, current) : current;
+}
+
+std::int64_t SettingsFile::ReadBigInteger(const std::string& key, std::int64_t current) {
+    if (!file_) return current;
+    const auto value = file_->Find(section_, key);
+    if (!value) return current;
+    const auto parsed = ParseIniInteger(*value);
+    return parsed ? static_cast<std::int64_t>(*parsed) : current;
+}
+
+}  // namespace brenx::options

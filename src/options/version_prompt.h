@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "options/operator.h"
+#include "platform/process_starter.h"
+
+namespace brenx::options {
+
+// The exit code of a run that could not start and showed the version prompt.
+inline constexpr int kExitVersionPrompt = 153;
+
+// The program's version as the prompt shows it.
+inline constexpr const char* kVersionMajor = "2";
+inline constexpr const char* kVersionMinor = "18";
+inline constexpr const char* kVersionYear = "2015";
+
+// The host's command that opens a document the way a desktop shell's "open"
+// does.
+inline constexpr const char* kDocumentOpener = "xdg-open";
+
+// What the version prompt leaves for the run: the exit code to set and the
+// failure text.
+struct VersionPromptResult {
+    int exitCode = kExitVersionPrompt;
+    std::string failureReason;
+};
+
+// The prompt that ends a run which cannot start: names the reason ("Unknown
+// option (reason)", or "miscellaneous fatal error" for an empty one) and the
+// version, and offers the help page, which opens when the operator agrees.
+VersionPromptResult ShowVersionPrompt(Operator& op, platform::ProcessStarter& starter,
+                                      const std::string& helphtm, const std::string& reason);
+
+// Opens the help page with the desktop's document opener, without waiting;
+// whether it opened is not reported.
+void OpenHelpPage(platform::ProcessStarter& starter, const std::string& helphtm);
+
+}  // namespace brenx::options

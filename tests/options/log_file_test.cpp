@@ -1,0 +1,81 @@
+#include "options/log_file.h"
+
+#include <gtest/gtest.h>
+
+#include "options/log_lines.h"
+#include "platform/faulty_file_system.h"
+#include "platform/temp_drives.h"
+
+namespace brenx::options {
+namespace {
+
+using platform::FsCall;
+using platform::HostError;
+
+TEST(Log, AppendsEntriesAsWritten) {
+    platform::testing::TempDrives drives;
+    Log log(drives.Fs(), "d:\\run.log");
+    log.Write("first");
+    EXPECT_EQ(drives.Read("d/run.log"), "first\r\n");
+    log.Write(CrcLogLine("e:\\data\\a.txt", 0xABCD));
+    log.Write("100%d done %s");
+    log.Write("two\r\nlines");
+    EXPECT_EQ(drives.Read("d/run.log"),
+              "first\r\n|e:\\data\\a.txt|ABCD\r\n100%d done %s\r\ntwo\r\nlines\r\n");
+    EXPECT_EQ(log.FailedEntries(), 0);
+
+    drives.Write("d/old.log", "kept\r\n");
+    Log existing(drives.Fs(), "d:\\old.log");
+    existing.Write("more");
+    EXPECT_EQ(drives.Read("d/old.log"), "kept\r\nmore\r\n");
+
+    Log silent(drives.Fs(), "");
+    silent.Write("nowhere");
+    EXPECT_EQ(silent.FailedEntries(), 0);
+}
+
+TEST(Log, EntriesOverTheLimitAreLostAndCounted) {
+    platform::testing::TempDrives drives;
+    Log log(drives.Fs(), "d:\\run.log");
+    log.Write(std::string(1998, 'a'));
+    EXPECT_EQ(drives.Read("d/run.log").size(), 2000u);
+    log.Write(std::string(1999, 'b'));
+    EXPECT_EQ(drives.Read("d/run.log").size(), 2000u);
+    EXPECT_EQ(log.FailedEntries(), 1);
+    log.Write("after");
+    EXPECT_EQ(drives.Read("d/run.log"), std::string(1998, 'a') + "\r\nafter\r\n");
+    EXPECT_EQ(log.FailedEntries(), 1);
+}
+
+TEST(Log, HostFailuresAreCountedAndLaterEntriesStillWritten) {
+    platform::testing::TempDrives drives;
+    platform::FaultyFileSystem faulty(drives.Fs());
+    Log log(faulty, "d:\\run.log");
+
+    faulty.FailCall(FsCall::Open, 1, HostError::SharingViolation);
+    log.Write("lost to the open");
+    EXPECT_EQ(log.FailedEntries(), 1);
+    EXPECT_EQ(log.LastFailure(), HostError::SharingViolation);
+
+    faulty.ShortenWrite(1, 3, HostError::NoSpace);
+    log.Write("cut short");
+    EXPECT_EQ(log.FailedEntries(), 2);
+    EXPECT_EQ(log.LastFailure(), HostError::NoSpace);
+
+    faulty.FailCall(FsCall::Close, faulty.Calls(FsCall::Close) + 1, HostError::IoError);
+    log.Write("close failed");
+    EXPECT_EQ(log.FailedEntries(), 3);
+    EXPECT_EQ(log.LastFailure(), HostError::IoError);
+
+    log.Write("fine");
+    EXPECT_EQ(log.FailedEntries(), 3);
+    EXPECT_TRUE(drives.Read("d/run.log").ends_with("fine\r\n"));
+
+    Log nowhere(drives.Fs(), "x:\\no\\media.log");
+    nowhere.Write("entry");
+    EXPECT_EQ(nowhere.FailedEntries(), 1);
+    EXPECT_EQ(nowhere.Path(), "x:\\no\\media.log");
+}
+
+}  // namespace
+}  // namespace brenx::options

@@ -1,0 +1,58 @@
+#include "testkit/scripted_operator.h"
+
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+namespace brenx::testkit {
+namespace {
+
+TEST(ScriptedOperator, AnswersTheScriptInOrder) {
+    ScriptedOperator op;
+    op.ExpectConfirm("Give up now?", true, true).ExpectError("bad").ExpectConfirm("Again?", false);
+    op.SetClipboardText("clip");
+    EXPECT_TRUE(op.ConfirmMessage("Give up now?", true));
+    op.ErrorMessage("bad");
+    EXPECT_FALSE(op.ConfirmMessage("Again?", false));
+    EXPECT_TRUE(op.ScriptDone());
+    EXPECT_EQ(op.Clipboard(), "clip");
+    EXPECT_EQ(op.Shown(), (std::vector<std::string>{"Give up now?", "bad", "Again?"}));
+}
+
+TEST(ScriptedOperator, FailsOnUnexpectedWrongAndMissingCalls) {
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedOperator op;
+            EXPECT_FALSE(op.ConfirmMessage("Surprise?", true));
+        },
+        "unexpected question: Surprise?");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedOperator op;
+            op.ExpectConfirm("One?", true);
+            EXPECT_FALSE(op.ConfirmMessage("Two?", true));
+        },
+        "got question: Two?");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedOperator op;
+            op.ExpectInfo("note");
+            op.ErrorMessage("note");
+        },
+        "got error message: note");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedOperator op;
+            op.ExpectConfirm("Quiet?", true, false);
+            op.ConfirmMessage("Quiet?", true);
+        },
+        "with the alarm: Quiet?");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            ScriptedOperator op;
+            op.ExpectError("never shown");
+        },
+        "never came: never shown");
+}
+
+}  // namespace
+}  // namespace brenx::testkit

@@ -1,0 +1,47 @@
+#include "options/version_prompt.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "testkit/scripted_operator.h"
+
+namespace brenx::options {
+namespace {
+
+class RecordingStarter : public platform::ProcessStarter {
+  public:
+    bool Start(const std::string& commandLine, platform::HostError& error) override {
+        started.push_back(commandLine);
+        error = platform::HostError::NotFound;
+        return false;
+    }
+    std::vector<std::string> started;
+};
+
+TEST(VersionPrompt, NamesTheReasonAndOffersHelp) {
+    testkit::ScriptedOperator op;
+    RecordingStarter starter;
+    op.ExpectConfirm(
+        "Unknown option (no source); brenx version 2/18/2015; see html help "
+        "(e:\\prog\\help page.htm)?",
+        false, true);
+    const VersionPromptResult declined =
+        ShowVersionPrompt(op, starter, "e:\\prog\\help page.htm", "no source");
+    EXPECT_EQ(declined.exitCode, 153);
+    EXPECT_EQ(declined.failureReason, "Unknown option (no source)");
+    EXPECT_TRUE(starter.started.empty());
+
+    op.ExpectConfirm(
+        "miscellaneous fatal error; brenx version 2/18/2015; see html help "
+        "(e:\\prog\\help page.htm)?",
+        true);
+    const VersionPromptResult accepted =
+        ShowVersionPrompt(op, starter, "e:\\prog\\help page.htm", "");
+    EXPECT_EQ(accepted.exitCode, 153);
+    EXPECT_EQ(accepted.failureReason, "miscellaneous fatal error");
+    EXPECT_EQ(starter.started, (std::vector<std::string>{"xdg-open \"e:\\prog\\help page.htm\""}));
+}
+
+}  // namespace
+}  // namespace brenx::options
