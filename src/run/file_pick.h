@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace brenx::run {
+
+// A choice of one file among those that a wildcard names (the verify log).
+// The engine lists the candidates; the front end lets the operator pick one.
+struct FilePick {
+    std::string title = "Select Log File";
+    // What the files are, e.g. "Verify log files|*.log".
+    std::string filter;
+    // The directory searched, with a trailing backslash.
+    std::string directory;
+    // The matching files, as full Windows paths, in the order found.
+    std::vector<std::string> candidates;
+};
+
+}  // namespace brenx::run

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace brenx::options {
+class Log;
+}
+
+namespace brenx::run {
+
+class RunState;
+
+// The sentence that tells the operator how many log entries were lost and
+// where; empty when none was.
+std::string LogLossSummary(const options::Log& log);
+
+// Shows the summary once per run as an error (a lost CRC line is a copy
+// without its proof). True when it was shown now.
+bool ReportLogLoss(RunState& run);
+
+}  // namespace brenx::run
