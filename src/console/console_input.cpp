@@ -14,8 +14,8 @@ using Clock = std::chrono::steady_clock;
 // Milliseconds left until the deadline, for poll: -1 without one.
 int TimeLeft(bool timed, Clock::time_point deadline) {
     if (!timed) return -1;
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    // Rounded up: a wait never ends before its time.
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     return left > 0 ? static_cast<int>(left) : 0;
 }
 
