@@ -9,7 +9,8 @@
 #         medium (brenxc drops them itself too)
 #   memory  /dev/shm: the files live in memory, whose pages cannot be
 #         dropped, so all three read cached data
-# Each figure is the median wall time of RUNS passes.
+# Each figure is the median wall time of RUNS passes (default 5), the three
+# tools taking turns within each pass.
 #
 # Usage: bench/verify_bench.sh [path/to/brenxc]   (default build/src/brenxc)
 set -euo pipefail
@@ -17,7 +18,7 @@ cd "$(dirname "$0")/.."
 
 BRENXC=$(realpath "${1:-build/src/brenxc}")
 BIG_BYTES=${BIG_BYTES:-$((2 << 30))}
-RUNS=${RUNS:-3}
+RUNS=${RUNS:-5}
 DISK_BASE=${DISK_BASE:-/var/tmp}
 MEMORY_BASE=${MEMORY_BASE:-/dev/shm}
 
@@ -92,17 +93,31 @@ run_brenx() {
 }
 run_rhash() { (cd "$1" && rhash --crc32 --check check.sfv >/dev/null 2>&1); }
 
-# Median wall time in seconds of RUNS passes of "$2 $1"; $3 = drop first.
-measure() {
-    local dir=$1 what=$2 drop=$3 times=() start end
+# Wall time in seconds of one pass of "$1 $2".
+one_pass() {
+    local start end
+    start=$(date +%s.%N)
+    "$1" "$2" || { echo "$1 failed in $2" >&2; exit 1; }
+    end=$(date +%s.%N)
+    echo "$end - $start" | bc -l
+}
+
+median() { printf '%s\n' "$@" | sort -g | sed -n "$((($# + 1) / 2))p"; }
+
+# Median times of RUNS passes of each tool over the data in $1; the tools take
+# turns within each pass, so that a change of the machine's load meets all
+# three alike. $2 = drop: every file's pages are dropped before each pass.
+measure_all() {
+    local dir=$1 drop=$2 cat_t=() brenx_t=() rhash_t=()
     for _ in $(seq "$RUNS"); do
         [ "$drop" = drop ] && drop_pages "$dir"
-        start=$(date +%s.%N)
-        "$what" "$dir" || { echo "$what failed in $dir" >&2; exit 1; }
-        end=$(date +%s.%N)
-        times+=("$(echo "$end - $start" | bc -l)")
+        cat_t+=("$(one_pass run_cat "$dir")")
+        [ "$drop" = drop ] && drop_pages "$dir"
+        brenx_t+=("$(one_pass run_brenx "$dir")")
+        [ "$drop" = drop ] && drop_pages "$dir"
+        rhash_t+=("$(one_pass run_rhash "$dir")")
     done
-    printf '%s\n' "${times[@]}" | sort -g | sed -n "$(((RUNS + 1) / 2))p"
+    echo "$(median "${cat_t[@]}") $(median "${brenx_t[@]}") $(median "${rhash_t[@]}")"
 }
 
 report() {
@@ -126,9 +141,7 @@ for place in disk memory; do
         [ "$kind" = tree ] && bytes=$((20000 * 4096))
         # One pass of each first: brenxc's own log and the caches settle.
         run_brenx "$dir" || { echo "brenxc did not verify $dir" >&2; exit 1; }
-        cat_s=$(measure "$dir" run_cat "$drop")
-        brenx_s=$(measure "$dir" run_brenx "$drop")
-        rhash_s=$(measure "$dir" run_rhash "$drop")
+        read -r cat_s brenx_s rhash_s < <(measure_all "$dir" "$drop")
         report "$kind/$place" "$bytes" "$cat_s" "$brenx_s" "$rhash_s"
         rm -rf "$dir"
     done
