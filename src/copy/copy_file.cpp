@@ -1,0 +1,143 @@
+#include "copy/copy_file.h"
+
+#include <memory>
+
+#include "copy/copy_needed.h"
+#include "copy/copy_result.h"
+#include "copy/room_check.h"
+#include "copy/transfer.h"
+#include "options/job_settings.h"
+#include "options/log_file.h"
+#include "platform/file_queries.h"
+#include "platform/file_system.h"
+#include "run/destination_free.h"
+#include "run/run_state.h"
+#include "support/crc32.h"
+#include "support/safe_format.h"
+
+namespace brenx::copy {
+namespace {
+
+using platform::FileHandle;
+
+struct CopyOrder {
+    const std::string& source;
+    const std::string& destination;
+    bool writeLogLine;
+    std::int64_t sourceSize;
+};
+
+bool IsMissing(platform::HostError error) {
+    return error == platform::HostError::NotFound || error == platform::HostError::PathNotFound;
+}
+
+// A copy that failed after its destination was made is deleted. When even
+// that fails, the log says so: the partial file carries a new date, and a
+// later run would take it for a good copy.
+void RemoveBrokenCopy(run::RunState& run, const std::string& destination) {
+    platform::FileSystem& fs = run.Fs();
+    if (fs.DeleteFile(destination) || IsMissing(fs.LastError())) return;
+    run.Log().Write(support::SafeFormat("Couldn't delete the broken copy %s (%s)",
+                                        {destination, platform::HostErrorText(fs.LastError())}));
+}
+
+void DateByName(run::RunState& run, const CopyOrder& order) {
+    platform::FileSystem& fs = run.Fs();
+    const platform::DosDateTime date = fs.GetFileDate(order.source);
+    if (date != platform::kNoDosDateTime) fs.SetFileDate(order.destination, date);
+    const options::JobSettings& settings = run.Settings();
+    if (!settings.atts) return;
+    const std::int64_t attributes = fs.GetAttributes(order.source);
+    if (attributes < 0) return;
+    const std::uint32_t readOnly = settings.ReadOnly ? platform::kAttrReadOnly : 0;
+    fs.SetAttributes(order.destination, static_cast<std::uint32_t>(attributes) | readOnly);
+}
+
+// Dates the copy and closes it. On CD-R media the date goes through the open
+// handles; elsewhere by name once both are closed. False when the close
+// failed: what was written may not be on the medium.
+bool FinishDestination(run::RunState& run, const CopyOrder& order, FileHandle& source,
+                       FileHandle& destination) {
+    const bool cdr = run.flags.cdrMode;
+    if (cdr) {
+        const platform::DosDateTime date = source.GetDate();
+        if (date != platform::kNoDosDateTime) destination.SetDate(date);
+    }
+    if (!destination.Close()) return false;
+    if (!cdr) DateByName(run, order);
+    return true;
+}
+
+void LogCopy(run::RunState& run, const CopyOrder& order) {
+    if (!order.writeLogLine) return;
+    if (run.Settings().crc) {
+        run.Log().Write(support::SafeFormat("|%s|%x", {order.destination, run.crc.value}));
+    } else {
+        run.Log().Write(order.destination);
+    }
+}
+
+std::int32_t CopyOpened(run::RunState& run, const CopyOrder& order, FileHandle& source,
+                        FileHandle* destination) {
+    support::Crc32Init(run.crc);
+    bool good = run.Settings().nodata || Transfer(run, source, destination);
+    if (destination != nullptr) {
+        if (good) {
+            good = FinishDestination(run, order, source, *destination);
+        } else {
+            destination->Close();
+        }
+        if (!good) RemoveBrokenCopy(run, order.destination);
+    }
+    if (!good) return kCopyBroken;
+    support::Crc32Final(run.crc);
+    LogCopy(run, order);
+    return kCopyDone;
+}
+
+std::int32_t Copy(run::RunState& run, const CopyOrder& order) {
+    const options::JobSettings& settings = run.Settings();
+    run.counters.fileBytesRead = 0;
+    run::ShowDestinationFree(run, order.destination);
+    if (!(settings.nocopy && settings.crc_only) &&
+        !IsCopyNeeded(run, order.source, order.destination)) {
+        return kCopyNotNeeded;
+    }
+    if (!settings.nocopy && !HasRoomFor(run, order.source, order.destination, order.sourceSize)) {
+        return kCopyNoRoom;
+    }
+    platform::FileSystem& fs = run.Fs();
+    std::unique_ptr<FileHandle> source =
+        fs.Open(order.source, platform::Access::Read, platform::Disposition::OpenExisting);
+    if (!source) return kCopySourceFailed;
+    std::unique_ptr<FileHandle> destination;
+    if (!settings.nocopy) {
+        destination = fs.Open(order.destination, platform::Access::ReadWrite,
+                              platform::Disposition::CreateAlways);
+        if (!destination) {
+            source->Close();
+            fs.DeleteFile(order.destination);
+            return kCopyCreateFailed;
+        }
+    }
+    const std::int32_t result = CopyOpened(run, order, *source, destination.get());
+    source->Close();
+    return result;
+}
+
+}  // namespace
+
+std::int32_t CopyBFileOfSize(run::RunState& run, const std::string& source,
+                             const std::string& destination, bool writeLogLine,
+                             std::int64_t sourceSize) {
+    run.lastCopyResult = Copy(run, CopyOrder{source, destination, writeLogLine, sourceSize});
+    return run.lastCopyResult;
+}
+
+std::int32_t CopyBFile(run::RunState& run, const std::string& source,
+                       const std::string& destination, bool writeLogLine) {
+    return CopyBFileOfSize(run, source, destination, writeLogLine,
+                           platform::FileSize64(run.Fs(), source));
+}
+
+}  // namespace brenx::copy

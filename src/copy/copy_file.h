@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace brenx::run {
+class RunState;
+}
+
+namespace brenx::copy {
+
+// Copies one file in blocks through the run's transfer buffer, computing its
+// CRC-32 on the way, dates the copy like its source (and, with atts, gives it
+// the source's attributes, read-only added with ReadOnly), and hands the CRC
+// log line ("|destination|CRC", or the destination alone without crc) to the
+// log when `writeLogLine` is set. With nocopy it only reads and checksums the
+// source; the log line still names the destination.
+//
+// It asks nothing: it returns a code of copy_result.h, also left in
+// lastCopyResult. A copy that is not needed (8), does not fit (9) or whose
+// source does not open (2) leaves a destination file of the same name as it
+// was: it may be the only good copy there is. A copy that fails after the
+// destination was created (7: a block that could not be read or was written
+// short, a failed close, a stop) deletes what it made, so no partial file is
+// ever left behind; a failed create (3) deletes the name too. The source is
+// only ever read.
+std::int32_t CopyBFile(run::RunState& run, const std::string& source,
+                       const std::string& destination, bool writeLogLine);
+
+// CopyBFile for a source whose size the caller already has from its
+// directory entry (the tree walk), which spares a directory search per file.
+std::int32_t CopyBFileOfSize(run::RunState& run, const std::string& source,
+                             const std::string& destination, bool writeLogLine,
+                             std::int64_t sourceSize);
+
+}  // namespace brenx::copy

@@ -1,0 +1,121 @@
+#include "copy/copy_files.h"
+
+#include <cstdint>
+#include <memory>
+
+#include "copy/copy_failure.h"
+#include "copy/copy_file.h"
+#include "copy/copy_result.h"
+#include "copy/copy_status.h"
+#include "copy/destination_directory.h"
+#include "copy/destination_name.h"
+#include "copy/entry_checks.h"
+#include "copy/random_wait.h"
+#include "options/job_settings.h"
+#include "platform/directory_search.h"
+#include "platform/file_system.h"
+#include "run/keep_going.h"
+#include "run/option_echo.h"
+#include "run/run_state.h"
+#include "support/text_primitives.h"
+
+namespace brenx::copy {
+namespace {
+
+// Plain files always; hidden ones when asked for.
+std::uint32_t FileSearchAttributes(const options::JobSettings& settings) {
+    return settings.hidden ? platform::kAttrHidden : 0;
+}
+
+bool SameText(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && (a.empty() || support::KeyPosition(a, b) == 1);
+}
+
+// Passes files over until the start file; the start file itself is copied.
+bool StillWaitingForStartFile(run::RunState& run, const std::string& path) {
+    if (!run.flags.waitingForStartFile) return false;
+    if (!SameText(path, run.Settings().startfile)) return true;
+    run.flags.waitingForStartFile = false;
+    run::ShowOptionEcho(run);
+    return false;
+}
+
+void CountCopy(run::RunState& run, std::int64_t size) {
+    run::RunCounters& counters = run.counters;
+    counters.byteCount += size;
+    counters.cdByteCount += size;
+    counters.fileCount += 1;
+}
+
+// Attempts the file until it is copied or passed over (true), or the job
+// ends (false). `file` names `destination`, which a new directory may rewrite.
+bool AttemptFile(run::RunState& run, const FailedFile& file, std::string& destination) {
+    const bool nocopy = run.Settings().nocopy;
+    const std::string from = file.sourceDirectory + file.name;
+    for (;;) {
+        if (nocopy || EnsureDestinationDirectory(run, destination) == 0) {
+            const std::string to = destination + file.newName;
+            if (CopyBFileOfSize(run, from, to, true, file.size) == kCopyDone) {
+                CountCopy(run, file.size);
+                return true;
+            }
+        }
+        switch (AnalyseFailure(run, file)) {
+            case AfterFailure::Retry:
+                continue;
+            case AfterFailure::NextFile:
+                return true;
+            case AfterFailure::EndWalk:
+                return false;
+        }
+    }
+}
+
+// One entry of the directory; false when the job must end.
+bool CopyEntry(run::RunState& run, const std::string& source, std::string& destination,
+               const platform::SearchEntry& entry) {
+    const std::int64_t size = platform::SearchRecordSize(entry);
+    const ScrewyAnswer screwy = CheckEntry(run, source, entry, size);
+    if (screwy == ScrewyAnswer::GiveUp) {
+        GiveUpAtScrewyName(run);
+        return false;
+    }
+    std::string newName;
+    if (screwy == ScrewyAnswer::PassOver || !MakeDestinationName(run, entry, newName)) {
+        return run::KeepGoing(run);
+    }
+    const std::string from = source + entry.name;
+    ShowFileAtHand(run, from, destination + newName, newName);
+    if (!StillWaitingForStartFile(run, from)) {
+        run.counters.fileSize = size;
+        run.lastCopyResult = kCopyDone;
+        RandomWaitOrEject(run, false);
+        if (!AttemptFile(run, FailedFile{source, destination, entry.name, newName, size},
+                         destination)) {
+            return false;
+        }
+    }
+    ShowCopyProgress(run);
+    return run::KeepGoing(run);
+}
+
+}  // namespace
+
+bool CopyFilesOfDirectory(run::RunState& run, const std::string& source,
+                          const std::string& destinationDirectory) {
+    platform::FileSystem& fs = run.Fs();
+    std::unique_ptr<platform::DirectorySearch> search =
+        fs.FindFirst(source + "*", FileSearchAttributes(run.Settings()));
+    if (!run.Settings().nocopy) run.flags.destinationDirPending = true;
+    if (!search) return SearchEndedCleanly(run, source, fs.LastError());
+    // The directory may be made under a rewritten name (FixDotCrash); the
+    // rest of its files follow.
+    std::string destination = destinationDirectory;
+    platform::SearchEntry entry;
+    while (search->Next(entry)) {
+        if (!CopyEntry(run, source, destination, entry)) return false;
+    }
+    return SearchEndedCleanly(run, source, search->LastError());
+}
+
+}  // namespace brenx::copy

@@ -1,0 +1,80 @@
+#include "copy/copy_tree.h"
+
+#include <memory>
+
+#include "copy/copy_files.h"
+#include "copy/entry_checks.h"
+#include "copy/flush.h"
+#include "options/job_settings.h"
+#include "platform/directory_search.h"
+#include "platform/file_system.h"
+#include "run/exit_codes.h"
+#include "run/keep_going.h"
+#include "run/messages.h"
+#include "run/run_state.h"
+#include "support/safe_format.h"
+
+namespace brenx::copy {
+namespace {
+
+bool Failed(run::RunState& run, std::int32_t code, std::string reason) {
+    if (run.exitCode != kExitFlushFailed) {
+        run.exitCode = code;
+        run.failureReason = std::move(reason);
+    }
+    return false;
+}
+
+bool IsSubdirectory(const platform::SearchEntry& entry) {
+    return (entry.attributes & platform::kAttrDirectory) != 0 && entry.name != "." &&
+           entry.name != "..";
+}
+
+// One subdirectory entry; false when the job must end.
+bool CopySubdirectory(run::RunState& run, const std::string& source, const std::string& destination,
+                      const platform::SearchEntry& entry) {
+    if (!IsSubdirectory(entry)) return true;
+    const ScrewyAnswer screwy = CheckEntry(run, source, entry, 0);
+    if (screwy == ScrewyAnswer::PassOver) return true;
+    if (screwy == ScrewyAnswer::GiveUp) {
+        GiveUpAtScrewyName(run);
+        return false;
+    }
+    const std::string from = source + entry.name + "\\";
+    const std::string to = destination + entry.name + "\\";
+    if (CopyTree(run, from, to)) return true;
+    if (run.exitCode == 0) {
+        run::ErrorMessage(run, "Failure \"brenx(%s,%s)\" in brenxdirectories", {from, to});
+    }
+    return false;
+}
+
+}  // namespace
+
+bool CopySubdirectories(run::RunState& run, const std::string& source,
+                        const std::string& destination) {
+    platform::FileSystem& fs = run.Fs();
+    std::unique_ptr<platform::DirectorySearch> search =
+        fs.FindFirst(source + "*", platform::kAttrDirectory);
+    if (!search) return SearchEndedCleanly(run, source, fs.LastError());
+    platform::SearchEntry entry;
+    while (search->Next(entry)) {
+        if (!run::KeepGoing(run)) return false;
+        if (!CopySubdirectory(run, source, destination, entry)) return false;
+    }
+    return SearchEndedCleanly(run, source, search->LastError());
+}
+
+bool CopyTree(run::RunState& run, const std::string& source, const std::string& destination) {
+    if (!CopyFilesOfDirectory(run, source, destination)) {
+        return Failed(run, run::kExitCopyFiles,
+                      support::SafeFormat("brenxfiles(%s,%s)", {source, destination}));
+    }
+    if (run.Settings().recurse && !CopySubdirectories(run, source, destination)) {
+        return Failed(run, run::kExitCopyDirectories,
+                      support::SafeFormat("brenxdirectories(%s, %s)", {source, destination}));
+    }
+    return true;
+}
+
+}  // namespace brenx::copy

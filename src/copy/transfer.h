@@ -1,0 +1,21 @@
+#pragma once
+
+namespace brenx::platform {
+class FileHandle;
+}
+namespace brenx::run {
+class RunState;
+}
+
+namespace brenx::copy {
+
+// Moves the source's contents through the run's transfer buffer, one full
+// buffer per read: into the destination when there is one, and into the
+// run's CRC register when crc is on. A read that comes back short is the end
+// of the file. Counts fileBytesRead; once more than 1,000,000 bytes of the
+// file have passed, the free-space line shows "read/size". Polls KeepGoing
+// after every block. False when a read failed (an error is no end of file),
+// a block was written short, or the run was stopped.
+bool Transfer(run::RunState& run, platform::FileHandle& source, platform::FileHandle* destination);
+
+}  // namespace brenx::copy

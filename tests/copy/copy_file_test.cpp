@@ -1,0 +1,217 @@
+#include "copy/copy_file.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "copy/copy_result.h"
+#include "copy/copy_world.h"
+#include "run/transfer_buffer.h"
+
+namespace brenx::copy {
+namespace {
+
+using platform::FsCall;
+using testing::CopyWorld;
+using testing::CrcText;
+
+constexpr const char* kFrom = "d:\\src\\a.txt";
+constexpr const char* kTo = "e:\\dst\\a.txt";
+
+std::string Bytes(std::size_t count) {
+    std::string text(count, '\0');
+    for (std::size_t i = 0; i < count; ++i)
+        text[i] = static_cast<char>(i * 7 + i / 251);
+    return text;
+}
+
+TEST(CopyBFile, CopiesDatesAndLogsFilesOfEveryBlockCount) {
+    CopyWorld world;
+    world.Destination("keep", "");
+    // An empty file: one read, a dated empty copy, CRC 0.
+    world.Source("a.txt", "");
+    world.Date(kFrom, 2020, 10);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_TRUE(world.Exists("a.txt"));
+    EXPECT_EQ(world.Copied("a.txt"), "");
+    EXPECT_EQ(world.fs.GetFileDate(kTo), world.fs.GetFileDate(kFrom));
+    EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\a.txt|0");
+
+    // Exactly one buffer: two reads (the second comes back empty), one write.
+    const std::string full = Bytes(run::kTransferBufferSize);
+    world.Source("b.bin", full);
+    world.fs.ResetCounts();
+    EXPECT_EQ(CopyBFile(world.run, "d:\\src\\b.bin", "e:\\dst\\b.bin", false), kCopyDone);
+    EXPECT_EQ(world.fs.Calls(FsCall::Read), 2);
+    EXPECT_EQ(world.fs.Calls(FsCall::Write), 1);
+    EXPECT_EQ(world.Copied("b.bin"), full);
+
+    // One byte more: two reads, two writes; the CRC line covers every byte.
+    const std::string more = Bytes(run::kTransferBufferSize + 1);
+    world.Source("c.bin", more);
+    world.fs.ResetCounts();
+    EXPECT_EQ(CopyBFile(world.run, "d:\\src\\c.bin", "e:\\dst\\c.bin", true), kCopyDone);
+    EXPECT_EQ(world.fs.Calls(FsCall::Read), 2);
+    EXPECT_EQ(world.fs.Calls(FsCall::Write), 3);  // two blocks and the log entry
+    EXPECT_EQ(world.Copied("c.bin"), more);
+    EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\c.bin|" + CrcText(more));
+    EXPECT_EQ(world.run.counters.fileBytesRead, static_cast<std::int64_t>(more.size()));
+    EXPECT_EQ(world.run.lastCopyResult, kCopyDone);
+
+    // Without crc the line is the destination alone.
+    world.Settings().crc = false;
+    world.Settings().NewerOnly = false;
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(world.LogLines().back(), "e:\\dst\\a.txt");
+}
+
+TEST(CopyBFile, ShowsTheProgressOfBigFilesOnly) {
+    CopyWorld world;
+    world.Destination("keep", "");
+    world.Source("a.txt", Bytes(1000000));
+    world.run.counters.fileSize = 1000000;
+    CopyBFile(world.run, kFrom, kTo, false);
+    for (const std::string& text : world.board.History(run::BoardText::FreeSpace)) {
+        EXPECT_EQ(text.find('/'), std::string::npos) << text;
+    }
+    world.Source("b.txt", Bytes(1300000));
+    world.run.counters.fileSize = 1300000;
+    CopyBFile(world.run, "d:\\src\\b.txt", "e:\\dst\\b.txt", false);
+    const auto shown = world.board.History(run::BoardText::FreeSpace);
+    EXPECT_EQ(shown.back(), "1,300,000/1,300,000");
+    // From the 16th block on (16 x 65,024 = 1,040,384), one text per block.
+    const auto first = std::find(shown.begin(), shown.end(), "1,040,384/1,300,000");
+    ASSERT_NE(first, shown.end());
+    EXPECT_EQ(shown.end() - first, 5);
+    EXPECT_EQ((first - 1)->find('/'), std::string::npos);
+}
+
+TEST(CopyBFile, NodataMakesADatedEmptyCopyAndNocopyOnlyReads) {
+    CopyWorld world;
+    world.Destination("keep", "");
+    world.Source("a.txt", "contents");
+    world.Date(kFrom, 2019);
+    world.Settings().nodata = true;
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(world.Copied("a.txt"), "");
+    EXPECT_EQ(world.fs.GetFileDate(kTo), world.fs.GetFileDate(kFrom));
+    EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\a.txt|0");
+
+    // nocopy: read, checksummed and logged under the destination's name;
+    // nothing is made.
+    world.Settings().nodata = false;
+    world.Settings().nocopy = true;
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\new.txt", true), kCopyDone);
+    EXPECT_FALSE(world.Exists("new.txt"));
+    EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\new.txt|" + CrcText("contents"));
+
+    // nocopy alone keeps the date rule; with crc_only every file is read.
+    world.Date(kTo, 2021);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNotNeeded);
+    world.Settings().crc_only = true;
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\a.txt|" + CrcText("contents"));
+    EXPECT_EQ(world.Copied("a.txt"), "");
+}
+
+TEST(CopyBFile, DateRulesLeaveTheDestinationAsItWas) {
+    CopyWorld world;
+    world.Source("a.txt", "new");
+    world.Destination("a.txt", "old");
+    world.Date(kFrom, 2020);
+    world.Date(kTo, 2021);
+    // NewerOnly: a newer or same-dated destination stays.
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNotNeeded);
+    world.Date(kTo, 2020);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNotNeeded);
+    EXPECT_EQ(world.Copied("a.txt"), "old");
+    EXPECT_EQ(world.run.lastCopyResult, kCopyNotNeeded);
+    EXPECT_EQ(world.LogText(), "");
+
+    // DifferentOnly: the same date stays, any other is copied.
+    world.Settings().NewerOnly = false;
+    world.Settings().DifferentOnly = true;
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNotNeeded);
+    world.Date(kTo, 2021);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(world.Copied("a.txt"), "new");
+
+    // NewerOnly with an older destination copies; so does a missing one.
+    world.Settings().DifferentOnly = false;
+    world.Settings().NewerOnly = true;
+    world.Date(kTo, 2019);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true), kCopyDone);
+}
+
+TEST(CopyBFile, RoomCheckCreditsASameNamedFileExceptOnCdr) {
+    CopyWorld world;
+    world.Settings().NewerOnly = false;
+    world.Source("a.txt", std::string(5000, 's'));
+    world.fs.fixedFree = 1000;
+    // 5,000 - (4,500 - 1,024) = 1,524 > 1,000: no room; the old file stays.
+    world.Destination("a.txt", std::string(4500, 'o'));
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNoRoom);
+    EXPECT_EQ(world.Copied("a.txt"), std::string(4500, 'o'));
+    // 5,000 - (5,100 - 1,024) = 924 <= 1,000: the copy goes ahead.
+    world.Destination("a.txt", std::string(5100, 'o'));
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(world.Copied("a.txt"), std::string(5000, 's'));
+    // No credit on CD-R media.
+    world.Destination("a.txt", std::string(5100, 'o'));
+    world.run.flags.cdrMode = true;
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNoRoom);
+    EXPECT_EQ(world.Copied("a.txt"), std::string(5100, 'o'));
+    // Without a same-named file the need is the size plus 1,025.
+    world.run.flags.cdrMode = false;
+    world.fs.fixedFree = 6024;
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true), kCopyDone);
+    world.fs.fixedFree = 4999;
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\c.txt", true), kCopyNoRoom);
+    EXPECT_FALSE(world.Exists("c.txt"));
+    // A free space that could not be measured (-1) leaves no room; nocopy
+    // makes no room check.
+    world.fs.fixedFree.reset();
+    world.fs.FailCall(FsCall::FreeSpace, 1, platform::HostError::IoError, true);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\d.txt", true), kCopyNoRoom);
+    EXPECT_EQ(world.run.counters.dstBytesFree, -1);
+    world.Settings().nocopy = true;
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\d.txt", true), kCopyDone);
+}
+
+TEST(CopyBFile, AttributesFollowTheSourceOnlyWithAtts) {
+    CopyWorld world;
+    world.Destination("keep", "");
+    world.Source("a.txt", "x");
+    world.Settings().ReadOnly = true;
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(world.fs.GetAttributes(kTo) & platform::kAttrReadOnly, 0);
+
+    world.Settings().atts = true;
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true), kCopyDone);
+    EXPECT_NE(world.fs.GetAttributes("e:\\dst\\b.txt") & platform::kAttrReadOnly, 0);
+    EXPECT_EQ(world.fs.GetAttributes(kFrom) & platform::kAttrReadOnly, 0);
+
+    // A read-only source gives a read-only copy with atts alone.
+    world.Settings().ReadOnly = false;
+    world.fs.SetAttributes(kFrom, platform::kAttrReadOnly);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\c.txt", true), kCopyDone);
+    EXPECT_NE(world.fs.GetAttributes("e:\\dst\\c.txt") & platform::kAttrReadOnly, 0);
+}
+
+TEST(CopyBFile, OnCdrTheDateGoesThroughTheHandles) {
+    CopyWorld world;
+    world.Destination("keep", "");
+    world.Source("a.txt", "x");
+    world.Date(kFrom, 2018, 30);
+    world.run.flags.cdrMode = true;
+    world.fs.ResetCounts();
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(world.fs.Calls(FsCall::HandleSetDate), 1);
+    EXPECT_EQ(world.fs.Calls(FsCall::SetDate), 0);
+    EXPECT_EQ(world.fs.GetFileDate(kTo), world.fs.GetFileDate(kFrom));
+}
+
+}  // namespace
+}  // namespace brenx::copy
