@@ -19,9 +19,12 @@ void LetEventsRun(RunState& run) {
 bool KeepGoing(RunState& run) {
     LetEventsRun(run);
     RunFlags& flags = run.flags;
-    if (flags.stopRequested) {
+    // Once the operator has given up, the polls of the loops that unwind
+    // stop without asking again.
+    if (flags.stopRequested && !flags.gaveUp) {
         if (ConfirmMessage(run, "Give up now?", {}, true)) {
             run.exitCode = kExitGaveUp;
+            flags.gaveUp = true;
         } else {
             flags.stopRequested = false;
         }

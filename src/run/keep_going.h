@@ -6,8 +6,9 @@ class RunState;
 
 // The poll of every long loop (per block, per file, per directory). Lets
 // pending events run; after a Stop press asks "Give up now?" (yes: exit code
-// 2 and the run stops; no: the run goes on). False when the loop must stop
-// now: the operator gave up, or the run is being closed.
+// 2 and the run stops, with no further asking; no: the run goes on). False
+// when the loop must stop now: the operator gave up, or the run is being
+// closed.
 bool KeepGoing(RunState& run);
 
 // The poll of a wait (once a second): after a Stop press asks "Skip the

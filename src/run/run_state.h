@@ -50,6 +50,7 @@ struct RunFlags {
     bool waitingForStartFile = false;
     bool destinationDirPending = false;  // re-create the destination directory (new media)
     bool askedOnce = false;              // the start question has been put
+    bool gaveUp = false;                 // yes to "Give up now?": no further asking
     bool pauseInProgress = false;        // Pause does not nest
     bool logLossReported = false;        // the lost log entries have been told
 };
