@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+namespace brenx::run {
+class RunState;
+}
+
+namespace brenx::app {
+
+class JobDriver;
+
+// The end of every run: the totals into the log, a last wait on CD-R media,
+// the destinations flushed onto their media, the success or failure banner,
+// the counts file, the CRC log's copy on the destination, the skip, CRC-error
+// and lost-log-entry messages, then the tidy program. Returns the exit code.
+std::int32_t Completion(JobDriver& driver);
+
+// After the last job of a spec file, when all went well: the success banner,
+// the CRC log's copy, and the closing notice with the skip total.
+void SpecFileEnding(JobDriver& driver);
+
+// Skipped files the closing messages count: BLRautoSkips and option skips,
+// and files not newer unless noskipmsg.
+std::int64_t SkipTotal(run::RunState& run);
+
+// The skip and CRC-error messages of the run's end.
+void SkipMessages(run::RunState& run);
+
+}  // namespace brenx::app

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace brenx::run {
+class RunState;
+}
+
+namespace brenx::app {
+
+// The destinations the run's copy jobs wrote to. Each is flushed onto its
+// medium before the run says it is finished, so that media taken out after
+// the banner hold everything the log says they hold. A failed run flushes
+// too (what it copied is good), but keeps its own exit code and reason.
+class DestinationFlush {
+  public:
+    void Remember(const std::string& destination);
+
+    // Flushes each destination remembered since the last call. False when a
+    // flush failed: that was logged and told, and a run that had not failed
+    // yet ends with exit code 22.
+    bool FlushAll(run::RunState& run);
+
+  private:
+    std::vector<std::string> pending_;
+};
+
+}  // namespace brenx::app

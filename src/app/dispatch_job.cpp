@@ -1,0 +1,89 @@
+#include "app/job_driver.h"
+#include "jobs/arc_clear.h"
+#include "jobs/ex_program.h"
+#include "jobs/read_back.h"
+#include "jobs/verify.h"
+#include "options/job_settings.h"
+#include "options/option_load.h"
+#include "run/caption.h"
+#include "run/confirm_start.h"
+#include "run/destination_free.h"
+#include "run/exit_codes.h"
+#include "run/report_failure.h"
+#include "run/run_state.h"
+#include "run/status_board.h"
+
+// The dispatcher: which kind of job the settings describe, tried in a fixed
+// order, each with its caption label and start question.
+namespace brenx::app {
+namespace {
+
+std::string SettingsFileLabel(run::RunState& run) {
+    const options::SettingsFile& file = run.Options().SettingsFileState();
+    const std::string path = file.ResolvedPath().empty() ? file.Name() : file.ResolvedPath();
+    return file.Existed() ? path : "(" + path + "?\?)";
+}
+
+void ExecuteJob(run::RunState& run) {
+    const std::string& program = run.Settings().program;
+    run.jobLabel = "Execute: ";
+    run::ShowCaption(run, "%s", {program});
+    if (!run::ConfirmStart(run, run::StartNote::With, "Execute \"%s\" over and over again?",
+                           {program})) {
+        jobs::ExProgram(run);
+    }
+}
+
+void ArcClearJob(run::RunState& run) {
+    run.jobLabel = "Crush arcs: ";
+    run::ShowCaption(run, "");
+    if (!run::ConfirmStart(run, run::StartNote::Without, "Crush arc bits on bunches of files?")) {
+        jobs::RunArcClear(run);
+    }
+}
+
+void ReadBackJob(run::RunState& run) {
+    run.jobLabel = "Read: ";
+    run::ShowDestinationFree(run);
+    if (!run::ConfirmStart(run, run::StartNote::With, "Read a bunch of files on %s?",
+                           {run.Settings().destination})) {
+        jobs::RunReadBack(run);
+    }
+}
+
+void VerifyJob(run::RunState& run) {
+    run.jobLabel = "Verify: ";
+    run.jobMode = run::JobMode::Verify;
+    run::ShowDestinationFree(run);
+    const jobs::ConfirmStartCall confirmStart =
+        [&run](bool addNote, std::string_view format,
+               std::initializer_list<support::FormatArg> args) {
+            return run::ConfirmStart(run, addNote ? run::StartNote::With : run::StartNote::Without,
+                                     format, args);
+        };
+    if (!jobs::RunVerify(run, confirmStart)) run.exitCode = run::kExitVerifyFailed;
+}
+
+}  // namespace
+
+bool JobDriver::DispatchJob() {
+    const options::JobSettings& settings = run_.Settings();
+    run_.flags.cdrMode = true;
+    run_.Board().SetText(run::BoardText::SettingsFile, SettingsFileLabel(run_));
+    run_.Board().SetText(run::BoardText::Source, settings.source);
+    if (!settings.program.empty()) {
+        ExecuteJob(run_);
+    } else if (settings.stopbak) {
+        ArcClearJob(run_);
+    } else if (settings.read) {
+        ReadBackJob(run_);
+    } else if (!settings.verify.empty()) {
+        VerifyJob(run_);
+    } else {
+        CopyJob();
+    }
+    if (run_.exitCode != 0) run::ReportFailure(run_);
+    return run_.exitCode == 0;
+}
+
+}  // namespace brenx::app

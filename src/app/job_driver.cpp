@@ -1,0 +1,93 @@
+#include "app/job_driver.h"
+
+#include "app/completion.h"
+#include "jobs/version_stop.h"
+#include "options/job_settings.h"
+#include "options/option_load.h"
+#include "platform/file_system.h"
+#include "run/destination_free.h"
+#include "run/exit_codes.h"
+#include "run/messages.h"
+#include "run/operator.h"
+#include "run/option_echo.h"
+#include "run/run_state.h"
+#include "run/status_board.h"
+#include "run/throughput_clock.h"
+
+namespace brenx::app {
+
+JobDriver::JobDriver(run::RunState& run)
+    : run_(run), specReader_(run.Fs(), run.Op(), run.Log(), run.Options()) {}
+
+// The run's start, once: the options are loaded, and what comes from them
+// for the whole run is set up: the thresholds of the random waits and
+// ejects, the verify root, the alarm sound.
+void JobDriver::StartRun() {
+    options::OptionLoad& options = run_.Options();
+    options.LoadJobSettings();
+    const options::JobSettings& settings = options.Settings();
+    run_.nextWaitAt = settings.RandomWait;
+    run_.nextEjectAt = settings.RandomEject;
+    run_.Board().SetText(run::BoardText::RandomWaitCaption,
+                         support::SafeFormat("Random wait (%d\")", {settings.RandomTime}));
+    run_.jobMode = run::JobMode::None;
+    run_.verifyRoot = options.CommandLineState().verifyRoot;
+    if (!settings.nosettings) {
+        run_.verifyRoot = settings.fakeverify;
+        run_.verifyCut = 0;
+    }
+    // A sound that is not there sounds no alarm at all.
+    const bool sound = !settings.noise.empty() && run_.Fs().FileExists(settings.noise);
+    run_.Op().SetAlarmSound(sound ? settings.noise : std::string());
+    run_.TakeEchoKeys();
+}
+
+void JobDriver::PrepareJob() {
+    if (!started_) {
+        started_ = true;
+        StartRun();
+    }
+    run::ShowOptionEcho(run_);
+    run_.flags.closeAllowed = false;
+    run_.flags.stopRequested = false;
+    run_.flags.waitingForStartFile = false;
+    run_.Board().SetText(run::BoardText::DestinationCaption, "Destination:");
+}
+
+std::int32_t JobDriver::RunJobs() {
+    PrepareJob();
+    run::ShowDestinationFree(run_);
+    const options::JobSettings& settings = run_.Settings();
+    if (!settings.warning.empty() &&
+        !run::ConfirmMessage(run_, "Warning: %s; continue?", {settings.warning}, true)) {
+        run_.exitCode = run::kExitWarningHeeded;
+        run_.failureReason = "Warning was heeded by user";
+    } else if (settings.asked_help) {
+        jobs::StopWithVersionPrompt(run_, "invoked with ?");
+    } else if (!run_.Options().SpecMode()) {
+        DispatchJob();
+    } else {
+        RunSpecJobs();
+    }
+    return Completion(*this);
+}
+
+void JobDriver::RunSpecJobs() {
+    if (!specReader_.StartSpecJobs()) return;
+    for (;;) {
+        const options::SpecStep step = specReader_.NextSpecJob();
+        if (step.kind == options::SpecStep::Kind::kFailed) {
+            run_.exitCode = step.exitCode;
+            if (!step.failureReason.empty()) run_.failureReason = step.failureReason;
+            return;
+        }
+        if (step.kind == options::SpecStep::Kind::kEnd) break;
+        run_.TakeEchoKeys();
+        PrepareJob();
+        if (!DispatchJob()) return;
+    }
+    run::StopThroughputClock(run_);
+    if (run_.exitCode == 0) SpecFileEnding(*this);
+}
+
+}  // namespace brenx::app

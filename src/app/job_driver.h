@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/destination_flush.h"
+#include "options/spec_reader.h"
+
+namespace brenx::run {
+class RunState;
+}
+
+namespace brenx::app {
+
+// The job driver: prepares and dispatches one job, or every job of an "@"
+// spec file, then ends the run (the summary, the CRC log copy, tidy).
+class JobDriver {
+  public:
+    explicit JobDriver(run::RunState& run);
+
+    // Runs the whole run and returns its exit code.
+    std::int32_t RunJobs();
+
+    // Before each job. The first time it loads the options and sets up what
+    // holds for the whole run (wait and eject thresholds, the verify root, the
+    // alarm sound); every time it clears the stop flags and rebuilds the
+    // option echo.
+    void PrepareJob();
+    // Runs the job that the settings describe; true when the exit code is 0.
+    bool DispatchJob();
+
+    run::RunState& Run() { return run_; }
+    DestinationFlush& Flush() { return flush_; }
+
+  private:
+    void StartRun();
+    void RunSpecJobs();
+    void CopyJob();
+    bool CopyJobCanStart();
+    void CheckAndCopy();
+
+    run::RunState& run_;
+    options::SpecReader specReader_;
+    DestinationFlush flush_;
+    bool started_ = false;
+};
+
+}  // namespace brenx::app

@@ -1,0 +1,84 @@
+#include "console/console_input.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+
+namespace brenx::console {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Milliseconds left until the deadline, for poll: -1 without one.
+int TimeLeft(bool timed, Clock::time_point deadline) {
+    if (!timed) return -1;
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return left > 0 ? static_cast<int>(left) : 0;
+}
+
+}  // namespace
+
+bool ConsoleInput::TakeLine(std::string& line) {
+    const std::size_t end = buffer_.find('\n');
+    if (end == std::string::npos) {
+        if (!ended_ || buffer_.empty()) return false;
+        line = std::move(buffer_);
+        buffer_.clear();
+        return true;
+    }
+    line = buffer_.substr(0, end);
+    buffer_.erase(0, end + 1);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
+
+void ConsoleInput::ReadSome() {
+    char bytes[4096];
+    const ssize_t count = read(fd_, bytes, sizeof bytes);
+    if (count > 0) {
+        buffer_.append(bytes, static_cast<std::size_t>(count));
+    } else if (count == 0 || (errno != EINTR && errno != EAGAIN)) {
+        ended_ = true;
+    }
+}
+
+ConsoleInput::Event ConsoleInput::Next(std::string& line, int tickMs) {
+    const bool timed = tickMs > 0;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(tickMs);
+    for (;;) {
+        if (TakeLine(line)) return Event::Line;
+        if (ended_) return Event::End;
+        pollfd fds[2] = {{fd_, POLLIN, 0}, {presses_.WakeFd(), POLLIN, 0}};
+        const int ready = poll(fds, presses_.WakeFd() >= 0 ? 2 : 1, TimeLeft(timed, deadline));
+        if (ready < 0 && errno != EINTR) {
+            ended_ = true;  // the input cannot be waited for: take it as ended
+            continue;
+        }
+        if (fds[1].revents != 0) presses_.DrainWake();
+        // A press is taken as soon as it is seen, even one that came without a wake.
+        if (presses_.Take() > 0) return Event::Stop;
+        if ((fds[0].revents & POLLNVAL) != 0) {
+            ended_ = true;
+        } else if (fds[0].revents != 0) {
+            ReadSome();
+        } else if (ready == 0) {
+            return Event::Tick;
+        }
+    }
+}
+
+bool ConsoleInput::Sleep(int milliseconds) {
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    for (;;) {
+        const int left = TimeLeft(true, deadline);
+        if (left == 0) return presses_.Take() > 0;
+        pollfd wake = {presses_.WakeFd(), POLLIN, 0};
+        if (poll(&wake, wake.fd >= 0 ? 1 : 0, left) > 0) presses_.DrainWake();
+        if (presses_.Take() > 0) return true;
+    }
+}
+
+}  // namespace brenx::console

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace brenx::console {
+
+// The operator's side of the terminal for output: messages and questions as
+// lines, and one progress line that a terminal rewrites in place. Everything
+// goes to one descriptor (standard error), so standard output stays clean.
+class ConsoleOutput {
+  public:
+    // `terminal`: the descriptor is a terminal (the progress line is then
+    // rewritten in place and cut to the terminal's width).
+    ConsoleOutput(int fd, bool terminal) : fd_(fd), terminal_(terminal) {}
+
+    bool IsTerminal() const { return terminal_; }
+
+    // Writes the text after ending the progress line. The engine's line
+    // breaks become the terminal's; control characters that could move the
+    // cursor or change the terminal (say, inside a file name) are shown as "?".
+    void Text(std::string_view text);
+    // Shows the progress line: rewritten in place on a terminal, a plain line
+    // otherwise.
+    void Progress(std::string_view line);
+    // A progress line shown in place stays as the last line of the screen.
+    void KeepProgress();
+    // The terminal bell.
+    void Bell();
+
+  private:
+    void Write(std::string_view bytes);
+    void ClearProgress();
+    int Columns() const;
+
+    int fd_;
+    bool terminal_;
+    bool progressShown_ = false;
+};
+
+// The text as the terminal should get it: CR LF and lone CRs become LF, tabs
+// stay, other control characters and DEL become "?".
+std::string TerminalSafe(std::string_view text);
+
+}  // namespace brenx::console

@@ -1,0 +1,38 @@
+// brenxc: Brenx on a terminal. The same command line as the desktop program;
+// questions and messages on standard error, answers from standard input, the
+// run's exit code as the process's.
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "console/console_board.h"
+#include "console/console_input.h"
+#include "console/console_operator.h"
+#include "console/console_output.h"
+#include "console/stop_presses.h"
+
+int main(int argc, char** argv) {
+    using namespace brenx::console;
+    // A reader of standard error that goes away must not end a copy half-way.
+    signal(SIGPIPE, SIG_IGN);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const bool terminalInput = isatty(STDIN_FILENO) == 1;
+    const bool terminalOutput = isatty(STDERR_FILENO) == 1;
+
+    StopPresses presses;
+    presses.CatchInterrupt();
+    ConsoleInput input(STDIN_FILENO, presses);
+    ConsoleOutput output(STDERR_FILENO, terminalOutput);
+    ConsoleOperator op(input, output, !terminalInput);
+    ConsoleBoard board(
+        output, terminalOutput ? std::chrono::milliseconds(200) : std::chrono::milliseconds(5000));
+    const int exitCode = brenx::app::RunProgram(arguments, op, board);
+    board.Flush();
+    output.KeepProgress();
+    return exitCode;
+}

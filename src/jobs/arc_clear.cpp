@@ -1,0 +1,119 @@
+#include "jobs/arc_clear.h"
+
+#include "jobs/job_header.h"
+#include "jobs/key_file.h"
+#include "jobs/media_presence.h"
+#include "jobs/tree_walk.h"
+#include "jobs/version_stop.h"
+#include "jobs/volume_root.h"
+#include "options/job_settings.h"
+#include "platform/file_attributes.h"
+#include "platform/file_system.h"
+#include "run/exit_codes.h"
+#include "run/keep_going.h"
+#include "run/media_note.h"
+#include "run/option_echo.h"
+#include "run/run_state.h"
+#include "run/show_status.h"
+#include "run/status_board.h"
+#include "support/number_text.h"
+#include "support/safe_format.h"
+
+namespace brenx::jobs {
+namespace {
+
+void ShowCleared(run::RunState& run, const std::string& path) {
+    const run::RunCounters& counters = run.counters;
+    run::ShowStatusLines(
+        run, {support::SafeFormat("source: %s", {path}),
+              support::SafeFormat(
+                  "#%s %s %s%s",
+                  {support::GroupedNumber(counters.fileCount), run::kStatusDash,
+                   support::GroupedNumber(counters.byteCount), run::MediaNote(run, " (%s)")})});
+}
+
+// Clears the entry's archive bit (unless the start file is still ahead) and
+// counts it. Whether the host took the change is not looked at: a file that
+// keeps its bit is simply taken again next time.
+void ClearEntry(run::RunState& run, const std::string& path, const platform::SearchEntry& entry) {
+    run.Board().SetText(run::BoardText::FileName, path);
+    if (!run.flags.waitingForStartFile) {
+        run.Fs().SetAttributes(path, entry.attributes & ~platform::kAttrArchive);
+    }
+    run::RunCounters& counters = run.counters;
+    const std::int64_t size = platform::SearchRecordSize(entry);
+    counters.byteCount += size;
+    counters.cdByteCount += size;
+    ++counters.fileCount;
+    ShowCleared(run, path);
+}
+
+bool VisitEntry(run::RunState& run, const std::string& directory,
+                const platform::SearchEntry& entry) {
+    const std::string path = directory + entry.name;
+    PassStartFile(run, path);
+    const std::uint32_t attributes = entry.attributes;
+    if ((attributes & platform::kAttrArchive) != 0 &&
+        (attributes & platform::kAttrDirectory) == 0) {
+        ClearEntry(run, path, entry);
+    }
+    return run::KeepGoing(run);
+}
+
+bool StartFailed(run::RunState& run) {
+    const options::JobSettings& settings = run.Settings();
+    if (settings.source.empty()) {
+        StopWithVersionPrompt(run, "no source");
+        return true;
+    }
+    if (settings.asked_help) {
+        StopWithVersionPrompt(run, "question mark");
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool RunArcClear(run::RunState& run) {
+    const std::string source = run.Settings().source;
+    WriteJobHeader(run,
+                   support::SafeFormat("brenx [stopbak] %s %s", {source, SettingsFilePath(run)}),
+                   HeaderTimeNow());
+    if (StartFailed(run)) return false;
+    if (!run.Settings().startfile.empty()) run.flags.waitingForStartFile = true;
+    run::ShowOptionEcho(run);
+    run.destinationRoot = VolumeRoot(source);
+    if (!MediaPresent(run, "source", run::kExitClearNoMedia)) return false;
+    if (!CheckKeyFile(run, "source")) return false;
+    bstopbak(run, source);
+    return true;
+}
+
+bool bstopbak(run::RunState& run, const std::string& directory) {
+    if (!bstopfiles(run, directory)) {
+        run.failureReason = support::SafeFormat("bstopfiles(%s)", {directory});
+        run.exitCode = run::kExitClearFiles;
+        return false;
+    }
+    if (run.Settings().recurse && !bstopdirectories(run, directory)) {
+        run.failureReason = support::SafeFormat("bstopdirectories(%s)", {directory});
+        run.exitCode = run::kExitClearDirectories;
+        return false;
+    }
+    return true;
+}
+
+bool bstopfiles(run::RunState& run, const std::string& directory) {
+    if (run.Settings().nodata) return true;
+    return ForEachEntry(run.Fs(), directory + "*", 0, [&](const platform::SearchEntry& entry) {
+        return VisitEntry(run, directory, entry);
+    });
+}
+
+bool bstopdirectories(run::RunState& run, const std::string& directory) {
+    return WalkSubdirectories(run, directory,
+                              [&](const std::string& sub) { return bstopbak(run, sub); });
+}
+
+}  // namespace brenx::jobs

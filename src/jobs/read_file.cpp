@@ -1,0 +1,69 @@
+#include "jobs/read_file.h"
+
+#include <memory>
+
+#include "options/job_settings.h"
+#include "platform/file_system.h"
+#include "run/destination_free.h"
+#include "run/keep_going.h"
+#include "run/run_state.h"
+#include "run/status_board.h"
+#include "support/crc32.h"
+#include "support/number_text.h"
+
+namespace brenx::jobs {
+namespace {
+
+// Progress is shown only for files that take a while.
+constexpr std::int64_t kProgressThreshold = 1000000;
+
+void ShowProgress(run::RunState& run) {
+    const run::RunCounters& counters = run.counters;
+    if (counters.fileBytesRead <= kProgressThreshold) return;
+    run.Board().SetText(run::BoardText::FreeSpace, support::GroupedNumber(counters.fileBytesRead) +
+                                                       "/" +
+                                                       support::GroupedNumber(counters.fileSize));
+}
+
+// Reads block after block until a short one, which is the end of the file.
+ReadResult ReadBlocks(run::RunState& run, platform::FileHandle& file) {
+    const bool crc = run.Settings().crc;
+    std::uint8_t* const buffer = run.buffer.Data();
+    const auto blockSize = static_cast<std::int64_t>(run.buffer.Size());
+    for (;;) {
+        const std::int64_t count = file.Read(buffer, blockSize);
+        if (!run::KeepGoing(run)) return ReadResult::Stopped;
+        if (count < 0) return ReadResult::ReadFailed;
+        if (count > 0 && crc)
+            support::Crc32Update(buffer, static_cast<std::size_t>(count), run.crc);
+        run.counters.fileBytesRead += count;
+        ShowProgress(run);
+        if (count < blockSize) return ReadResult::Done;
+    }
+}
+
+}  // namespace
+
+ReadResult ReadBFile(run::RunState& run, const std::string& name) {
+    std::unique_ptr<platform::FileHandle> file =
+        run.Fs().Open(name, platform::Access::Read, platform::Disposition::OpenExisting);
+    if (!file) return ReadResult::CannotOpen;
+    run.counters.fileSize = file->Size();
+    run.counters.fileBytesRead = 0;
+    run::ShowDestinationFree(run);
+    support::Crc32Init(run.crc);
+    ReadResult result = ReadResult::Done;
+    if (run.counters.fileSize < 0) {
+        result = ReadResult::ReadFailed;
+    } else if (!run.Settings().nodata) {
+        // Where the host cannot drop them (a file system in memory), the
+        // pages are read as they are; that is no fault of the medium.
+        file->DropCachedPages();
+        result = ReadBlocks(run, *file);
+    }
+    if (result == ReadResult::Done) support::Crc32Final(run.crc);
+    file->Close();
+    return result;
+}
+
+}  // namespace brenx::jobs

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace brenx::run {
+class RunState;
+}
+
+namespace brenx::jobs {
+
+// How a read of one file with its CRC ended.
+enum class ReadResult : std::uint8_t {
+    Done = 0,        // read to the end: the run's CRC register holds its CRC and byte count
+    CannotOpen = 2,  // the file cannot be opened
+    ReadFailed = 3,  // the medium failed in the middle of the file
+    Stopped = 7,     // the operator stopped the job during the read
+};
+
+// Reads a file to its end through the transfer buffer, for verify and
+// read-back: the read-only twin of the copy. The file's cached pages are
+// dropped first, so that the bytes come from the medium and not from the
+// host's memory of what was written. With `crc` the bytes go through the
+// run's CRC register; with `nodata` the file is only opened and sized. The
+// per-file progress (fileSize, fileBytesRead) is kept up and, past the first
+// million bytes, shown after every block. A read error is a failure, never an
+// early end: a damaged medium must not pass for a short file.
+ReadResult ReadBFile(run::RunState& run, const std::string& name);
+
+}  // namespace brenx::jobs

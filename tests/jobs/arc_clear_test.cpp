@@ -1,0 +1,147 @@
+#include "jobs/arc_clear.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "jobs/jobs_world.h"
+#include "platform/file_attributes.h"
+#include "run/exit_codes.h"
+#include "run/show_status.h"
+
+namespace brenx::jobs {
+namespace {
+
+using testing::JobsWorld;
+
+bool HasArchiveBit(JobsWorld& world, const std::string& path) {
+    return (world.fs.GetAttributes(path) & platform::kAttrArchive) != 0;
+}
+
+// A source tree of new files (all with the archive bit), one read-only, one
+// hidden, one in a subdirectory.
+struct SourceTree {
+    explicit SourceTree(JobsWorld& world) {
+        world.Put("d/src/a.txt", "aa");
+        world.Put("d/src/ro.txt", "rrr");
+        world.Put("d/src/.hidden", "h");
+        world.Put("d/src/sub/b.txt", "bbbb");
+        ::chmod(world.drives.Host("d/src/ro.txt").c_str(), 0444);
+        world.Settings().source = "d:\\src\\";
+        world.Settings().recurse = true;
+    }
+};
+
+TEST(RunArcClear, ClearsTheBitOnceAndKeepsTheOtherAttributes) {
+    JobsWorld world;
+    SourceTree tree(world);
+    if (!HasArchiveBit(world, "d:\\src\\a.txt") ||
+        !world.fs.SetAttributes("d:\\src\\sub\\b.txt", 0) ||
+        !world.fs.SetAttributes("d:\\src\\sub\\b.txt", platform::kAttrArchive)) {
+        GTEST_SKIP() << "the temporary directory cannot keep archive bits";
+    }
+    EXPECT_TRUE(RunArcClear(world.run));
+    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.counters.fileCount, 3);
+    EXPECT_EQ(world.run.counters.byteCount, 9);
+    EXPECT_EQ(world.run.destinationRoot, "d:\\");
+    EXPECT_FALSE(HasArchiveBit(world, "d:\\src\\a.txt"));
+    EXPECT_FALSE(HasArchiveBit(world, "d:\\src\\sub\\b.txt"));
+    EXPECT_EQ(world.fs.GetAttributes("d:\\src\\ro.txt"), platform::kAttrReadOnly);
+    // Hidden files keep their bit.
+    EXPECT_TRUE(HasArchiveBit(world, "d:\\src\\.hidden"));
+    EXPECT_EQ(world.board.Text(run::BoardText::Status),
+              "source: d:\\src\\sub\\b.txt\r\n#3 " + std::string(run::kStatusDash) + " 9");
+    EXPECT_NE(world.LogText().find("brenx [stopbak] d:\\src\\ "), std::string::npos);
+
+    // The second run finds nothing left to clear: nothing shown or counted.
+    const auto shownBefore = world.board.History(run::BoardText::FileName).size();
+    EXPECT_TRUE(RunArcClear(world.run));
+    EXPECT_EQ(world.run.counters.fileCount, 3);
+    EXPECT_EQ(world.board.History(run::BoardText::FileName).size(), shownBefore);
+
+    // A file written since gets its bit back and is taken again.
+    world.drives.Write("d/src/a.txt", "changed later");
+    struct timespec later[2] = {{0, UTIME_OMIT}, {2000000000, 0}};
+    ::utimensat(AT_FDCWD, world.drives.Host("d/src/a.txt").c_str(), later, 0);
+    EXPECT_TRUE(RunArcClear(world.run));
+    EXPECT_EQ(world.run.counters.fileCount, 4);
+}
+
+TEST(RunArcClear, LeavesEverythingAloneWithNodataAndBeforeTheStartFile) {
+    JobsWorld world;
+    SourceTree tree(world);
+    world.Settings().nodata = true;
+    EXPECT_TRUE(RunArcClear(world.run));
+    EXPECT_EQ(world.run.counters.fileCount, 0);
+    EXPECT_TRUE(HasArchiveBit(world, "d:\\src\\a.txt"));
+    EXPECT_TRUE(HasArchiveBit(world, "d:\\src\\sub\\b.txt"));
+
+    JobsWorld start;
+    SourceTree tree2(start);
+    start.Settings().startfile = "d:\\SRC\\sub\\B.txt";
+    EXPECT_TRUE(RunArcClear(start.run));
+    EXPECT_EQ(start.run.counters.fileCount, 3);
+    EXPECT_TRUE(HasArchiveBit(start, "d:\\src\\a.txt"));
+    EXPECT_TRUE(HasArchiveBit(start, "d:\\src\\ro.txt"));
+    EXPECT_FALSE(start.run.flags.waitingForStartFile);
+    if (start.fs.SetAttributes("d:\\src\\a.txt", platform::kAttrArchive)) {
+        EXPECT_FALSE(HasArchiveBit(start, "d:\\src\\sub\\b.txt"));
+    }
+}
+
+TEST(RunArcClear, NeedsItsMediaAndItsKeyFile) {
+    JobsWorld world;
+    world.Settings().source = "f:\\src\\";
+    world.op.ExpectMedia(
+        "You might consider inserting some source media for f:\\ if you expect this thing to "
+        "work.",
+        run::MediaAnswer::GiveUp);
+    EXPECT_FALSE(RunArcClear(world.run));
+    EXPECT_EQ(world.run.exitCode, run::kExitClearNoMedia);
+    EXPECT_EQ(world.run.failureReason, "No media");
+
+    JobsWorld keyed;
+    SourceTree tree(keyed);
+    keyed.Settings().srckey = "src.key";
+    keyed.op.ExpectMedia("source keyfile d:\\src.key missing. Try again? (I clipped the name)",
+                         run::MediaAnswer::GiveUp);
+    EXPECT_FALSE(RunArcClear(keyed.run));
+    EXPECT_EQ(keyed.run.exitCode, run::kExitKeyFileMissing);
+    EXPECT_EQ(keyed.run.counters.fileCount, 0);
+    EXPECT_TRUE(HasArchiveBit(keyed, "d:\\src\\a.txt"));
+
+    JobsWorld noSource;
+    noSource.op.ExpectConfirm(
+        "Unknown option (no source); brenx version 2/18/2015; see html help "
+        "(brenxhtm\\brenfrm.htm)?",
+        false);
+    EXPECT_FALSE(RunArcClear(noSource.run));
+    EXPECT_EQ(noSource.run.exitCode, run::kExitVersionPrompt);
+}
+
+TEST(RunArcClear, AStopAmongTheFilesOrBelowIsTold) {
+    JobsWorld world;
+    SourceTree tree(world);
+    world.op.PressStop();
+    world.op.ExpectConfirm("Give up now?", true);
+    EXPECT_TRUE(RunArcClear(world.run));
+    EXPECT_EQ(world.run.exitCode, run::kExitClearFiles);
+    EXPECT_EQ(world.run.failureReason, "bstopfiles(d:\\src\\)");
+
+    JobsWorld deep;
+    deep.Put("d/src/sub/b.txt", "b");
+    deep.Settings().source = "d:\\src\\";
+    deep.Settings().recurse = true;
+    deep.op.PressStop();
+    deep.op.ExpectConfirm("Give up now?", true);
+    EXPECT_TRUE(RunArcClear(deep.run));
+    EXPECT_EQ(deep.run.exitCode, run::kExitClearDirectories);
+    EXPECT_EQ(deep.run.failureReason, "bstopdirectories(d:\\src\\)");
+}
+
+}  // namespace
+}  // namespace brenx::jobs

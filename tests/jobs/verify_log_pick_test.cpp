@@ -1,0 +1,82 @@
+#include "jobs/verify_log_pick.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "jobs/jobs_world.h"
+#include "jobs/verify.h"
+#include "jobs/verify_counts.h"
+#include "run/show_status.h"
+
+namespace brenx::jobs {
+namespace {
+
+using testing::CrcLine;
+using testing::JobsWorld;
+using testing::Lines;
+
+TEST(PickVerifyLog, LetsTheOperatorChooseAmongTheMatchingLogs) {
+    JobsWorld world;
+    world.Put("d/logs/one.log", "");
+    world.Put("d/logs/two.LOG", "");
+    world.Put("d/logs/other.txt", "");
+    world.Put("d/logs/.hidden.log", "");
+    world.Settings().verify = "d:\\logs\\*.log";
+    world.op.ExpectPickFile("Select Log File", "d:\\logs\\two.LOG", true);
+    EXPECT_TRUE(PickVerifyLog(world.run));
+    EXPECT_EQ(world.Settings().verify, "d:\\logs\\two.LOG");
+    ASSERT_EQ(world.op.Picks().size(), 1u);
+    const run::FilePick& pick = world.op.Picks()[0];
+    EXPECT_EQ(pick.filter, "Verify log files|*.log");
+    EXPECT_EQ(pick.directory, "d:\\logs\\");
+    std::vector<std::string> candidates = pick.candidates;
+    std::sort(candidates.begin(), candidates.end());
+    EXPECT_EQ(candidates, (std::vector<std::string>{"d:\\logs\\one.log", "d:\\logs\\two.LOG"}));
+
+    // A plain name asks nothing; a cancel ends the job.
+    EXPECT_TRUE(PickVerifyLog(world.run));
+    world.Settings().verify = "run?.log";
+    world.op.ExpectPickFile("Select Log File", "", false);
+    EXPECT_FALSE(PickVerifyLog(world.run));
+    EXPECT_EQ(world.Settings().verify, "run?.log");
+    EXPECT_EQ(world.op.Picks()[1].directory, "d:\\");
+}
+
+TEST(RunVerify, VerifiesThePickedLog) {
+    JobsWorld world;
+    world.Put("e/a.txt", "a");
+    world.Put("d/logs/good.log", Lines({CrcLine("e:\\a.txt", "a")}));
+    world.Settings().verify = "d:\\logs\\g*";
+    world.op.ExpectPickFile("Select Log File", "d:\\logs\\good.log", true);
+    EXPECT_TRUE(RunVerify(world.run, world.Go()));
+    EXPECT_EQ(world.run.counters.fileCount, 1);
+    EXPECT_EQ(world.board.Text(run::BoardText::Destination), "d:\\logs\\good.log");
+    // The start question names the setting as given.
+    EXPECT_EQ(world.startQuestions[0], "Verify \"d:\\logs\\g*\"?");
+
+    world.Settings().verify = "d:\\logs\\g*";
+    world.op.ExpectPickFile("Select Log File", "", false);
+    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_EQ(world.run.failureReason, "user cancelled");
+}
+
+TEST(VerifyCounts, ShowsTheMediaNoteAndMarksMediaChanges) {
+    JobsWorld world;
+    world.run.counters.fileCount = 1234;
+    world.run.counters.byteCount = 5000000;
+    world.run.counters.cdByteCount = 1000;
+    world.run.counters.crcErrors = 2;
+    ShowVerifyCounts(world.run);
+    EXPECT_EQ(world.board.Text(run::BoardText::Status),
+              std::string("#1,234 ") + run::kStatusDash + " 5,000,000 bytes (1,000; 2 crc errors)");
+    EXPECT_EQ(world.run.memo.Text(), world.board.Text(run::BoardText::Status));
+
+    MarkMediaChange(world.run);
+    world.Settings().crc = false;
+    MarkMediaChange(world.run);
+    EXPECT_EQ(world.LogText(), "|:Changed Media\r\nChanged Media\r\n");
+}
+
+}  // namespace
+}  // namespace brenx::jobs
