@@ -8,6 +8,7 @@
 #include "run/keep_going.h"
 #include "run/run_state.h"
 #include "run/status_board.h"
+#include "run/tick_source.h"
 #include "support/crc32.h"
 #include "support/number_text.h"
 
@@ -16,6 +17,17 @@ namespace {
 
 // Progress is shown only for files that take a while.
 constexpr std::int64_t kProgressThreshold = 1000000;
+// The free space shown while files are read is refreshed at most this often.
+constexpr std::uint64_t kFreeSpaceInterval = 500;
+
+// A read changes no free space; the display is kept fresh for media that
+// are changed meanwhile, without a free-space query for every small file.
+void RefreshFreeSpace(run::RunState& run) {
+    const std::uint64_t now = run.Ticks().Milliseconds();
+    if (run.freeSpaceShownAt != 0 && now - run.freeSpaceShownAt < kFreeSpaceInterval) return;
+    run.freeSpaceShownAt = now;
+    run::ShowDestinationFree(run);
+}
 
 void ShowProgress(run::RunState& run) {
     const run::RunCounters& counters = run.counters;
@@ -50,7 +62,7 @@ ReadResult ReadBFile(run::RunState& run, const std::string& name) {
     if (!file) return ReadResult::CannotOpen;
     run.counters.fileSize = file->Size();
     run.counters.fileBytesRead = 0;
-    run::ShowDestinationFree(run);
+    RefreshFreeSpace(run);
     support::Crc32Init(run.crc);
     ReadResult result = ReadResult::Done;
     if (run.counters.fileSize < 0) {

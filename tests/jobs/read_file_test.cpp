@@ -85,6 +85,22 @@ TEST(ReadBFile, NodataOpensAndSizesOnly) {
     EXPECT_EQ(world.run.crc.byteTotal, 0u);
 }
 
+TEST(ReadBFile, ShowsTheFreeSpaceAFewTimesASecondNotPerFile) {
+    JobsWorld world;
+    world.Settings().destination = "e:\\dst\\";
+    world.Put("e/a.bin", "a");
+    for (int i = 0; i < 5; ++i)
+        ReadBFile(world.run, "e:\\a.bin");
+    EXPECT_EQ(world.fs.freeSpaceAsked.size(), 1u);
+    world.ticks.Advance(499);
+    ReadBFile(world.run, "e:\\a.bin");
+    EXPECT_EQ(world.fs.freeSpaceAsked.size(), 1u);
+    world.ticks.Advance(1);
+    ReadBFile(world.run, "e:\\a.bin");
+    EXPECT_EQ(world.fs.freeSpaceAsked.size(), 2u);
+    EXPECT_EQ(world.board.Text(run::BoardText::FreeSpace).rfind("drive e:\\ has ", 0), 0u);
+}
+
 TEST(ReadBFile, StopsWhenTheOperatorGivesUp) {
     JobsWorld world;
     world.Put("e/big.bin", Pattern(200000));

@@ -48,16 +48,22 @@ TEST(RunVerify, VerifiesThePickedLog) {
     world.Put("e/a.txt", "a");
     world.Put("d/logs/good.log", Lines({CrcLine("e:\\a.txt", "a")}));
     world.Settings().verify = "d:\\logs\\g*";
-    world.op.ExpectPickFile("Select Log File", "d:\\logs\\good.log", true);
-    EXPECT_TRUE(RunVerify(world.run, world.Go()));
+    world.run.flags.askedOnce = false;
+    // The start question names the setting as given.
+    world.op
+        .ExpectConfirm(
+            "Verify \"d:\\logs\\g*\"?\r\n(you might consider disabling screen savers, Tiny "
+            "Elvis, whatever; Adaptec DirectCD CDR file writer might explode because of them, or "
+            "then again it might've been moon phase...)",
+            true)
+        .ExpectPickFile("Select Log File", "d:\\logs\\good.log", true);
+    EXPECT_TRUE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 1);
     EXPECT_EQ(world.board.Text(run::BoardText::Destination), "d:\\logs\\good.log");
-    // The start question names the setting as given.
-    EXPECT_EQ(world.startQuestions[0], "Verify \"d:\\logs\\g*\"?");
 
     world.Settings().verify = "d:\\logs\\g*";
     world.op.ExpectPickFile("Select Log File", "", false);
-    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_FALSE(RunVerify(world.run));
     EXPECT_EQ(world.run.failureReason, "user cancelled");
 }
 
