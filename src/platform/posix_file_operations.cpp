@@ -110,7 +110,9 @@ std::unique_ptr<FileHandle> PosixFileSystem::Open(const std::string& path, Acces
         close(fd);
         return Fail(HostError::AccessDenied, nullptr);
     }
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // Of the flags F_SETFL sets, the open gave only O_NONBLOCK: setting none
+    // clears it without asking for the others first.
+    fcntl(fd, F_SETFL, 0);
     if (Changes(access, disposition)) SetArchiveOnOpenFile(fd);
     SetLastError(HostError::None);
     return std::make_unique<PosixFileHandle>(fd, host);

@@ -61,10 +61,16 @@ TEST(ReadBFile, TellsAFileThatCannotBeOpenedFromOneThatFailsToRead) {
     // The handle was closed all the same.
     EXPECT_EQ(world.fs.Calls(platform::FsCall::Close), 1);
 
+    // The size of a file is asked once it shows progress; a host that
+    // cannot tell it fails the read.
+    world.Put("e/huge.bin", Pattern(1100000));
     world.fs.ClearFaults();
     world.fs.ResetCounts();
     world.fs.FailCall(platform::FsCall::Size, 1, platform::HostError::IoError);
-    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin"), ReadResult::ReadFailed);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin"), ReadResult::Done);
+    EXPECT_EQ(world.run.counters.fileSize, 200000);
+    EXPECT_EQ(world.fs.Calls(platform::FsCall::Size), 0);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\huge.bin"), ReadResult::ReadFailed);
 
     // A host that cannot drop the cached pages still reads them.
     world.fs.FailCall(platform::FsCall::DropCachedPages, 1, platform::HostError::NotSupported,
