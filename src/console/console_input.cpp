@@ -50,6 +50,7 @@ ConsoleInput::Event ConsoleInput::Next(std::string& line, int tickMs) {
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(tickMs);
     for (;;) {
         if (TakeLine(line)) return Event::Line;
+        if (fd_ < 0) ended_ = true;
         if (ended_) return Event::End;
         pollfd fds[2] = {{fd_, POLLIN, 0}, {presses_.WakeFd(), POLLIN, 0}};
         const int ready = poll(fds, presses_.WakeFd() >= 0 ? 2 : 1, TimeLeft(timed, deadline));

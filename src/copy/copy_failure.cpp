@@ -6,7 +6,6 @@
 #include "options/cant_file.h"
 #include "options/job_settings.h"
 #include "options/log_file.h"
-#include "options/option_load.h"
 #include "options/skip_rules.h"
 #include "run/exit_codes.h"
 #include "run/messages.h"
@@ -75,9 +74,10 @@ bool IsAutoSkip(run::RunState& run, const FailedFile& file) {
 
 AfterFailure AskAboutFailure(run::RunState& run, const FailedFile& file, const Paths& paths) {
     // The note is appended after formatting: a cant_file name is no format.
+    const std::string& cantFile = run.Settings().cant_file;
     const std::string question =
         support::SafeFormat("Couldn't CopyBFile( %s, %s); try new media?", {paths.from, paths.to}) +
-        run.Options().CantFileNote();
+        (cantFile.empty() ? std::string() : support::SafeFormat(" (cant_file:%s)", {cantFile}));
     const run::MediaAnswer answer =
         AskCopyMedia(run, file.destinationDirectory, "%s", {question}, true);
     if (run::Accepted(answer)) {

@@ -42,6 +42,7 @@ void GiveUpAtScrewyName(run::RunState& run) {
         run.exitCode = run::kExitGaveUp;
         run.failureReason = "User cancelled";
     }
+    run.flags.gaveUp = true;
     run.flags.stopRequested = true;
     run.flags.closeAllowed = true;
 }

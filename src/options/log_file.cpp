@@ -16,13 +16,17 @@ void Log::Write(std::string_view message) {
         Lost(fileSystem_.LastError());
         return;
     }
-    if (file->SeekToEnd() < 0) {
+    const std::int64_t end = file->SeekToEnd();
+    if (end < 0) {
         Lost(file->LastError());
         file->Close();
         return;
     }
     const int written = support::WriteFormatted(*file, "%s\r\n", {message});
     const platform::HostError writeError = file->LastError();
+    // Half an entry is taken back: it would run into the next one, and a cut
+    // CRC line would name a wrong checksum or a wrong file.
+    if (written < 0 && writeError != platform::HostError::None) file->Truncate(end);
     const bool closed = file->Close();
     if (written < 0) {
         // No host error means the entry was refused for its length.

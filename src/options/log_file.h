@@ -14,9 +14,10 @@ namespace brenx::options {
 //
 // An entry that cannot be written (the file cannot be opened or created, the
 // entry is longer than the writer's limit, a short write, a failed close) is
-// lost, but counted: the run's summary tells the operator how many entries of
-// which file were lost, since a lost CRC line is a copy without its proof.
-// Later entries are still tried.
+// lost, but counted (the part of an entry that a short write left is cut
+// off again, so the log holds whole lines only): the run's summary tells the operator how many
+// entries of which file were lost, since a lost CRC line is a copy without its proof. Later entries
+// are still tried.
 class Log {
   public:
     // An empty path logs nothing (and loses nothing).

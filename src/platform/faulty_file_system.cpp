@@ -66,6 +66,11 @@ class FaultyFileHandle : public FileHandle {
         return Pass(inner_->DropCachedPages());
     }
 
+    bool Truncate(std::int64_t length) override {
+        if (Faulted(FsCall::Truncate)) return false;
+        return Pass(inner_->Truncate(length));
+    }
+
     // A failed close still releases the file, as a real one does.
     bool Close() override {
         const Verdict verdict = state_->Count(FsCall::Close);

@@ -21,6 +21,7 @@ enum class FsCall {
     HandleSetDate,
     HandleFlush,
     DropCachedPages,
+    Truncate,
     Delete,
     GetAttributes,
     SetAttributes,

@@ -27,6 +27,14 @@ class FileHandle : public support::ByteStream {
     // Writes back what is pending and drops the file's pages from the host's
     // cache, so that the next read comes from the medium.
     virtual bool DropCachedPages() = 0;
+    // Cuts the file to `length` bytes (not beyond its end), so that a write
+    // cut short can be taken back whole. Handles that cannot do it report
+    // NotSupported.
+    virtual bool Truncate(std::int64_t length) {
+        (void)length;
+        SetLastError(HostError::NotSupported);
+        return false;
+    }
     // Closes the file. False means the host reported a failure on closing,
     // which can mean that written data was lost. Later calls fail.
     virtual bool Close() = 0;

@@ -155,6 +155,20 @@ bool PosixFileHandle::DropCachedPages() {
     return true;
 }
 
+bool PosixFileHandle::Truncate(std::int64_t length) {
+    if (!IsOpen()) return false;
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0) return Fail(errno);
+    if (length < 0 || length > status.st_size) return Fail(EINVAL);
+    int result;
+    do {
+        result = ::ftruncate(fd_, static_cast<off_t>(length));
+    } while (result != 0 && errno == EINTR);
+    if (result != 0) return Fail(errno);
+    SetLastError(HostError::None);
+    return true;
+}
+
 bool PosixFileHandle::Close() {
     if (!IsOpen()) return false;
     const int fd = fd_;

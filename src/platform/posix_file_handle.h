@@ -24,6 +24,7 @@ class PosixFileHandle : public FileHandle {
     bool SetDate(DosDateTime date) override;
     bool Flush() override;
     bool DropCachedPages() override;
+    bool Truncate(std::int64_t length) override;
     bool Close() override;
 
   private:

@@ -152,3 +152,43 @@ TEST(Completion, TellsOnceHowManyLogEntriesWereLost) {
 
 }  // namespace
 }  // namespace brenx::app
+
+namespace brenx::app {
+namespace {
+
+TEST(PrepareJob, SetsUpTheRunOnceFromTheOptions) {
+    AppWorld world({"-x", "-v::e:\\logs\\a.crc"});
+    world.Settings().RandomWait = 1000;
+    world.Settings().RandomEject = 5000;
+    world.Settings().RandomTime = 90;
+    world.Settings().noise = "d:\\src\\a.txt";  // any file will do as the sound
+    world.MakeRun();
+    world.driver->PrepareJob();
+    const run::RunState& run = *world.run;
+    EXPECT_EQ(run.nextWaitAt, 1000);
+    EXPECT_EQ(run.nextEjectAt, 5000);
+    EXPECT_EQ(world.board.Text(run::BoardText::RandomWaitCaption), "Random wait (90\")");
+    // "-v::" presets the verify root; the run does not read fakeverify then.
+    EXPECT_EQ(run.verifyRoot, "e");
+    EXPECT_EQ(world.op.AlarmSound(), "d:\\src\\a.txt");
+    EXPECT_EQ(world.board.Text(run::BoardText::DestinationCaption), "Destination:");
+
+    // A sound that is not there sounds no alarm; fakeverify gives the root.
+    AppWorld other({"d:\\src\\", "e:\\dst\\"});
+    other.Settings().noise = "d:\\missing.wav";
+    other.Settings().fakeverify = "f:\\copy";
+    other.MakeRun();
+    other.driver->PrepareJob();
+    EXPECT_EQ(other.op.AlarmSound(), "");
+    EXPECT_EQ(other.run->verifyRoot, "f:\\copy");
+
+    // Later jobs only clear the stop flags.
+    world.run->flags.stopRequested = world.run->flags.closeAllowed = true;
+    world.run->nextWaitAt = 7;
+    world.driver->PrepareJob();
+    EXPECT_FALSE(run.flags.stopRequested || run.flags.closeAllowed);
+    EXPECT_EQ(run.nextWaitAt, 7);
+}
+
+}  // namespace
+}  // namespace brenx::app

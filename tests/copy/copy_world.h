@@ -109,6 +109,17 @@ class CopyWorld {
         fs.SetFileDate(path, platform::PackDosDateTime(fields));
     }
 
+    // The names a search lists, in the host's order (the order the walk
+    // meets them).
+    std::vector<std::string> SearchOrder(const std::string& pattern, std::uint32_t filter = 0) {
+        std::vector<std::string> names;
+        auto search = drives.Fs().FindFirst(pattern, filter);
+        platform::SearchEntry entry;
+        while (search && search->Next(entry))
+            names.push_back(entry.name);
+        return names;
+    }
+
     std::string LogText() const { return drives.Read("d/run.log"); }
     // The log's entries, one per CR LF.
     std::vector<std::string> LogLines() const {

@@ -57,10 +57,12 @@ TEST(Log, HostFailuresAreCountedAndLaterEntriesStillWritten) {
     EXPECT_EQ(log.FailedEntries(), 1);
     EXPECT_EQ(log.LastFailure(), HostError::SharingViolation);
 
-    faulty.ShortenWrite(1, 3, HostError::NoSpace);
+    faulty.ShortenWrite(2, 3, HostError::NoSpace);
+    log.Write("whole");
     log.Write("cut short");
     EXPECT_EQ(log.FailedEntries(), 2);
     EXPECT_EQ(log.LastFailure(), HostError::NoSpace);
+    EXPECT_EQ(drives.Read("d/run.log"), "whole\r\n");  // no half line left
 
     faulty.FailCall(FsCall::Close, faulty.Calls(FsCall::Close) + 1, HostError::IoError);
     log.Write("close failed");

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 
+#include "platform/faulty_file_system.h"
 #include "support/text_file.h"
 #include "temp_drives.h"
 
@@ -164,6 +165,31 @@ TEST(PosixFiles, FlushAndDropCachedPages) {
     EXPECT_TRUE(reader->DropCachedPages());
     char buffer[4];
     EXPECT_EQ(reader->Read(buffer, 4), 3);
+}
+
+TEST(PosixFiles, TruncateTakesBackTheEndOfAFile) {
+    TempDrives t;
+    auto file = t.Fs().Open("d:\\f", Access::ReadWrite, Disposition::CreateAlways);
+    ASSERT_TRUE(file);
+    ASSERT_EQ(file->Write("whole\r\nhal", 10), 10);
+    EXPECT_TRUE(file->Truncate(7));
+    EXPECT_EQ(file->Size(), 7);
+    // Never longer than it is, never negative.
+    EXPECT_FALSE(file->Truncate(8));
+    EXPECT_EQ(file->LastError(), HostError::InvalidArgument);
+    EXPECT_FALSE(file->Truncate(-1));
+    ASSERT_TRUE(file->Close());
+    EXPECT_EQ(t.Read("d/f"), "whole\r\n");
+    EXPECT_FALSE(file->Truncate(0));
+
+    FaultyFileSystem faulty(t.Fs());
+    faulty.FailCall(FsCall::Truncate, 1, HostError::IoError);
+    auto again = faulty.Open("d:\\f", Access::ReadWrite, Disposition::OpenExisting);
+    ASSERT_TRUE(again);
+    EXPECT_FALSE(again->Truncate(0));
+    EXPECT_EQ(again->LastError(), HostError::IoError);
+    EXPECT_TRUE(again->Truncate(0));
+    EXPECT_EQ(faulty.Calls(FsCall::Truncate), 2);
 }
 
 TEST(PosixFiles, TextFileRoutinesWorkOnHandles) {

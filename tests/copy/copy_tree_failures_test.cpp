@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "copy/copy_files.h"
+#include "copy/copy_tree.h"
+#include "copy/copy_world.h"
+#include "copy/flush.h"
+#include "run/exit_codes.h"
+
+namespace brenx::copy {
+namespace {
+
+using platform::FsCall;
+using platform::HostError;
+using run::MediaAnswer;
+using testing::CopyWorld;
+
+constexpr const char* kSource = "d:\\src\\";
+constexpr const char* kDestination = "e:\\dst\\";
+
+bool Logged(const CopyWorld& world, const std::string& line) {
+    const auto lines = world.LogLines();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+std::string CouldNotCopy(const std::string& name, const std::string& note = "") {
+    return "Couldn't CopyBFile( d:\\src\\" + name + ", e:\\dst\\" + name + "); try new media?" +
+           note;
+}
+
+TEST(CopyTreeFailure, SkipRulesPassFailedFilesOverWithoutAsking) {
+    CopyWorld world;
+    world.Settings().BLRautoSkip = true;
+    world.Source("x_y.dat", "1");
+    world.Source("xy.dat", "2");
+    world.fs.refusedOpens["d:\\src\\x_y.dat"] = HostError::AccessDenied;
+    world.fs.refusedOpens["d:\\src\\xy.dat"] = HostError::AccessDenied;
+    // BLRautoSkip: an unopenable name with "_" is counted; one without is asked about.
+    world.op.ExpectMedia(CouldNotCopy("xy.dat"), MediaAnswer::Skip);
+    EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_EQ(world.run.counters.autoSkips, 1);
+    EXPECT_EQ(world.run.counters.fileCount, 0);
+    EXPECT_TRUE(Logged(world, "BLRautoSkip 1: CopyBfile( d:\\src\\x_y.dat, e:\\dst\\x_y.dat)"));
+    const auto& echo = world.board.Echo();
+    EXPECT_NE(std::find(echo.begin(), echo.end(), "BLRautoSkip:1"), echo.end());
+
+    // cant_all, cant_skip and cant_file skip and count any failure.
+    world.Settings().BLRautoSkip = false;
+    world.Settings().cant_all = true;
+    EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_TRUE(Logged(world, "cant_all skip: CopyBfile ( d:\\src\\xy.dat, e:\\dst\\xy.dat)"));
+    EXPECT_EQ(world.run.counters.optionSkips, 2);
+
+    world.Settings().cant_all = false;
+    world.Settings().cant_skip = "~_";
+    world.Settings().cant_file = "skip.lst";
+    world.Source("skip.lst", "; the ones that never read\r\n  xy.*\r\n");
+    EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_TRUE(Logged(world, "cant_skip skip: CopyBfile ( d:\\src\\x_y.dat, e:\\dst\\x_y.dat)"));
+    EXPECT_TRUE(Logged(world, "cant_file skip: CopyBfile ( d:\\src\\xy.dat, e:\\dst\\xy.dat)"));
+    EXPECT_EQ(world.run.counters.optionSkips, 4);
+    EXPECT_EQ(world.run.exitCode, 0);
+}
+
+TEST(CopyTreeFailure, TheMediaQuestionRetriesSkipsOrGivesUp) {
+    CopyWorld world;
+    world.Settings().cant_file = "skip.lst";  // there is no list: only the note
+    world.Source("a.txt", "a");
+    world.fs.refusedOpens["d:\\src\\a.txt"] = HostError::IoError;
+    const std::string note = " (cant_file:skip.lst)";
+    // Try again: the file is tried again and copied.
+    world.op.ExpectMedia(CouldNotCopy("a.txt", note), MediaAnswer::TryAgain,
+                         [&](const run::MediaQuestion& question, run::MediaDialogActions&) {
+                             EXPECT_TRUE(question.showSkip);
+                             world.fs.refusedOpens.clear();
+                         });
+    EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_EQ(world.Copied("a.txt"), "a");
+    EXPECT_EQ(world.run.counters.fileCount, 1);
+    // The destination was flushed before the question.
+    EXPECT_EQ(world.fs.flushed, std::vector<std::string>{kDestination});
+
+    // Skip: passed over without a count.
+    world.Settings().NewerOnly = false;
+    world.fs.refusedOpens["d:\\src\\a.txt"] = HostError::IoError;
+    world.op.ExpectMedia(CouldNotCopy("a.txt", note), MediaAnswer::Skip);
+    EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_EQ(world.run.counters.fileCount, 1);
+    EXPECT_EQ(world.run.counters.optionSkips, 0);
+
+    // Give up: the job ends with exit code 3 and the files' reason.
+    world.op.ExpectMedia(CouldNotCopy("a.txt", note), MediaAnswer::GiveUp);
+    EXPECT_FALSE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_EQ(world.run.exitCode, run::kExitCopyFiles);
+    EXPECT_EQ(world.run.failureReason, "brenxfiles(d:\\src\\,e:\\dst\\)");
+    EXPECT_EQ(world.Copied("a.txt"), "a");  // the earlier copy stays
+}
+
+TEST(CopyTreeFailure, NoRoomAsksForNewMediaAndThenAboutTheFile) {
+    CopyWorld world;
+    world.Settings().fakesize = 100;
+    world.Source("a.txt", std::string(60, 'a'));
+    world.Source("b.txt", std::string(60, 'b'));
+    const auto order = world.SearchOrder("d:\\src\\*");
+    const std::string second = order[1];
+    const std::string noRoom =
+        "Can't copy \"d:\\src\\" + second +
+        "\" because it's 60 bytes, and only 40 bytes left on e:\\; new media?";
+    world.op
+        .ExpectMedia(noRoom, MediaAnswer::TryAgain,
+                     [](const run::MediaQuestion& question, run::MediaDialogActions&) {
+                         EXPECT_FALSE(question.showSkip);
+                     })
+        .ExpectMedia(CouldNotCopy(second), MediaAnswer::TryAgain);
+    EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_EQ(world.run.counters.fileCount, 2);
+    EXPECT_EQ(world.run.counters.byteCount, 120);
+    EXPECT_EQ(world.run.counters.cdByteCount, 60);
+    EXPECT_TRUE(Logged(world, "|:Changed Media"));
+    EXPECT_NE(world.board.Text(run::BoardText::Status).find("120 (60; 0 NewerOnly skips)"),
+              std::string::npos);
+    EXPECT_EQ(world.fs.flushed.size(), 2u);
+
+    // No: the job ends with 21, which the walk's top level turns into 3.
+    CopyWorld refused;
+    refused.Settings().fakesize = 100;
+    refused.Settings().crc = false;
+    refused.Source("a.txt", std::string(160, 'a'));
+    refused.op.ExpectMedia(
+        "Can't copy \"d:\\src\\a.txt\" because it's 160 bytes, and only 100 bytes left on e:\\; "
+        "new media?",
+        MediaAnswer::GiveUp);
+    EXPECT_FALSE(CopyFilesOfDirectory(refused.run, kSource, kDestination));
+    EXPECT_EQ(refused.run.exitCode, run::kExitNoRoom);
+    EXPECT_EQ(refused.run.failureReason, "no room on destination");
+    EXPECT_FALSE(refused.Exists("a.txt"));
+    EXPECT_FALSE(Logged(refused, "Changed Media"));
+}
+
+TEST(CopyTreeFailure, ADirectoryThatCannotBeMadeAsksForNewMedia) {
+    CopyWorld world;
+    world.Source("a.txt", "a");
+    world.fs.FailCall(FsCall::CreateDirectory, 1, HostError::IoError);
+    const std::string question = "Couldn't create new directory e:\\dst\\ (try new media maybe?)";
+    world.op.ExpectMedia(question, MediaAnswer::TryAgain,
+                         [](const run::MediaQuestion& asked, run::MediaDialogActions&) {
+                             EXPECT_FALSE(asked.showSkip);
+                         });
+    EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_EQ(world.Copied("a.txt"), "a");
+    // e:\dst\ was not there yet: the flush went to the drive's root.
+    EXPECT_EQ(world.fs.flushed, (std::vector<std::string>{"e:\\dst\\", "e:\\"}));
+
+    // Giving up sends the file into the failure analysis.
+    CopyWorld refused;
+    refused.Source("a.txt", "a");
+    refused.fs.FailCall(FsCall::CreateDirectory, 1, HostError::IoError, true);
+    refused.op.ExpectMedia(question, MediaAnswer::GiveUp)
+        .ExpectMedia(CouldNotCopy("a.txt"), MediaAnswer::Skip);
+    EXPECT_TRUE(CopyTree(refused.run, kSource, kDestination));
+    EXPECT_EQ(refused.run.counters.fileCount, 0);
+}
+
+TEST(CopyTreeFailure, ScrewyNamesArePassedOverOrEndTheRun) {
+    CopyWorld world;
+    world.Settings().recurse = true;
+    world.Source("good.txt", "g");
+    world.Source("bad\x01name", "b");
+    world.drives.Write("d/src/back\\slash", "s");  // a backslash inside a host name
+    std::filesystem::create_directories(world.drives.Host("d/src/dir\x02"));
+    const auto order = world.SearchOrder("d:\\src\\*");
+    for (const std::string& name : order) {
+        if (name == "good.txt") continue;
+        std::string shown = name;
+        std::replace(shown.begin(), shown.end(), '\x01', '?');
+        world.op.ExpectConfirm(
+            "something screwy about \"d:\\src\\" + shown + "\"; not processing; abruptly give-up?",
+            false, true);
+    }
+    world.op.ExpectConfirm(
+        "something screwy about \"d:\\src\\dir?\"; not processing; abruptly give-up?", false);
+    EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_EQ(world.run.counters.fileCount, 1);
+    EXPECT_EQ(world.Copied("good.txt"), "g");
+
+    // Yes gives the run up: never an exit code of 0.
+    CopyWorld abandoned;
+    abandoned.Source("bad\x01name", "b");
+    abandoned.op.ExpectConfirm(
+        "something screwy about \"d:\\src\\bad?name\"; not processing; abruptly give-up?", true);
+    EXPECT_FALSE(CopyTree(abandoned.run, kSource, kDestination));
+    EXPECT_EQ(abandoned.run.exitCode, run::kExitCopyFiles);
+    EXPECT_TRUE(abandoned.run.flags.closeAllowed);
+}
+
+TEST(CopyTreeFailure, AFailedFlushEndsTheRunWithItsOwnCode) {
+    CopyWorld world;
+    world.Settings().recurse = true;
+    world.Source("sub\\a.txt", "a");
+    world.fs.refusedOpens["d:\\src\\sub\\a.txt"] = HostError::IoError;
+    world.fs.FailCall(FsCall::FlushVolume, 1, HostError::IoError);
+    const std::string text = "Couldn't flush e:\\dst\\sub\\ to its medium (" +
+                             platform::HostErrorText(HostError::IoError) + ")";
+    world.op.ExpectError(text + "; the run ends here");
+    EXPECT_FALSE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_EQ(world.run.exitCode, kExitFlushFailed);
+    EXPECT_EQ(world.run.failureReason, kFlushFailedReason);
+    EXPECT_TRUE(Logged(world, text));
+    EXPECT_TRUE(world.op.MediaQuestions().empty());
+}
+
+TEST(CopyTreeFailure, ADirectoryThatCannotBeReadFailsTheWalk) {
+    CopyWorld world;
+    world.Source("a.txt", "a");
+    world.Source("b.txt", "b");
+    world.fs.FailCall(FsCall::FindNext, 2, HostError::IoError);
+    EXPECT_FALSE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_EQ(world.run.exitCode, run::kExitCopyFiles);
+    EXPECT_TRUE(Logged(world, "Couldn't read the directory d:\\src\\ (" +
+                                  platform::HostErrorText(HostError::IoError) + ")"));
+
+    // An empty directory is no failure; a missing one is.
+    CopyWorld empty;
+    EXPECT_TRUE(CopyTree(empty.run, kSource, kDestination));
+    EXPECT_FALSE(CopyTree(empty.run, "d:\\missing\\", kDestination));
+    EXPECT_EQ(empty.run.exitCode, run::kExitCopyFiles);
+}
+
+}  // namespace
+}  // namespace brenx::copy
