@@ -1,5 +1,6 @@
 #include "support/number_text.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace brenx::support {
@@ -39,9 +40,8 @@ std::uint32_t ParseHex(std::string_view text) {
     return value;
 }
 
-std::int32_t ParseDecimal(std::string_view text) {
-    // One more than INT32_MAX: the largest magnitude a negative result can have.
-    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+std::int64_t ParseDecimal64(std::string_view text) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     std::int64_t magnitude = 0;
     bool negative = false;
     for (const char c : text) {
@@ -49,15 +49,19 @@ std::int32_t ParseDecimal(std::string_view text) {
         if (c == '-') {
             negative = true;
         } else if (c >= '0' && c <= '9') {
-            magnitude = magnitude * 10 + (c - '0');
-            if (magnitude > kLimit) magnitude = kLimit;
+            const int digit = c - '0';
+            magnitude = magnitude > (kMax - digit) / 10 ? kMax : magnitude * 10 + digit;
         } else {
             break;
         }
     }
-    if (negative) return static_cast<std::int32_t>(-magnitude);
-    if (magnitude >= kLimit) return std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(magnitude);
+    return negative ? -magnitude : magnitude;
+}
+
+std::int32_t ParseDecimal(std::string_view text) {
+    const std::int64_t value = ParseDecimal64(text);
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace brenx::support

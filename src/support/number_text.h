@@ -21,4 +21,8 @@ std::uint32_t ParseHex(std::string_view text);
 // so an oversized count never wraps round to a small or negative one.
 std::int32_t ParseDecimal(std::string_view text);
 
+// The same reading over 64 bits (byte counts pass 2 GB), saturating at the
+// largest magnitude instead of wrapping.
+std::int64_t ParseDecimal64(std::string_view text);
+
 }  // namespace brenx::support
