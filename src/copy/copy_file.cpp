@@ -1,6 +1,7 @@
 #include "copy/copy_file.h"
 
 #include <memory>
+#include <optional>
 
 #include "copy/copy_needed.h"
 #include "copy/copy_result.h"
@@ -24,7 +25,7 @@ struct CopyOrder {
     const std::string& source;
     const std::string& destination;
     bool writeLogLine;
-    std::int64_t sourceSize;
+    const FileFacts& facts;
 };
 
 bool IsMissing(platform::HostError error) {
@@ -41,9 +42,14 @@ void RemoveBrokenCopy(run::RunState& run, const std::string& destination) {
                                         {destination, platform::HostErrorText(fs.LastError())}));
 }
 
+platform::DosDateTime SourceDate(run::RunState& run, const CopyOrder& order) {
+    const platform::DosDateTime known = order.facts.sourceDate;
+    return known != platform::kNoDosDateTime ? known : run.Fs().GetFileDate(order.source);
+}
+
 void DateByName(run::RunState& run, const CopyOrder& order) {
     platform::FileSystem& fs = run.Fs();
-    const platform::DosDateTime date = fs.GetFileDate(order.source);
+    const platform::DosDateTime date = SourceDate(run, order);
     if (date != platform::kNoDosDateTime) fs.SetFileDate(order.destination, date);
     const options::JobSettings& settings = run.Settings();
     if (!settings.atts) return;
@@ -95,17 +101,29 @@ std::int32_t CopyOpened(run::RunState& run, const CopyOrder& order, FileHandle& 
     return kCopyDone;
 }
 
+bool Needed(run::RunState& run, const CopyOrder& order) {
+    const options::JobSettings& settings = run.Settings();
+    if (settings.nocopy && settings.crc_only) return true;
+    if (!order.facts.destinationKnown) return IsCopyNeeded(run, order.source, order.destination);
+    if (!settings.NewerOnly && !settings.DifferentOnly) return true;
+    const platform::DosDateTime destination = order.facts.destinationDate;
+    if (destination == platform::kNoDosDateTime) return true;
+    return IsCopyNeededByDates(settings, SourceDate(run, order), destination);
+}
+
+bool HasRoom(run::RunState& run, const CopyOrder& order) {
+    const FileFacts& facts = order.facts;
+    return HasRoomFor(
+        run, order.source, order.destination, facts.sourceSize,
+        facts.destinationKnown ? std::optional<std::int64_t>(facts.destinationSize) : std::nullopt);
+}
+
 std::int32_t Copy(run::RunState& run, const CopyOrder& order) {
     const options::JobSettings& settings = run.Settings();
     run.counters.fileBytesRead = 0;
     run::ShowDestinationFree(run, order.destination);
-    if (!(settings.nocopy && settings.crc_only) &&
-        !IsCopyNeeded(run, order.source, order.destination)) {
-        return kCopyNotNeeded;
-    }
-    if (!settings.nocopy && !HasRoomFor(run, order.source, order.destination, order.sourceSize)) {
-        return kCopyNoRoom;
-    }
+    if (!Needed(run, order)) return kCopyNotNeeded;
+    if (!settings.nocopy && !HasRoom(run, order)) return kCopyNoRoom;
     platform::FileSystem& fs = run.Fs();
     std::unique_ptr<FileHandle> source =
         fs.Open(order.source, platform::Access::Read, platform::Disposition::OpenExisting);
@@ -127,17 +145,18 @@ std::int32_t Copy(run::RunState& run, const CopyOrder& order) {
 
 }  // namespace
 
-std::int32_t CopyBFileOfSize(run::RunState& run, const std::string& source,
-                             const std::string& destination, bool writeLogLine,
-                             std::int64_t sourceSize) {
-    run.lastCopyResult = Copy(run, CopyOrder{source, destination, writeLogLine, sourceSize});
+std::int32_t CopyKnownFile(run::RunState& run, const std::string& source,
+                           const std::string& destination, bool writeLogLine,
+                           const FileFacts& facts) {
+    run.lastCopyResult = Copy(run, CopyOrder{source, destination, writeLogLine, facts});
     return run.lastCopyResult;
 }
 
 std::int32_t CopyBFile(run::RunState& run, const std::string& source,
                        const std::string& destination, bool writeLogLine) {
-    return CopyBFileOfSize(run, source, destination, writeLogLine,
-                           platform::FileSize64(run.Fs(), source));
+    FileFacts facts;
+    facts.sourceSize = platform::FileSize64(run.Fs(), source);
+    return CopyKnownFile(run, source, destination, writeLogLine, facts);
 }
 
 }  // namespace brenx::copy

@@ -10,8 +10,8 @@
 
 namespace brenx::platform {
 
-PosixFileHandle::PosixFileHandle(int fd, std::string hostPath)
-    : fd_(fd), hostPath_(std::move(hostPath)) {}
+PosixFileHandle::PosixFileHandle(int fd, std::string hostPath, std::int64_t sizeAtOpen)
+    : fd_(fd), hostPath_(std::move(hostPath)), sizeAtOpen_(sizeAtOpen) {}
 
 PosixFileHandle::~PosixFileHandle() {
     if (fd_ >= 0) ::close(fd_);
@@ -35,6 +35,8 @@ std::int64_t PosixFileHandle::FailedCount(int errnoValue) {
 
 // Reads until the buffer is full or the file ends: a short count then always
 // means the end, so a caller that stops at a short block never stops early.
+// A file read from its start that came back short at its length when opened
+// has ended: no further read is needed to find out.
 std::int64_t PosixFileHandle::Read(void* buffer, std::int64_t count) {
     if (!IsOpen()) return -1;
     if (count < 0) return FailedCount(EINVAL);
@@ -46,7 +48,11 @@ std::int64_t PosixFileHandle::Read(void* buffer, std::int64_t count) {
         if (n < 0) return FailedCount(errno);
         if (n == 0) break;
         done += n;
+        if (readFromStart_ >= 0 && readFromStart_ + done >= sizeAtOpen_ && sizeAtOpen_ >= 0) {
+            break;
+        }
     }
+    if (readFromStart_ >= 0) readFromStart_ += done;
     SetLastError(HostError::None);
     return done;
 }
@@ -55,6 +61,7 @@ std::int64_t PosixFileHandle::Read(void* buffer, std::int64_t count) {
 // (the error in LastError), or -1 when nothing was written.
 std::int64_t PosixFileHandle::Write(const void* data, std::int64_t count) {
     if (!IsOpen()) return -1;
+    readFromStart_ = -1;
     if (count < 0) return FailedCount(EINVAL);
     const auto* bytes = static_cast<const char*>(data);
     std::int64_t done = 0;
@@ -73,6 +80,7 @@ std::int64_t PosixFileHandle::Write(const void* data, std::int64_t count) {
 
 bool PosixFileHandle::Seek(std::int64_t offset) {
     if (!IsOpen()) return false;
+    readFromStart_ = -1;
     if (offset < 0) return Fail(EINVAL);
     if (::lseek(fd_, offset, SEEK_SET) < 0) return Fail(errno);
     SetLastError(HostError::None);
@@ -97,6 +105,7 @@ std::int64_t PosixFileHandle::Size() {
 
 std::int64_t PosixFileHandle::SeekToEnd() {
     if (!IsOpen()) return -1;
+    readFromStart_ = -1;
     const off_t at = ::lseek(fd_, 0, SEEK_END);
     if (at < 0) return FailedCount(errno);
     SetLastError(HostError::None);
@@ -118,11 +127,14 @@ bool PosixFileHandle::SetDate(DosDateTime date) {
     if (!IsOpen()) return false;
     std::int64_t seconds = 0;
     if (!UnixFromDosDateTime(date, seconds)) return Fail(EINVAL);
+    // A new date is no change of the contents: the archive bit stays as it
+    // was. Only a file with a record can have it clear.
+    std::string record;
     struct stat before {};
-    const bool wasClear = ::fstat(fd_, &before) == 0 && IsArchiveClear(hostPath_, before);
+    const bool wasClear = ReadArchiveRecord(hostPath_, record) && ::fstat(fd_, &before) == 0 &&
+                          RecordMatches(record, before);
     const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(seconds), 0}};
     if (::futimens(fd_, times) != 0) return Fail(errno);
-    // A new date is no change of the contents: the archive bit stays as it was.
     if (wasClear) ClearArchive(hostPath_);
     SetLastError(HostError::None);
     return true;
@@ -146,6 +158,7 @@ bool PosixFileHandle::DropCachedPages() {
 
 bool PosixFileHandle::Truncate(std::int64_t length) {
     if (!IsOpen()) return false;
+    readFromStart_ = -1;
     struct stat status {};
     if (::fstat(fd_, &status) != 0) return Fail(errno);
     if (length < 0 || length > status.st_size) return Fail(EINVAL);

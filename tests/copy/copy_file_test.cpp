@@ -213,5 +213,36 @@ TEST(CopyBFile, OnCdrTheDateGoesThroughTheHandles) {
     EXPECT_EQ(world.fs.GetFileDate(kTo), world.fs.GetFileDate(kFrom));
 }
 
+TEST(CopyKnownFile, TakesWhatTheWalkKnowsInsteadOfAsking) {
+    CopyWorld world;
+    world.Destination("keep", "");
+    world.Source("a.txt", "abc");
+    world.Date(kFrom, 2020);
+    FileFacts facts;
+    facts.sourceSize = 3;
+    facts.sourceDate = platform::PackDosDateTime({2015, 6, 7, 8, 9, 10});
+    facts.destinationKnown = true;  // listed: not there
+    world.fs.ResetCounts();
+    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts), kCopyDone);
+    EXPECT_EQ(world.fs.Calls(FsCall::GetDate), 0);
+    EXPECT_EQ(world.fs.Calls(FsCall::FindFirst), 0);
+    // Dated as listed: a source changed during the copy is copied again next time.
+    EXPECT_EQ(world.fs.GetFileDate(kTo), facts.sourceDate);
+
+    // A listed destination that is not older is passed over unasked.
+    facts.destinationDate = platform::PackDosDateTime({2016, 1, 1, 0, 0, 0});
+    world.fs.ResetCounts();
+    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts), kCopyNotNeeded);
+    EXPECT_EQ(world.fs.Calls(FsCall::GetDate), 0);
+
+    // A listed size counts in the room check: 3 - (5,000 - 1,024) fits in 0.
+    world.Settings().NewerOnly = false;
+    world.fs.fixedFree = 0;
+    facts.destinationSize = 5000;
+    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts), kCopyDone);
+    facts.destinationSize = -1;
+    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts), kCopyNoRoom);
+}
+
 }  // namespace
 }  // namespace brenx::copy
