@@ -43,7 +43,9 @@ std::int64_t PosixFileHandle::Read(void* buffer, std::int64_t count) {
     auto* bytes = static_cast<char*>(buffer);
     std::int64_t done = 0;
     while (done < count) {
-        const ssize_t n = ::read(fd_, bytes + done, static_cast<std::size_t>(count - done));
+        const auto want = static_cast<std::size_t>(count - done);
+        const ssize_t n = ownOffset_ >= 0 ? ::pread(fd_, bytes + done, want, ownOffset_ + done)
+                                          : ::read(fd_, bytes + done, want);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return FailedCount(errno);
         if (n == 0) break;
@@ -53,6 +55,7 @@ std::int64_t PosixFileHandle::Read(void* buffer, std::int64_t count) {
         }
     }
     if (readFromStart_ >= 0) readFromStart_ += done;
+    if (ownOffset_ >= 0) ownOffset_ += done;
     SetLastError(HostError::None);
     return done;
 }
@@ -66,14 +69,18 @@ std::int64_t PosixFileHandle::Write(const void* data, std::int64_t count) {
     const auto* bytes = static_cast<const char*>(data);
     std::int64_t done = 0;
     while (done < count) {
-        const ssize_t n = ::write(fd_, bytes + done, static_cast<std::size_t>(count - done));
+        const auto want = static_cast<std::size_t>(count - done);
+        const ssize_t n = ownOffset_ >= 0 ? ::pwrite(fd_, bytes + done, want, ownOffset_ + done)
+                                          : ::write(fd_, bytes + done, want);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             Fail(n < 0 ? errno : ENOSPC);
+            if (ownOffset_ >= 0) ownOffset_ += done;
             return done > 0 ? done : -1;
         }
         done += n;
     }
+    if (ownOffset_ >= 0) ownOffset_ += done;
     SetLastError(HostError::None);
     return done;
 }
@@ -82,6 +89,7 @@ bool PosixFileHandle::Seek(std::int64_t offset) {
     if (!IsOpen()) return false;
     readFromStart_ = -1;
     if (offset < 0) return Fail(EINVAL);
+    ownOffset_ = -1;
     if (::lseek(fd_, offset, SEEK_SET) < 0) return Fail(errno);
     SetLastError(HostError::None);
     return true;
@@ -89,6 +97,10 @@ bool PosixFileHandle::Seek(std::int64_t offset) {
 
 std::int64_t PosixFileHandle::Position() {
     if (!IsOpen()) return -1;
+    if (ownOffset_ >= 0) {
+        SetLastError(HostError::None);
+        return ownOffset_;
+    }
     const off_t at = ::lseek(fd_, 0, SEEK_CUR);
     if (at < 0) return FailedCount(errno);
     SetLastError(HostError::None);
@@ -103,9 +115,19 @@ std::int64_t PosixFileHandle::Size() {
     return status.st_size;
 }
 
+// A handle that has done nothing since it was opened knows where the end is
+// (its length when opened): it keeps that offset itself, and reads and
+// writes at it, instead of moving the descriptor (the log's every entry).
 std::int64_t PosixFileHandle::SeekToEnd() {
     if (!IsOpen()) return -1;
+    const bool fresh = readFromStart_ == 0 && sizeAtOpen_ >= 0;
     readFromStart_ = -1;
+    if (fresh) {
+        ownOffset_ = sizeAtOpen_;
+        SetLastError(HostError::None);
+        return ownOffset_;
+    }
+    ownOffset_ = -1;
     const off_t at = ::lseek(fd_, 0, SEEK_END);
     if (at < 0) return FailedCount(errno);
     SetLastError(HostError::None);

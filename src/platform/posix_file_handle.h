@@ -39,6 +39,9 @@ class PosixFileHandle : public FileHandle {
     // Bytes read so far while the handle has only read from the start on
     // (-1 once it has moved or written otherwise).
     std::int64_t readFromStart_ = 0;
+    // The position, when the handle keeps it itself (reading and writing at
+    // it) rather than in the descriptor; -1 otherwise.
+    std::int64_t ownOffset_ = -1;
 };
 
 }  // namespace brenx::platform

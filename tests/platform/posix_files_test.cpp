@@ -174,6 +174,26 @@ TEST(PosixFiles, CreatingANewFileNeverTouchesAnOldOne) {
     EXPECT_EQ(reader->Read(buffer, 16), 0);
 }
 
+TEST(PosixFiles, AppendingAfterSeekToEndKeepsEveryPositionRight) {
+    TempDrives t;
+    PosixFileSystem& fs = t.Fs();
+    t.Write("d/log", "one\r\n");
+    auto file = fs.Open("d:\\log", Access::ReadWrite, Disposition::OpenAlways);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->SeekToEnd(), 5);
+    EXPECT_EQ(file->Write("two\r\n", 5), 5);
+    EXPECT_EQ(file->Position(), 10);
+    EXPECT_EQ(file->Write("3", 1), 1);
+    ASSERT_TRUE(file->Seek(3));
+    char buffer[16] = {};
+    EXPECT_EQ(file->Read(buffer, 16), 8);
+    EXPECT_EQ(std::string(buffer, 8), "\r\ntwo\r\n3");
+    EXPECT_EQ(file->SeekToEnd(), 11);
+    EXPECT_EQ(file->Write("4", 1), 1);
+    ASSERT_TRUE(file->Close());
+    EXPECT_EQ(t.Read("d/log"), "one\r\ntwo\r\n34");
+}
+
 TEST(PosixFiles, ReadOnlyFilesResistChange) {
     TempDrives t;
     PosixFileSystem& fs = t.Fs();
