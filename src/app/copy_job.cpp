@@ -25,10 +25,11 @@
 namespace brenx::app {
 namespace {
 
-// The reason the copy job cannot start; empty when it can.
+// Whether the copy job cannot start, with the reason the version prompt is
+// to give (an empty one makes it say "miscellaneous fatal error").
 bool VersionPromptNeeded(const options::JobSettings& settings, std::string& reason) {
     if (settings.settings_missing) {
-        reason.clear();  // the prompt then says "miscellaneous fatal error"
+        reason.clear();
     } else if (settings.source.empty()) {
         reason = "no source";
     } else if (settings.destination.empty()) {

@@ -55,13 +55,8 @@ void VerifyJob(run::RunState& run) {
     run.jobLabel = "Verify: ";
     run.jobMode = run::JobMode::Verify;
     run::ShowDestinationFree(run);
-    const jobs::ConfirmStartCall confirmStart =
-        [&run](bool addNote, std::string_view format,
-               std::initializer_list<support::FormatArg> args) {
-            return run::ConfirmStart(run, addNote ? run::StartNote::With : run::StartNote::Without,
-                                     format, args);
-        };
-    if (!jobs::RunVerify(run, confirmStart)) run.exitCode = run::kExitVerifyFailed;
+    // Verify puts its own start question.
+    if (!jobs::RunVerify(run)) run.exitCode = run::kExitVerifyFailed;
 }
 
 }  // namespace

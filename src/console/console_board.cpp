@@ -80,7 +80,8 @@ void ConsoleBoard::SetRandomWait(bool visible, int position, int maximum) {
 void ConsoleBoard::Changed() {
     dirty_ = true;
     const auto now = std::chrono::steady_clock::now();
-    if (now - lastDrawn_ < interval_) return;
+    if (drawn_ && now - lastDrawn_ < interval_) return;
+    drawn_ = true;
     lastDrawn_ = now;
     Flush();
 }

@@ -38,6 +38,7 @@ class ConsoleBoard : public run::StatusBoard {
     ConsoleOutput& output_;
     std::chrono::milliseconds interval_;
     std::chrono::steady_clock::time_point lastDrawn_{};
+    bool drawn_ = false;
     bool dirty_ = false;
     ProgressParts parts_;
     std::string randomWaitCaption_;

@@ -14,8 +14,8 @@ using Clock = std::chrono::steady_clock;
 // Milliseconds left until the deadline, for poll: -1 without one.
 int TimeLeft(bool timed, Clock::time_point deadline) {
     if (!timed) return -1;
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    // Rounded up: a wait never ends before its time.
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     return left > 0 ? static_cast<int>(left) : 0;
 }
 
@@ -50,6 +50,7 @@ ConsoleInput::Event ConsoleInput::Next(std::string& line, int tickMs) {
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(tickMs);
     for (;;) {
         if (TakeLine(line)) return Event::Line;
+        if (fd_ < 0) ended_ = true;
         if (ended_) return Event::End;
         pollfd fds[2] = {{fd_, POLLIN, 0}, {presses_.WakeFd(), POLLIN, 0}};
         const int ready = poll(fds, presses_.WakeFd() >= 0 ? 2 : 1, TimeLeft(timed, deadline));

@@ -16,7 +16,7 @@ bool ConsoleOperator::MinuteWait(const run::MediaQuestion& question) {
     const Clock::time_point end = Clock::now() + std::chrono::milliseconds(timing_.minuteWaitMs);
     std::string line;
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now());
         if (left.count() <= 0) return false;
         switch (input_.Next(line, static_cast<int>(left.count()))) {
             case ConsoleInput::Event::Tick:

@@ -81,6 +81,8 @@ void ConsoleOutput::KeepProgress() {
 }
 
 void ConsoleOutput::Bell() {
+    // A bell in a file or a pipe calls nobody back.
+    if (!terminal_) return;
     Write("\a");
 }
 

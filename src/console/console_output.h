@@ -25,7 +25,7 @@ class ConsoleOutput {
     void Progress(std::string_view line);
     // A progress line shown in place stays as the last line of the screen.
     void KeepProgress();
-    // The terminal bell.
+    // The terminal bell; nothing when the output is not a terminal.
     void Bell();
 
   private:

@@ -2,6 +2,7 @@
 // questions and messages on standard error, answers from standard input, the
 // run's exit code as the process's.
 
+#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -16,8 +17,21 @@
 #include "console/console_output.h"
 #include "console/stop_presses.h"
 
+namespace {
+
+// A standard descriptor that the caller closed is opened on /dev/null, so that
+// no file the run opens later takes its number and receives the messages.
+void KeepStandardDescriptorsOpen() {
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (fcntl(fd, F_GETFD) < 0 && open("/dev/null", O_RDWR) != fd) return;
+    }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     using namespace brenx::console;
+    KeepStandardDescriptorsOpen();
     // A reader of standard error that goes away must not end a copy half-way.
     signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string> arguments(argv + 1, argv + argc);

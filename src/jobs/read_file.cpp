@@ -8,6 +8,7 @@
 #include "run/keep_going.h"
 #include "run/run_state.h"
 #include "run/status_board.h"
+#include "run/tick_source.h"
 #include "support/crc32.h"
 #include "support/number_text.h"
 
@@ -16,13 +17,30 @@ namespace {
 
 // Progress is shown only for files that take a while.
 constexpr std::int64_t kProgressThreshold = 1000000;
+// The free space shown while files are read is refreshed at most this often.
+constexpr std::uint64_t kFreeSpaceInterval = 500;
 
-void ShowProgress(run::RunState& run) {
-    const run::RunCounters& counters = run.counters;
-    if (counters.fileBytesRead <= kProgressThreshold) return;
+// A read changes no free space; the display is kept fresh for media that
+// are changed meanwhile, without a free-space query for every small file.
+void RefreshFreeSpace(run::RunState& run) {
+    const std::uint64_t now = run.Ticks().Milliseconds();
+    if (run.freeSpaceShownAt != 0 && now - run.freeSpaceShownAt < kFreeSpaceInterval) return;
+    run.freeSpaceShownAt = now;
+    run::ShowDestinationFree(run);
+}
+
+// The size is asked for only once a file is large enough to show progress:
+// a small file is read to its end before any of it shows, and a host query
+// per file would cost as much as reading it.
+bool ShowProgress(run::RunState& run, platform::FileHandle& file) {
+    run::RunCounters& counters = run.counters;
+    if (counters.fileBytesRead <= kProgressThreshold) return true;
+    if (counters.fileSize < 0) counters.fileSize = file.Size();
+    if (counters.fileSize < 0) return false;
     run.Board().SetText(run::BoardText::FreeSpace, support::GroupedNumber(counters.fileBytesRead) +
                                                        "/" +
                                                        support::GroupedNumber(counters.fileSize));
+    return true;
 }
 
 // Reads block after block until a short one, which is the end of the file.
@@ -30,15 +48,20 @@ ReadResult ReadBlocks(run::RunState& run, platform::FileHandle& file) {
     const bool crc = run.Settings().crc;
     std::uint8_t* const buffer = run.buffer.Data();
     const auto blockSize = static_cast<std::int64_t>(run.buffer.Size());
+    run::RunCounters& counters = run.counters;
     for (;;) {
         const std::int64_t count = file.Read(buffer, blockSize);
         if (!run::KeepGoing(run)) return ReadResult::Stopped;
         if (count < 0) return ReadResult::ReadFailed;
-        if (count > 0 && crc)
+        if (count > 0 && crc) {
             support::Crc32Update(buffer, static_cast<std::size_t>(count), run.crc);
-        run.counters.fileBytesRead += count;
-        ShowProgress(run);
-        if (count < blockSize) return ReadResult::Done;
+        }
+        counters.fileBytesRead += count;
+        if (!ShowProgress(run, file)) return ReadResult::ReadFailed;
+        if (count < blockSize) {
+            if (counters.fileSize < 0) counters.fileSize = counters.fileBytesRead;
+            return ReadResult::Done;
+        }
     }
 }
 
@@ -48,14 +71,15 @@ ReadResult ReadBFile(run::RunState& run, const std::string& name) {
     std::unique_ptr<platform::FileHandle> file =
         run.Fs().Open(name, platform::Access::Read, platform::Disposition::OpenExisting);
     if (!file) return ReadResult::CannotOpen;
-    run.counters.fileSize = file->Size();
+    const bool nodata = run.Settings().nodata;
+    run.counters.fileSize = nodata ? file->Size() : -1;
     run.counters.fileBytesRead = 0;
-    run::ShowDestinationFree(run);
+    RefreshFreeSpace(run);
     support::Crc32Init(run.crc);
     ReadResult result = ReadResult::Done;
-    if (run.counters.fileSize < 0) {
-        result = ReadResult::ReadFailed;
-    } else if (!run.Settings().nodata) {
+    if (nodata) {
+        if (run.counters.fileSize < 0) result = ReadResult::ReadFailed;
+    } else {
         // Where the host cannot drop them (a file system in memory), the
         // pages are read as they are; that is no fault of the medium.
         file->DropCachedPages();

@@ -22,8 +22,8 @@ enum class ReadResult : std::uint8_t {
 // dropped first, so that the bytes come from the medium and not from the
 // host's memory of what was written. With `crc` the bytes go through the
 // run's CRC register; with `nodata` the file is only opened and sized. The
-// per-file progress (fileSize, fileBytesRead) is kept up and, past the first
-// million bytes, shown after every block. A read error is a failure, never an
+// per-file progress (fileBytesRead, and fileSize once known) is kept up and,
+// past the first million bytes, shown after every block. A read error is a failure, never an
 // early end: a damaged medium must not pass for a short file.
 ReadResult ReadBFile(run::RunState& run, const std::string& name);
 

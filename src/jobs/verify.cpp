@@ -8,6 +8,7 @@
 #include "jobs/version_stop.h"
 #include "options/job_settings.h"
 #include "platform/file_system.h"
+#include "run/confirm_start.h"
 #include "run/messages.h"
 #include "run/option_echo.h"
 #include "run/run_state.h"
@@ -40,10 +41,12 @@ bool ReadTheLog(run::RunState& run, const std::string& path) {
 
 }  // namespace
 
-bool RunVerify(run::RunState& run, const ConfirmStartCall& confirmStart) {
+bool RunVerify(run::RunState& run) {
     RelabelBoard(run);
     run.failureReason = "user cancelled";
-    if (confirmStart(true, "Verify \"%s\"?", {run.Settings().verify})) return false;
+    if (run::ConfirmStart(run, run::StartNote::With, "Verify \"%s\"?", {run.Settings().verify})) {
+        return false;
+    }
     if (!PickVerifyLog(run)) return false;
     const std::string path = run.Settings().verify;
     run.failureReason = "verify error";

@@ -1,8 +1,5 @@
 #include "jobs/verify_counts.h"
 
-#include "options/job_settings.h"
-#include "options/log_file.h"
-#include "options/log_lines.h"
 #include "run/media_note.h"
 #include "run/run_state.h"
 #include "run/show_status.h"
@@ -19,11 +16,6 @@ void ShowVerifyCounts(run::RunState& run) {
                         {support::GroupedNumber(counters.fileCount), run::kStatusDash,
                          support::GroupedNumber(counters.byteCount), run::MediaNote(run, "%s; "),
                          support::GroupedNumber(counters.crcErrors)}));
-}
-
-void MarkMediaChange(run::RunState& run) {
-    constexpr const char* kMark = "Changed Media";
-    run.Log().Write(run.Settings().crc ? options::MessageLogLine(kMark) : std::string(kMark));
 }
 
 }  // namespace brenx::jobs

@@ -11,10 +11,4 @@ namespace brenx::jobs {
 // media changed.
 void ShowVerifyCounts(run::RunState& run);
 
-// Marks a media change in the log, where a later verify shows it to the
-// operator at the same point: "|:Changed Media" in a CRC log, otherwise
-// "Changed Media". The copy calls it once new media took a file that did not
-// fit.
-void MarkMediaChange(run::RunState& run);
-
 }  // namespace brenx::jobs

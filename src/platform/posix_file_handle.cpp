@@ -169,9 +169,20 @@ bool PosixFileHandle::Flush() {
     return true;
 }
 
+// Only clean pages can be dropped, so what is pending is written back first.
+// On Linux that takes sync_file_range, which writes the pages without asking
+// the device to flush its own cache: fdatasync would, even for a file with
+// nothing pending, and a verify of many small files would then wait for the
+// device once per file.
 bool PosixFileHandle::DropCachedPages() {
     if (!IsOpen()) return false;
+#ifdef __linux__
+    constexpr unsigned kWriteAndWait =
+        SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER;
+    if (::sync_file_range(fd_, 0, 0, kWriteAndWait) != 0) return Fail(errno);
+#else
     if (::fdatasync(fd_) != 0) return Fail(errno);
+#endif
     const int advice = ::posix_fadvise(fd_, 0, 0, POSIX_FADV_DONTNEED);
     if (advice != 0) return Fail(advice);
     SetLastError(HostError::None);

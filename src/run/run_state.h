@@ -122,6 +122,10 @@ class RunState {
     EchoKeys echoKeys;
     // The media question last shown; a question without text shows it again.
     std::string lastMediaText;
+    // When a read of a file last showed the destination's free space (ticks;
+    // 0 for never): a job that reads many small files shows it a few times a
+    // second, not once per file.
+    std::uint64_t freeSpaceShownAt = 0;
 
   private:
     RunParts parts_;

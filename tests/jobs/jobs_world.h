@@ -11,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include "jobs/confirm_start.h"
 #include "options/log_lines.h"
 #include "options/option_load.h"
 #include "platform/process_starter.h"
@@ -85,7 +84,8 @@ class ScriptableStarter : public platform::ProcessStarter {
 
 // A run over temporary drives d: and e: (d: is the current directory), the
 // log at d:\run.log, a scripted operator, a recording board and a clock that
-// moves only with the operator's waits; the options keep their defaults.
+// moves only with the operator's waits; the options keep their defaults,
+// and the run's start question has been put already.
 class JobsWorld {
   public:
     JobsWorld()
@@ -96,6 +96,8 @@ class JobsWorld {
           run(run::RunParts{options, fs, log, op, board, starter, ticks}) {
         drives.Fs().SetCurrentDirectory("d:\\");
         op.AttachClock(ticks);
+        // As for a later job of the run: the start question has been put.
+        run.flags.askedOnce = true;
     }
 
     options::JobSettings& Settings() { return options.Settings(); }
@@ -109,16 +111,6 @@ class JobsWorld {
         drives.Write(relative, content);
     }
 
-    // A start question that lets every job start, recording what was asked.
-    ConfirmStartCall Go() {
-        return [this](bool addNote, std::string_view format,
-                      std::initializer_list<support::FormatArg> args) {
-            startNotes.push_back(addNote);
-            startQuestions.push_back(support::SafeFormat(format, args));
-            return false;
-        };
-    }
-
     platform::testing::TempDrives drives;
     ProbingFileSystem fs;
     testkit::ScriptedRunOperator op;
@@ -128,8 +120,6 @@ class JobsWorld {
     options::OptionLoad options;
     options::Log log;
     run::RunState run;
-    std::vector<bool> startNotes;
-    std::vector<std::string> startQuestions;
 };
 
 inline std::uint32_t CrcOf(const std::string& bytes) {

@@ -61,10 +61,16 @@ TEST(ReadBFile, TellsAFileThatCannotBeOpenedFromOneThatFailsToRead) {
     // The handle was closed all the same.
     EXPECT_EQ(world.fs.Calls(platform::FsCall::Close), 1);
 
+    // The size of a file is asked once it shows progress; a host that
+    // cannot tell it fails the read.
+    world.Put("e/huge.bin", Pattern(1100000));
     world.fs.ClearFaults();
     world.fs.ResetCounts();
     world.fs.FailCall(platform::FsCall::Size, 1, platform::HostError::IoError);
-    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin"), ReadResult::ReadFailed);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin"), ReadResult::Done);
+    EXPECT_EQ(world.run.counters.fileSize, 200000);
+    EXPECT_EQ(world.fs.Calls(platform::FsCall::Size), 0);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\huge.bin"), ReadResult::ReadFailed);
 
     // A host that cannot drop the cached pages still reads them.
     world.fs.FailCall(platform::FsCall::DropCachedPages, 1, platform::HostError::NotSupported,
@@ -83,6 +89,22 @@ TEST(ReadBFile, NodataOpensAndSizesOnly) {
     EXPECT_EQ(world.run.counters.fileSize, 1000);
     EXPECT_EQ(world.run.crc.value, 0u);
     EXPECT_EQ(world.run.crc.byteTotal, 0u);
+}
+
+TEST(ReadBFile, ShowsTheFreeSpaceAFewTimesASecondNotPerFile) {
+    JobsWorld world;
+    world.Settings().destination = "e:\\dst\\";
+    world.Put("e/a.bin", "a");
+    for (int i = 0; i < 5; ++i)
+        ReadBFile(world.run, "e:\\a.bin");
+    EXPECT_EQ(world.fs.freeSpaceAsked.size(), 1u);
+    world.ticks.Advance(499);
+    ReadBFile(world.run, "e:\\a.bin");
+    EXPECT_EQ(world.fs.freeSpaceAsked.size(), 1u);
+    world.ticks.Advance(1);
+    ReadBFile(world.run, "e:\\a.bin");
+    EXPECT_EQ(world.fs.freeSpaceAsked.size(), 2u);
+    EXPECT_EQ(world.board.Text(run::BoardText::FreeSpace).rfind("drive e:\\ has ", 0), 0u);
 }
 
 TEST(ReadBFile, StopsWhenTheOperatorGivesUp) {

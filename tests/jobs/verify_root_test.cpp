@@ -82,7 +82,7 @@ TEST(RunVerify, FollowsTheMediaToAnotherLetter) {
                 dialog.StepUp();
             },
             true);
-    EXPECT_TRUE(RunVerify(world.run, world.Go()));
+    EXPECT_TRUE(RunVerify(world.run));
     EXPECT_EQ(world.run.verifyRoot, "e");
     EXPECT_EQ(world.run.counters.fileCount, 2);
     // The second file was found on e: at once.
@@ -104,7 +104,7 @@ TEST(RunVerify, FollowsTheMediaToADirectory) {
                 dialog.SetText("e:\\data\\");
             },
             true);
-    EXPECT_TRUE(RunVerify(world.run, world.Go()));
+    EXPECT_TRUE(RunVerify(world.run));
     EXPECT_EQ(world.run.verifyRoot, "e:\\data\\");
     EXPECT_EQ(world.run.counters.fileCount, 2);
 
@@ -125,7 +125,7 @@ TEST(RunVerify, FollowsTheMediaToADirectory) {
                 dialog.SetIncludeSubdirs(true);
             },
             true);
-    EXPECT_TRUE(RunVerify(kept.run, kept.Go()));
+    EXPECT_TRUE(RunVerify(kept.run));
     EXPECT_EQ(kept.run.verifyCut, 3);
     EXPECT_EQ(kept.run.counters.fileCount, 2);
     EXPECT_EQ(kept.run.counters.crcErrors, 0);
@@ -139,7 +139,7 @@ TEST(RunVerify, FindsAFileUnderItsNameCutTo64Characters) {
     const std::string logged = "e:\\long\\" + stem + ".txt";
     world.Put("d/long.log", Lines({CrcLine(logged, "y")}));
     world.Settings().verify = "d:\\long.log";
-    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_FALSE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 1);
     // The mismatch names the path that was read.
     EXPECT_NE(world.run.failureReason.find("file e:\\long\\" + shortStem + ".txt: crc sb"),
@@ -155,7 +155,7 @@ TEST(RunVerify, FindsAFileUnderItsNameCutTo64Characters) {
         support::SafeFormat("Couldn't ReadBFile(%s)!?; Try again? (wait awhile for new cd?)",
                             {logged}),
         run::MediaAnswer::GiveUp);
-    EXPECT_FALSE(RunVerify(plain.run, plain.Go()));
+    EXPECT_FALSE(RunVerify(plain.run));
 
     // A shortened name that is not there either brings the logged name back.
     JobsWorld neither;
@@ -165,7 +165,7 @@ TEST(RunVerify, FindsAFileUnderItsNameCutTo64Characters) {
         support::SafeFormat("Couldn't ReadBFile(%s)!?; Try again? (wait awhile for new cd?)",
                             {logged}),
         run::MediaAnswer::GiveUp);
-    EXPECT_FALSE(RunVerify(neither.run, neither.Go()));
+    EXPECT_FALSE(RunVerify(neither.run));
     // The long name, then the short one, were tried.
     std::vector<std::string> tried;
     for (const std::string& path : neither.fs.opened) {

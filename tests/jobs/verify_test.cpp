@@ -18,6 +18,10 @@ using testing::JobsWorld;
 using testing::Lines;
 using testing::Pattern;
 
+constexpr const char* kScreenSaverNote =
+    "\r\n(you might consider disabling screen savers, Tiny Elvis, whatever; Adaptec DirectCD CDR "
+    "file writer might explode because of them, or then again it might've been moon phase...)";
+
 constexpr const char* kCannotRead =
     "Couldn't ReadBFile(%s)!?; Try again? (wait awhile for new cd?)";
 
@@ -47,11 +51,10 @@ struct CopiedTree {
 TEST(RunVerify, AnUnchangedCopyVerifiesWithoutErrors) {
     JobsWorld world;
     CopiedTree tree(world);
-    EXPECT_TRUE(RunVerify(world.run, world.Go()));
+    world.run.flags.askedOnce = false;
+    world.op.ExpectConfirm(std::string("Verify \"d:\\copy.log\"?") + kScreenSaverNote, true, false);
+    EXPECT_TRUE(RunVerify(world.run));
     EXPECT_EQ(world.run.exitCode, 0);
-    ASSERT_EQ(world.startQuestions.size(), 1u);
-    EXPECT_EQ(world.startQuestions[0], "Verify \"d:\\copy.log\"?");
-    EXPECT_TRUE(world.startNotes[0]);
 
     EXPECT_EQ(world.run.counters.fileCount, 2);
     EXPECT_EQ(world.run.counters.byteCount, 200007);
@@ -84,7 +87,7 @@ TEST(RunVerify, AChangedByteIsCountedLoggedAndFailsTheJob) {
     damaged[2] ^= 0x01;
     world.Put("e/data/a.txt", damaged);
 
-    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_FALSE(RunVerify(world.run));
     // Every file was still checked and logged.
     EXPECT_EQ(world.run.counters.fileCount, 2);
     EXPECT_EQ(world.run.counters.crcErrors, 1);
@@ -113,7 +116,7 @@ TEST(RunVerify, WithoutVerifyCompleteAMismatchIsQuestioned) {
         "7; cd_bytecount: 7)",
         {CrcOf(tree.a), CrcOf("alphA\r\n")});
     world.op.ExpectConfirm(mismatch + "; continue anyway?", false, true);
-    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_FALSE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 1);
     EXPECT_EQ(world.op.Clipboard(), mismatch + "; continue anyway?");
 
@@ -123,7 +126,7 @@ TEST(RunVerify, WithoutVerifyCompleteAMismatchIsQuestioned) {
     again.Settings().VerifyComplete = false;
     again.Put("e/data/a.txt", "alphA\r\n");
     again.op.ExpectConfirm(mismatch + "; continue anyway?", true);
-    EXPECT_FALSE(RunVerify(again.run, again.Go()));
+    EXPECT_FALSE(RunVerify(again.run));
     EXPECT_EQ(again.run.counters.fileCount, 2);
     EXPECT_EQ(again.run.failureReason, mismatch);
 }
@@ -140,14 +143,14 @@ TEST(RunVerify, ReadsTheCrcFieldInEitherCaseAndIgnoresWhatFollows) {
                                    "|e:\\f.bin|" + lower + "  copied at 12:00",
                                    "|e:\\f.bin|" + crc + "|trailing|bars"}));
     world.Settings().verify = "d:\\case.log";
-    EXPECT_TRUE(RunVerify(world.run, world.Go()));
+    EXPECT_TRUE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 4);
     EXPECT_EQ(world.run.counters.crcErrors, 0);
 
     // A blank right after the second bar expects a CRC of 0.
     world.Put("d/blank.log", Lines({"|e:\\f.bin| " + crc}));
     world.Settings().verify = "d:\\blank.log";
-    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_FALSE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.crcErrors, 1);
     EXPECT_TRUE(Contains(world.run.failureReason, ": crc sb 0, but is " + crc + " ("));
 }
@@ -161,14 +164,14 @@ TEST(RunVerify, ALineWithoutItsSecondBarIsQuestioned) {
         .ExpectConfirm("2nd | missing from line #1 in d:\\bars.log; ignore and continue?", true,
                        true)
         .ExpectConfirm("2nd | missing from line #2 in d:\\bars.log; ignore and continue?", true);
-    EXPECT_TRUE(RunVerify(world.run, world.Go()));
+    EXPECT_TRUE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 1);
     EXPECT_TRUE(Contains(world.LogText(), "2nd | missing from line #1 in d:\\bars.log\r\n"));
     EXPECT_TRUE(Contains(world.LogText(), "2nd | missing from line #2 in d:\\bars.log\r\n"));
 
     world.op.ExpectConfirm("2nd | missing from line #1 in d:\\bars.log; ignore and continue?",
                            false);
-    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_FALSE(RunVerify(world.run));
     EXPECT_EQ(world.run.failureReason, "2nd | missing from line #1 in d:\\bars.log");
     EXPECT_EQ(world.run.counters.fileCount, 1);
 }
@@ -180,7 +183,7 @@ TEST(RunVerify, ShowsMessageLinesWhereTheyStand) {
                                   options::MessageLogLine("Changed Media")}));
     world.Settings().verify = "d:\\msg.log";
     world.op.ExpectLogMessage("Insert disk 2").ExpectLogMessage("Changed Media");
-    EXPECT_TRUE(RunVerify(world.run, world.Go()));
+    EXPECT_TRUE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 1);
     // The messages are not put on the clipboard.
     EXPECT_EQ(world.op.ClipboardWrites(), 0);
@@ -194,12 +197,12 @@ TEST(RunVerify, AsksAfterAThousandLinesWithoutACrcLine) {
     world.Put("d/plain.log", text);
     world.Settings().verify = "d:\\plain.log";
     world.op.ExpectConfirm("Read 1000 lines and still no crc-style spec; Give up?", true, true);
-    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_FALSE(RunVerify(world.run));
 
     // Going on reads to the end; with nothing verified the operator decides.
     world.op.ExpectConfirm("Read 1000 lines and still no crc-style spec; Give up?", false)
         .ExpectConfirm("Finished but there no files to verify! Exit without error anyway?", true);
-    EXPECT_TRUE(RunVerify(world.run, world.Go()));
+    EXPECT_TRUE(RunVerify(world.run));
     EXPECT_EQ(world.run.exitCode, 0);
 
     // A log whose line 1000 is a CRC line never asks.
@@ -210,7 +213,7 @@ TEST(RunVerify, AsksAfterAThousandLinesWithoutACrcLine) {
     crcAt1000 += CrcLine("e:\\a.txt", "a") + "\r\n";
     world.Put("d/late.log", crcAt1000);
     world.Settings().verify = "d:\\late.log";
-    EXPECT_TRUE(RunVerify(world.run, world.Go()));
+    EXPECT_TRUE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 1);
 
     world.op.ExpectConfirm("Finished but there no files to verify! Exit without error anyway?",
@@ -218,7 +221,7 @@ TEST(RunVerify, AsksAfterAThousandLinesWithoutACrcLine) {
     world.run.counters.fileCount = 0;
     world.Put("d/empty.log", "");
     world.Settings().verify = "d:\\empty.log";
-    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_FALSE(RunVerify(world.run));
 }
 
 TEST(RunVerify, ReadsALastLineWithoutALineEnd) {
@@ -226,7 +229,7 @@ TEST(RunVerify, ReadsALastLineWithoutALineEnd) {
     world.Put("e/a.txt", "a");
     world.Put("d/open.log", CrcLine("e:\\a.txt", "b"));
     world.Settings().verify = "d:\\open.log";
-    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_FALSE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 1);
     EXPECT_EQ(world.run.counters.crcErrors, 1);
 }
@@ -238,7 +241,7 @@ TEST(RunVerify, AFileThatCannotBeReadIsPutToTheOperator) {
     world.Settings().verify = "d:\\miss.log";
     world.run.jobMode = run::JobMode::Verify;
     world.op.ExpectMedia(Question("e:\\gone.txt"), run::MediaAnswer::Skip);
-    EXPECT_TRUE(RunVerify(world.run, world.Go()));
+    EXPECT_TRUE(RunVerify(world.run));
     // A skipped file counts nowhere.
     EXPECT_EQ(world.run.counters.fileCount, 1);
     EXPECT_EQ(world.run.counters.byteCount, 1);
@@ -251,13 +254,13 @@ TEST(RunVerify, AFileThatCannotBeReadIsPutToTheOperator) {
     EXPECT_EQ(world.run.driveLetters.Caption(), "jiggery verify: \"e:\\gone.txt\"");
 
     world.op.ExpectMedia(Question("e:\\gone.txt"), run::MediaAnswer::GiveUp);
-    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_FALSE(RunVerify(world.run));
 
     // Trying again after the file came back reads it.
     world.op.ExpectMedia(
         Question("e:\\gone.txt"), run::MediaAnswer::TryAgain,
         [&](const run::MediaQuestion&, run::MediaDialogActions&) { world.Put("e/gone.txt", ""); });
-    EXPECT_TRUE(RunVerify(world.run, world.Go()));
+    EXPECT_TRUE(RunVerify(world.run));
 }
 
 TEST(RunVerify, AReadErrorInTheMiddleOfAFileIsAMediaQuestionNotARead) {
@@ -269,7 +272,7 @@ TEST(RunVerify, AReadErrorInTheMiddleOfAFileIsAMediaQuestionNotARead) {
     // Read 1 is the log; reads 2 on are the file's blocks.
     world.fs.FailCall(platform::FsCall::Read, 3, platform::HostError::IoError);
     world.op.ExpectMedia(Question("e:\\big.bin"), run::MediaAnswer::TryAgain);
-    EXPECT_TRUE(RunVerify(world.run, world.Go()));
+    EXPECT_TRUE(RunVerify(world.run));
     // Counted once, with all its bytes, from the read that reached the end.
     EXPECT_EQ(world.run.counters.fileCount, 1);
     EXPECT_EQ(world.run.counters.byteCount, 300000);
@@ -282,7 +285,7 @@ TEST(RunVerify, AReadErrorInTheMiddleOfAFileIsAMediaQuestionNotARead) {
     skip.fs.FailCall(platform::FsCall::Read, 3, platform::HostError::IoError);
     skip.op.ExpectMedia(Question("e:\\big.bin"), run::MediaAnswer::Skip)
         .ExpectConfirm("Finished but there no files to verify! Exit without error anyway?", false);
-    EXPECT_FALSE(RunVerify(skip.run, skip.Go()));
+    EXPECT_FALSE(RunVerify(skip.run));
     EXPECT_EQ(skip.run.counters.fileCount, 0);
     EXPECT_EQ(skip.run.counters.byteCount, 0);
 }
@@ -291,7 +294,7 @@ TEST(RunVerify, ALogThatCannotBeReadFailsTheJob) {
     JobsWorld world;
     world.Settings().verify = "d:\\missing.log";
     world.op.ExpectError("Sorry couldn't open verify log d:\\missing.log");
-    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_FALSE(RunVerify(world.run));
     EXPECT_EQ(world.op.Clipboard(), "Sorry couldn't open verify log d:\\missing.log");
 
     // A log that fails in the middle is not taken for a short one.
@@ -299,7 +302,7 @@ TEST(RunVerify, ALogThatCannotBeReadFailsTheJob) {
     world.Put("d/bad.log", Lines({CrcLine("e:\\a.txt", "a")}));
     world.Settings().verify = "d:\\bad.log";
     world.fs.FailCall(platform::FsCall::Read, 1, platform::HostError::IoError);
-    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_FALSE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 0);
     EXPECT_TRUE(Contains(world.run.failureReason, "Couldn't read verify log d:\\bad.log"));
 }
@@ -307,23 +310,19 @@ TEST(RunVerify, ALogThatCannotBeReadFailsTheJob) {
 TEST(RunVerify, EndsEarlyForTheStartQuestionTheHelpMarkAndTheStopButton) {
     JobsWorld world;
     CopiedTree tree(world);
-    bool asked = false;
-    const ConfirmStartCall decline = [&](bool, std::string_view,
-                                         std::initializer_list<support::FormatArg>) {
-        asked = true;
-        return true;
-    };
-    EXPECT_FALSE(RunVerify(world.run, decline));
-    EXPECT_TRUE(asked);
-    EXPECT_EQ(world.run.failureReason, "user cancelled");
+    world.run.flags.askedOnce = false;
+    world.op.ExpectConfirm(std::string("Verify \"d:\\copy.log\"?") + kScreenSaverNote, false);
+    EXPECT_FALSE(RunVerify(world.run));
+    EXPECT_EQ(world.run.exitCode, run::kExitUserCancelled);
     EXPECT_FALSE(world.drives.Exists("d/run.log"));
+    world.run.exitCode = 0;
 
     world.Settings().asked_help = true;
     world.op.ExpectConfirm(
         "Unknown option (? on command line); brenx version 2/18/2015; see html help "
         "(brenxhtm\\brenfrm.htm)?",
         false);
-    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_FALSE(RunVerify(world.run));
     EXPECT_EQ(world.run.exitCode, run::kExitVersionPrompt);
     EXPECT_EQ(world.run.counters.fileCount, 0);
 
@@ -331,7 +330,7 @@ TEST(RunVerify, EndsEarlyForTheStartQuestionTheHelpMarkAndTheStopButton) {
     CopiedTree tree2(stopped);
     stopped.op.PressStop();
     stopped.op.ExpectConfirm("Give up now?", true);
-    EXPECT_FALSE(RunVerify(stopped.run, stopped.Go()));
+    EXPECT_FALSE(RunVerify(stopped.run));
     EXPECT_EQ(stopped.run.exitCode, run::kExitGaveUp);
     EXPECT_EQ(stopped.run.counters.fileCount, 0);
 }
@@ -343,7 +342,7 @@ TEST(RunVerify, NodataComparesEveryFileWithTheCrcOfNothing) {
     world.Put("d/nd.log", Lines({CrcLine("e:\\a.txt", "a"), CrcLine("e:\\empty.txt", "")}));
     world.Settings().verify = "d:\\nd.log";
     world.Settings().nodata = true;
-    EXPECT_FALSE(RunVerify(world.run, world.Go()));
+    EXPECT_FALSE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 2);
     EXPECT_EQ(world.run.counters.byteCount, 0);
     EXPECT_EQ(world.run.counters.crcErrors, 1);

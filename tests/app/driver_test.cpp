@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include "app/app_world.h"
+#include "app/completion.h"
+#include "options/log_file.h"
+#include "run/exit_codes.h"
+#include "run/log_loss.h"
+
+namespace brenx::app {
+namespace {
+
+using testing::AppWorld;
+using testing::kStartNote;
+
+// A spec file of three jobs: the second copies part of the first, the third
+// the first again, so three files are skipped as not newer.
+void WriteSpecJobs(platform::testing::TempDrives& drives) {
+    drives.Write("d/brenx.ini", "[brenx]\r\nsource=@d:\\jobs.txt\r\ndestination=e:\\dst\\\r\n");
+    drives.Write("d/jobs.txt", "d:\\src\\|s\r\nd:\\src\\sub\\|\r\nd:\\src\\|s\r\n");
+}
+
+TEST(RunJobs, AsksTheStartQuestionOnceOverASpecFileOfThreeJobs) {
+    AppWorld world({"-id:\\brenx.ini", "-ld:\\run.log"}, WriteSpecJobs);
+    world.op.ExpectConfirm("Brenx from d:\\src\\ to e:\\dst\\src\\?\r\n" + kStartNote, true, false);
+    world.op.ExpectInfo("Amazingly finished your @ spec sans error! I suppose... (3 skips)");
+    world.op.ExpectInfo(
+        "3 skipped because source was older than or same date as destination (check log for "
+        "\"NewerOnly\"?).");
+    EXPECT_EQ(world.Run(), 0);
+    EXPECT_EQ(world.drives.Read("e/dst/src/sub/b.txt"), "beta");
+    EXPECT_EQ(world.run->counters.newerSkipped, 3);
+    EXPECT_EQ(world.board.Banner(), run::BannerLook::Success);
+    // Every destination written to is flushed once, before the banner.
+    EXPECT_EQ(world.fs.flushed,
+              (std::vector<std::string>{"e:\\dst\\src\\", "e:\\dst\\src\\sub\\"}));
+}
+
+TEST(RunJobs, StartsWithoutAQuestionWhenToldNotToAsk) {
+    AppWorld unasked({"-id:\\brenx.ini", "-ld:\\run.log", "-n"}, WriteSpecJobs);
+    unasked.Settings().AlwaysConfirm = false;
+    unasked.op.ExpectInfo("Amazingly finished your @ spec sans error! I suppose... (0 skips)");
+    EXPECT_EQ(unasked.Run(), 0);
+    EXPECT_TRUE(unasked.run->flags.askedOnce);
+
+    // noprompt: no question, and none of the closing notices either.
+    AppWorld quiet({"-id:\\brenx.ini", "-ld:\\run.log", "-r"}, WriteSpecJobs);
+    EXPECT_EQ(quiet.Run(), 0);
+    EXPECT_FALSE(quiet.run->flags.askedOnce);
+}
+
+TEST(RunJobs, AWarningAnsweredNoEndsTheRunBeforeAnyJob) {
+    AppWorld world({"d:\\src\\", "e:\\dst\\", "-ld:\\run.log"});
+    world.Settings().warning = "the tape is old";
+    world.op.ExpectConfirm("Warning: the tape is old; continue?", false, true);
+    world.op.ExpectError("Sorry: Warning was heeded by user");
+    EXPECT_EQ(world.Run(), run::kExitWarningHeeded);
+    EXPECT_FALSE(world.drives.Exists("e/dst"));
+}
+
+TEST(RunJobs, AJobThatCannotStartShowsTheVersionPromptAndNoApology) {
+    AppWorld world({"d:\\src\\", "-ld:\\run.log"});
+    world.op.ExpectConfirm(
+        "Unknown option (no destination); brenx version 2/18/2015; see html help (" +
+            world.Settings().helphtm + ")?",
+        false);
+    EXPECT_EQ(world.Run(), run::kExitVersionPrompt);
+    EXPECT_EQ(world.board.Banner(), run::BannerLook::Failure);
+}
+
+TEST(DispatchJob, TriesTheJobKindsInTheirOrder) {
+    struct Case {
+        const char* label;
+        std::string question;
+        std::int32_t exitCode;
+        std::string apology;
+    };
+    const Case cases[] = {
+        {"Execute: ", "Execute \"d:\\tool\" over and over again?" + kStartNote, 17,
+         "Sorry: User cancelled"},
+        {"Crush arcs: ", "Crush arc bits on bunches of files?", 17, "Sorry: User cancelled"},
+        {"Read: ", "Read a bunch of files on e:\\dst\\?" + kStartNote, 17, "Sorry: User cancelled"},
+        // Verify asks its own start question; a verify that did not run fails.
+        {"Verify: ", "Verify \"d:\\old.log\"?" + kStartNote, 8, "Sorry: User cancelled"},
+    };
+    for (std::size_t kind = 0; kind < std::size(cases); ++kind) {
+        AppWorld world({"d:\\src\\", "e:\\dst\\", "-ld:\\run.log"});
+        options::JobSettings& settings = world.Settings();
+        // Every later kind is set too: the earlier kind wins.
+        settings.program = kind <= 0 ? "d:\\tool" : "";
+        settings.stopbak = kind <= 1;
+        settings.read = kind <= 2;
+        settings.verify = "d:\\old.log";
+        world.op.ExpectConfirm(cases[kind].question, false, false);
+        world.op.ExpectError(cases[kind].apology);
+        EXPECT_EQ(world.Run(), cases[kind].exitCode) << cases[kind].label;
+        EXPECT_EQ(world.run->jobLabel, cases[kind].label);
+        EXPECT_TRUE(world.run->flags.cdrMode);  // copy jobs alone work out their CD-R mode
+    }
+}
+
+TEST(Completion, SkipMessagesPassUpToSkipsOkSkipsSilently) {
+    AppWorld world({"-x"});
+    run::RunState& run = world.MakeRun();
+    run.counters.newerSkipped = 1;
+    SkipMessages(run);  // one skip with skips_ok 1: nothing to say
+
+    run.counters.autoSkips = 1;
+    run.counters.optionSkips = 2;
+    world.op.ExpectError("There were 1 BLRautoSkips; might want to look into that (check log?).");
+    world.op.ExpectInfo(
+        "1 skipped because source was older than or same date as destination (check log for "
+        "\"NewerOnly\"?).");
+    world.op.ExpectError(
+        "2 files skipped because of a \"skip\" option (check log for \"skip:\"?).");
+    SkipMessages(run);
+    world.op.ExpectScriptDone();
+
+    // noskipmsg: files not newer neither count nor get a message.
+    world.Settings().noskipmsg = true;
+    world.Settings().skips_ok = 3;
+    SkipMessages(run);
+    EXPECT_EQ(SkipTotal(run), 3);
+
+    // noprompt keeps only the BLRautoSkip and CRC-error messages, which come
+    // whatever skips_ok says.
+    world.Settings().noskipmsg = false;
+    world.Settings().noprompt = true;
+    world.Settings().skips_ok = 1;
+    run.counters.crcErrors = 4;
+    world.op.ExpectError("There were 1 BLRautoSkips; might want to look into that (check log?).");
+    world.op.ExpectError("4 crc errors (check log for \"crc sb\"?).");
+    SkipMessages(run);
+    world.op.ExpectScriptDone();
+
+    world.Settings().skips_ok = 100;
+    world.op.ExpectError("4 crc errors (check log for \"crc sb\"?).");
+    SkipMessages(run);
+}
+
+TEST(Completion, TellsOnceHowManyLogEntriesWereLost) {
+    // The log's directory is not there: no entry can be written.
+    AppWorld world({"d:\\src\\", "e:\\dst\\", "-r", "-ld:\\nodir\\run.log"});
+    options::Log lost(world.fs, "d:\\nodir\\run.log");
+    // As many as the run writes: its header, the CRC line of a.txt, the totals.
+    for (int entry = 0; entry < 3; ++entry)
+        lost.Write("entry");
+    world.op.ExpectError(run::LogLossSummary(lost));
+    EXPECT_EQ(world.Run(), 0);
+    EXPECT_EQ(world.log->FailedEntries(), 3);
+    EXPECT_TRUE(world.run->flags.logLossReported);
+}
+
+}  // namespace
+}  // namespace brenx::app
+
+namespace brenx::app {
+namespace {
+
+TEST(PrepareJob, SetsUpTheRunOnceFromTheOptions) {
+    AppWorld world({"-x", "-v::e:\\logs\\a.crc"});
+    world.Settings().RandomWait = 1000;
+    world.Settings().RandomEject = 5000;
+    world.Settings().RandomTime = 90;
+    world.Settings().noise = "d:\\src\\a.txt";  // any file will do as the sound
+    world.MakeRun();
+    world.driver->PrepareJob();
+    const run::RunState& run = *world.run;
+    EXPECT_EQ(run.nextWaitAt, 1000);
+    EXPECT_EQ(run.nextEjectAt, 5000);
+    EXPECT_EQ(world.board.Text(run::BoardText::RandomWaitCaption), "Random wait (90\")");
+    // "-v::" presets the verify root; the run does not read fakeverify then.
+    EXPECT_EQ(run.verifyRoot, "e");
+    EXPECT_EQ(world.op.AlarmSound(), "d:\\src\\a.txt");
+    EXPECT_EQ(world.board.Text(run::BoardText::DestinationCaption), "Destination:");
+
+    // A sound that is not there sounds no alarm; fakeverify gives the root.
+    AppWorld other({"d:\\src\\", "e:\\dst\\"});
+    other.Settings().noise = "d:\\missing.wav";
+    other.Settings().fakeverify = "f:\\copy";
+    other.MakeRun();
+    other.driver->PrepareJob();
+    EXPECT_EQ(other.op.AlarmSound(), "");
+    EXPECT_EQ(other.run->verifyRoot, "f:\\copy");
+
+    // Later jobs only clear the stop flags.
+    world.run->flags.stopRequested = world.run->flags.closeAllowed = true;
+    world.run->nextWaitAt = 7;
+    world.driver->PrepareJob();
+    EXPECT_FALSE(run.flags.stopRequested || run.flags.closeAllowed);
+    EXPECT_EQ(run.nextWaitAt, 7);
+}
+
+}  // namespace
+}  // namespace brenx::app
