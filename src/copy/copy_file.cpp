@@ -13,6 +13,7 @@
 #include "platform/file_system.h"
 #include "run/destination_free.h"
 #include "run/run_state.h"
+#include "run/tick_source.h"
 #include "support/crc32.h"
 #include "support/safe_format.h"
 
@@ -27,6 +28,25 @@ struct CopyOrder {
     bool writeLogLine;
     const FileFacts& facts;
 };
+
+// While there is plenty of room the destination's free space is measured
+// (and shown) at most this often; in between, each copy takes its size off
+// the last figure. Within this margin of a file's size it is measured for
+// every file, so that the room check always decides on a fresh figure.
+constexpr std::uint64_t kFreeSpaceInterval = 250;
+constexpr std::int64_t kFreeSpaceMargin = std::int64_t{64} << 20;
+
+void RefreshDestinationFree(run::RunState& run, const CopyOrder& order) {
+    const std::uint64_t now = run.Ticks().Milliseconds();
+    const bool recent =
+        run.freeSpaceShownAt != 0 && now - run.freeSpaceShownAt < kFreeSpaceInterval;
+    const std::int64_t free = run.counters.dstBytesFree;
+    const bool plenty =
+        free >= kFreeSpaceMargin && free - kFreeSpaceMargin >= order.facts.sourceSize;
+    if (recent && plenty) return;
+    run.freeSpaceShownAt = now;
+    run::ShowDestinationFree(run, order.destination);
+}
 
 bool IsMissing(platform::HostError error) {
     return error == platform::HostError::NotFound || error == platform::HostError::PathNotFound;
@@ -121,7 +141,7 @@ bool HasRoom(run::RunState& run, const CopyOrder& order) {
 std::int32_t Copy(run::RunState& run, const CopyOrder& order) {
     const options::JobSettings& settings = run.Settings();
     run.counters.fileBytesRead = 0;
-    run::ShowDestinationFree(run, order.destination);
+    RefreshDestinationFree(run, order);
     if (!Needed(run, order)) return kCopyNotNeeded;
     if (!settings.nocopy && !HasRoom(run, order)) return kCopyNoRoom;
     platform::FileSystem& fs = run.Fs();
@@ -140,6 +160,8 @@ std::int32_t Copy(run::RunState& run, const CopyOrder& order) {
     }
     const std::int32_t result = CopyOpened(run, order, *source, destination.get());
     source->Close();
+    if (result == kCopyDone && !settings.nocopy)
+        run.counters.dstBytesFree -= order.facts.sourceSize;
     return result;
 }
 
