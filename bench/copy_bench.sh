@@ -63,17 +63,24 @@ record() { times[$1]="${times[$1]:-} $2"; }
 mkdir -p "$WORK/big"
 head -c "$((BIG_MIB * 1024 * 1024))" /dev/urandom >"$WORK/big/big.bin"
 big="$WORK/big/big.bin"
+# One copy of the big file by each program; the copy goes at once.
+big_copy() {  # tool, run
+    local out="$WORK/out/big-$2"
+    case "$1" in
+        brenxc) record "$1" "$(seconds_of brenxc_copy big "out\\big-$2\\brenxc" "big-$2.log")" ;;
+        "dd bs=65024") record "$1" "$(seconds_of dd if="$big" of="$out/dd.bin" bs=65024 status=none)" ;;
+        cp) record "$1" "$(seconds_of cp "$big" "$out/cp.bin")" ;;
+        "cp + rhash --crc32") record "$1" "$(seconds_of cp_then_crc "$big" "$out/crc.bin")" ;;
+    esac
+    rm -rf "${out:?}"/*
+}
+# The programs take turns, each run starting one further on, so that none
+# always follows the same one (the memory a big copy frees is not equally
+# quick to take again).
+big_tools=("brenxc" "dd bs=65024" "cp" "cp + rhash --crc32")
 for run in $(seq "$RUNS"); do
-    out="$WORK/out/big-$run"
-    mkdir -p "$out"
-    record "brenxc" "$(seconds_of brenxc_copy big "out\\big-$run\\brenxc" "big-$run.log")"
-    rm -rf "$out/brenxc"
-    record "dd bs=65024" "$(seconds_of dd if="$big" of="$out/dd.bin" bs=65024 status=none)"
-    rm -f "$out/dd.bin"
-    record "cp" "$(seconds_of cp "$big" "$out/cp.bin")"
-    rm -f "$out/cp.bin"
-    record "cp + rhash --crc32" "$(seconds_of cp_then_crc "$big" "$out/crc.bin")"
-    rm -f "$out/crc.bin"
+    mkdir -p "$WORK/out/big-$run"
+    for i in 0 1 2 3; do big_copy "${big_tools[$(((run + i) % 4))]}" "$run"; done
 done
 # The program's CRC line against rhash's.
 logged=$(grep -a '^|' "$WORK/logs/big-1.log" | head -1 | cut -d'|' -f3 | tr -d '\r')
@@ -107,13 +114,19 @@ for d in range(dirs):
         with open(os.path.join(path, "f%03d.bin" % f), "wb") as out:
             out.write(data[f % 256:f % 256 + kib * 1024])
 EOF
+tree_copy() {  # tool, run
+    local out="$WORK/out/tree-$2"
+    case "$1" in
+        brenxc) record "$1" "$(seconds_of brenxc_copy tree "out\\tree-$2\\brenxc" "tree-$2.log")" ;;
+        "cp -r") record "$1" "$(seconds_of cp -r "$WORK/tree" "$out/cp")" ;;
+        "tar | tar") record "$1" "$(seconds_of tar_copy "$WORK/tree" "$out/tar")" ;;
+        "rsync -a") record "$1" "$(seconds_of rsync -a "$WORK/tree/" "$out/rsync/")" ;;
+    esac
+}
+tree_tools=("brenxc" "cp -r" "tar | tar" "rsync -a")
 for run in $(seq "$RUNS"); do
-    out="$WORK/out/tree-$run"
-    mkdir -p "$out"
-    record "brenxc" "$(seconds_of brenxc_copy tree "out\\tree-$run\\brenxc" "tree-$run.log")"
-    record "cp -r" "$(seconds_of cp -r "$WORK/tree" "$out/cp")"
-    record "tar | tar" "$(seconds_of tar_copy "$WORK/tree" "$out/tar")"
-    record "rsync -a" "$(seconds_of rsync -a "$WORK/tree/" "$out/rsync/")"
+    mkdir -p "$WORK/out/tree-$run"
+    for i in 0 1 2 3; do tree_copy "${tree_tools[$(((run + i) % 4))]}" "$run"; done
 done
 lines=$(grep -ac '^|' "$WORK/logs/tree-1.log")
 [ "$lines" -eq "$FILES" ] || { echo "CRC lines: $lines, files: $FILES" >&2; exit 1; }
