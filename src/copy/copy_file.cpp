@@ -1,6 +1,7 @@
 #include "copy/copy_file.h"
 
 #include <memory>
+#include <optional>
 
 #include "copy/copy_needed.h"
 #include "copy/copy_result.h"
@@ -12,6 +13,7 @@
 #include "platform/file_system.h"
 #include "run/destination_free.h"
 #include "run/run_state.h"
+#include "run/tick_source.h"
 #include "support/crc32.h"
 #include "support/safe_format.h"
 
@@ -24,8 +26,27 @@ struct CopyOrder {
     const std::string& source;
     const std::string& destination;
     bool writeLogLine;
-    std::int64_t sourceSize;
+    const FileFacts& facts;
 };
+
+// While there is plenty of room the destination's free space is measured
+// (and shown) at most this often; in between, each copy takes its size off
+// the last figure. Within this margin of a file's size it is measured for
+// every file, so that the room check always decides on a fresh figure.
+constexpr std::uint64_t kFreeSpaceInterval = 250;
+constexpr std::int64_t kFreeSpaceMargin = std::int64_t{64} << 20;
+
+void RefreshDestinationFree(run::RunState& run, const CopyOrder& order) {
+    const std::uint64_t now = run.Ticks().Milliseconds();
+    const bool recent =
+        run.freeSpaceShownAt != 0 && now - run.freeSpaceShownAt < kFreeSpaceInterval;
+    const std::int64_t free = run.counters.dstBytesFree;
+    const bool plenty =
+        free >= kFreeSpaceMargin && free - kFreeSpaceMargin >= order.facts.sourceSize;
+    if (recent && plenty) return;
+    run.freeSpaceShownAt = now;
+    run::ShowDestinationFree(run, order.destination);
+}
 
 bool IsMissing(platform::HostError error) {
     return error == platform::HostError::NotFound || error == platform::HostError::PathNotFound;
@@ -41,9 +62,14 @@ void RemoveBrokenCopy(run::RunState& run, const std::string& destination) {
                                         {destination, platform::HostErrorText(fs.LastError())}));
 }
 
+platform::DosDateTime SourceDate(run::RunState& run, const CopyOrder& order) {
+    const platform::DosDateTime known = order.facts.sourceDate;
+    return known != platform::kNoDosDateTime ? known : run.Fs().GetFileDate(order.source);
+}
+
 void DateByName(run::RunState& run, const CopyOrder& order) {
     platform::FileSystem& fs = run.Fs();
-    const platform::DosDateTime date = fs.GetFileDate(order.source);
+    const platform::DosDateTime date = SourceDate(run, order);
     if (date != platform::kNoDosDateTime) fs.SetFileDate(order.destination, date);
     const options::JobSettings& settings = run.Settings();
     if (!settings.atts) return;
@@ -95,17 +121,29 @@ std::int32_t CopyOpened(run::RunState& run, const CopyOrder& order, FileHandle& 
     return kCopyDone;
 }
 
+bool Needed(run::RunState& run, const CopyOrder& order) {
+    const options::JobSettings& settings = run.Settings();
+    if (settings.nocopy && settings.crc_only) return true;
+    if (!order.facts.destinationKnown) return IsCopyNeeded(run, order.source, order.destination);
+    if (!settings.NewerOnly && !settings.DifferentOnly) return true;
+    const platform::DosDateTime destination = order.facts.destinationDate;
+    if (destination == platform::kNoDosDateTime) return true;
+    return IsCopyNeededByDates(settings, SourceDate(run, order), destination);
+}
+
+bool HasRoom(run::RunState& run, const CopyOrder& order) {
+    const FileFacts& facts = order.facts;
+    return HasRoomFor(
+        run, order.source, order.destination, facts.sourceSize,
+        facts.destinationKnown ? std::optional<std::int64_t>(facts.destinationSize) : std::nullopt);
+}
+
 std::int32_t Copy(run::RunState& run, const CopyOrder& order) {
     const options::JobSettings& settings = run.Settings();
     run.counters.fileBytesRead = 0;
-    run::ShowDestinationFree(run, order.destination);
-    if (!(settings.nocopy && settings.crc_only) &&
-        !IsCopyNeeded(run, order.source, order.destination)) {
-        return kCopyNotNeeded;
-    }
-    if (!settings.nocopy && !HasRoomFor(run, order.source, order.destination, order.sourceSize)) {
-        return kCopyNoRoom;
-    }
+    RefreshDestinationFree(run, order);
+    if (!Needed(run, order)) return kCopyNotNeeded;
+    if (!settings.nocopy && !HasRoom(run, order)) return kCopyNoRoom;
     platform::FileSystem& fs = run.Fs();
     std::unique_ptr<FileHandle> source =
         fs.Open(order.source, platform::Access::Read, platform::Disposition::OpenExisting);
@@ -122,22 +160,25 @@ std::int32_t Copy(run::RunState& run, const CopyOrder& order) {
     }
     const std::int32_t result = CopyOpened(run, order, *source, destination.get());
     source->Close();
+    if (result == kCopyDone && !settings.nocopy)
+        run.counters.dstBytesFree -= order.facts.sourceSize;
     return result;
 }
 
 }  // namespace
 
-std::int32_t CopyBFileOfSize(run::RunState& run, const std::string& source,
-                             const std::string& destination, bool writeLogLine,
-                             std::int64_t sourceSize) {
-    run.lastCopyResult = Copy(run, CopyOrder{source, destination, writeLogLine, sourceSize});
+std::int32_t CopyKnownFile(run::RunState& run, const std::string& source,
+                           const std::string& destination, bool writeLogLine,
+                           const FileFacts& facts) {
+    run.lastCopyResult = Copy(run, CopyOrder{source, destination, writeLogLine, facts});
     return run.lastCopyResult;
 }
 
 std::int32_t CopyBFile(run::RunState& run, const std::string& source,
                        const std::string& destination, bool writeLogLine) {
-    return CopyBFileOfSize(run, source, destination, writeLogLine,
-                           platform::FileSize64(run.Fs(), source));
+    FileFacts facts;
+    facts.sourceSize = platform::FileSize64(run.Fs(), source);
+    return CopyKnownFile(run, source, destination, writeLogLine, facts);
 }
 
 }  // namespace brenx::copy

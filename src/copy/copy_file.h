@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "copy/file_facts.h"
+
 namespace brenx::run {
 class RunState;
 }
@@ -27,10 +29,11 @@ namespace brenx::copy {
 std::int32_t CopyBFile(run::RunState& run, const std::string& source,
                        const std::string& destination, bool writeLogLine);
 
-// CopyBFile for a source whose size the caller already has from its
-// directory entry (the tree walk), which spares a directory search per file.
-std::int32_t CopyBFileOfSize(run::RunState& run, const std::string& source,
-                             const std::string& destination, bool writeLogLine,
-                             std::int64_t sourceSize);
+// CopyBFile for a file the caller knows already (the tree walk: the
+// source's size and date from its directory entry, the destination from its
+// directory's listing), which spares the queries per file.
+std::int32_t CopyKnownFile(run::RunState& run, const std::string& source,
+                           const std::string& destination, bool writeLogLine,
+                           const FileFacts& facts);
 
 }  // namespace brenx::copy

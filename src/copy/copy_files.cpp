@@ -8,6 +8,7 @@
 #include "copy/copy_result.h"
 #include "copy/copy_status.h"
 #include "copy/destination_directory.h"
+#include "copy/destination_listing.h"
 #include "copy/destination_name.h"
 #include "copy/entry_checks.h"
 #include "copy/random_wait.h"
@@ -47,18 +48,46 @@ void CountCopy(run::RunState& run, std::int64_t size) {
     counters.fileCount += 1;
 }
 
-// Attempts the file until it is copied or passed over (true), or the job
-// ends (false). `file` names `destination`, which a new directory may rewrite.
-bool AttemptFile(run::RunState& run, const FailedFile& file, std::string& destination) {
-    const bool nocopy = run.Settings().nocopy;
+// The directory a file of the walk goes into; listed whenever it is made
+// sure of (again).
+struct Destination {
+    std::string& directory;  // a new directory may rewrite it (FixDotCrash)
+    DestinationListing& listing;
+};
+
+std::int32_t EnsureListedDirectory(run::RunState& run, Destination& to) {
+    const bool due = run.flags.destinationDirPending;
+    const std::int32_t result = EnsureDestinationDirectory(run, to.directory);
+    if (due && result == 0) to.listing.Take(run.Fs(), to.directory);
+    if (due && result != 0) to.listing.Clear();
+    return result;
+}
+
+bool CopyAttempt(run::RunState& run, const FailedFile& file, Destination& to,
+                 platform::DosDateTime sourceDate) {
+    FileFacts facts;
+    facts.sourceSize = file.size;
+    facts.sourceDate = sourceDate;
+    to.listing.Describe(file.newName, facts);
     const std::string from = file.sourceDirectory + file.name;
+    if (CopyKnownFile(run, from, to.directory + file.newName, true, facts) == kCopyDone) {
+        to.listing.Copied(file.newName, sourceDate, file.size);
+        return true;
+    }
+    to.listing.Unsure(file.newName);
+    return false;
+}
+
+// Attempts the file until it is copied or passed over (true), or the job
+// ends (false). `file` names the destination directory of `to`.
+bool AttemptFile(run::RunState& run, const FailedFile& file, Destination& to,
+                 platform::DosDateTime sourceDate) {
+    const bool nocopy = run.Settings().nocopy;
     for (;;) {
-        if (nocopy || EnsureDestinationDirectory(run, destination) == 0) {
-            const std::string to = destination + file.newName;
-            if (CopyBFileOfSize(run, from, to, true, file.size) == kCopyDone) {
-                CountCopy(run, file.size);
-                return true;
-            }
+        if ((nocopy || EnsureListedDirectory(run, to) == 0) &&
+            CopyAttempt(run, file, to, sourceDate)) {
+            CountCopy(run, file.size);
+            return true;
         }
         switch (AnalyseFailure(run, file)) {
             case AfterFailure::Retry:
@@ -72,8 +101,9 @@ bool AttemptFile(run::RunState& run, const FailedFile& file, std::string& destin
 }
 
 // One entry of the directory; false when the job must end.
-bool CopyEntry(run::RunState& run, const std::string& source, std::string& destination,
+bool CopyEntry(run::RunState& run, const std::string& source, Destination& to,
                const platform::SearchEntry& entry) {
+    const std::string& destination = to.directory;
     const std::int64_t size = platform::SearchRecordSize(entry);
     const ScrewyAnswer screwy = CheckEntry(run, source, entry, size);
     if (screwy == ScrewyAnswer::GiveUp) {
@@ -90,8 +120,8 @@ bool CopyEntry(run::RunState& run, const std::string& source, std::string& desti
         run.counters.fileSize = size;
         run.lastCopyResult = kCopyDone;
         RandomWaitOrEject(run, false);
-        if (!AttemptFile(run, FailedFile{source, destination, entry.name, newName, size},
-                         destination)) {
+        if (!AttemptFile(run, FailedFile{source, destination, entry.name, newName, size}, to,
+                         entry.date)) {
             return false;
         }
     }
@@ -110,10 +140,12 @@ bool CopyFilesOfDirectory(run::RunState& run, const std::string& source,
     if (!search) return SearchEndedCleanly(run, source, fs.LastError());
     // The directory may be made under a rewritten name (FixDotCrash); the
     // rest of its files follow.
-    std::string destination = destinationDirectory;
+    std::string directory = destinationDirectory;
+    DestinationListing listing;
+    Destination to{directory, listing};
     platform::SearchEntry entry;
     while (search->Next(entry)) {
-        if (!CopyEntry(run, source, destination, entry)) return false;
+        if (!CopyEntry(run, source, to, entry)) return false;
     }
     return SearchEndedCleanly(run, source, search->LastError());
 }

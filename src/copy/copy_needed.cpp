@@ -6,15 +6,20 @@
 
 namespace brenx::copy {
 
+bool IsCopyNeededByDates(const options::JobSettings& settings, platform::DosDateTime source,
+                         platform::DosDateTime destination) {
+    if (destination == platform::kNoDosDateTime || source == platform::kNoDosDateTime) return true;
+    if (settings.NewerOnly) return destination < source;
+    if (settings.DifferentOnly) return destination != source;
+    return true;
+}
+
 bool IsCopyNeeded(run::RunState& run, const std::string& source, const std::string& destination) {
     const options::JobSettings& settings = run.Settings();
     if (!settings.NewerOnly && !settings.DifferentOnly) return true;
     const platform::DosDateTime destinationDate = run.Fs().GetFileDate(destination);
     if (destinationDate == platform::kNoDosDateTime) return true;
-    const platform::DosDateTime sourceDate = run.Fs().GetFileDate(source);
-    if (sourceDate == platform::kNoDosDateTime) return true;
-    if (settings.NewerOnly) return destinationDate < sourceDate;
-    return destinationDate != sourceDate;
+    return IsCopyNeededByDates(settings, run.Fs().GetFileDate(source), destinationDate);
 }
 
 }  // namespace brenx::copy

@@ -2,6 +2,11 @@
 
 #include <string>
 
+#include "platform/dos_date_time.h"
+
+namespace brenx::options {
+struct JobSettings;
+}
 namespace brenx::run {
 class RunState;
 }
@@ -15,5 +20,9 @@ namespace brenx::copy {
 // cannot be read is copied (not passed over as "not newer"): the copy itself
 // then shows whatever is wrong with it.
 bool IsCopyNeeded(run::RunState& run, const std::string& source, const std::string& destination);
+
+// The same rules over dates already known (kNoDosDateTime: none).
+bool IsCopyNeededByDates(const options::JobSettings& settings, platform::DosDateTime source,
+                         platform::DosDateTime destination);
 
 }  // namespace brenx::copy

@@ -55,7 +55,7 @@ bool CopySubdirectories(run::RunState& run, const std::string& source,
                         const std::string& destination) {
     platform::FileSystem& fs = run.Fs();
     std::unique_ptr<platform::DirectorySearch> search =
-        fs.FindFirst(source + "*", platform::kAttrDirectory);
+        fs.FindSubdirectories(source + "*", platform::kAttrDirectory);
     if (!search) return SearchEndedCleanly(run, source, fs.LastError());
     platform::SearchEntry entry;
     while (search->Next(entry)) {

@@ -20,11 +20,13 @@ bool SameFileName(const std::string& source, const std::string& destination) {
 }  // namespace
 
 bool HasRoomFor(run::RunState& run, const std::string& source, const std::string& destination,
-                std::int64_t size) {
+                std::int64_t size, std::optional<std::int64_t> destinationSize) {
     const std::int64_t free = run.counters.dstBytesFree;
     if (free >= size) return true;
     if (!run.flags.cdrMode && SameFileName(source, destination)) {
-        size -= platform::FileSize64(run.Fs(), destination) - kReplacementSlack;
+        const std::int64_t replaced =
+            destinationSize ? *destinationSize : platform::FileSize64(run.Fs(), destination);
+        size -= replaced - kReplacementSlack;
     }
     return free >= size;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace brenx::run {
@@ -14,7 +15,9 @@ namespace brenx::copy {
 // (letter case aside) counts as space the copy takes over, less 1,024 bytes;
 // not on CD-R media, which do not give back the space of a replaced file.
 // With no such file the need becomes the size plus 1,025.
+// `destinationSize` is the same-named file's size when already known (-1:
+// none there), std::nullopt to ask.
 bool HasRoomFor(run::RunState& run, const std::string& source, const std::string& destination,
-                std::int64_t size);
+                std::int64_t size, std::optional<std::int64_t> destinationSize = std::nullopt);
 
 }  // namespace brenx::copy

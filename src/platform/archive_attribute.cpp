@@ -44,12 +44,22 @@ int WithWritePermission(const std::string& hostPath, const std::function<int()>&
 
 }  // namespace
 
-bool IsArchiveClear(const std::string& hostPath, const struct stat& status) {
-    const std::string expected = RecordOf(status);
+bool ReadArchiveRecord(const std::string& hostPath, std::string& record) {
     char buffer[64];
     const ssize_t length =
         getxattr(hostPath.c_str(), kArchiveClearedAttribute, buffer, sizeof buffer);
-    return length >= 0 && expected == std::string(buffer, static_cast<std::size_t>(length));
+    if (length < 0) return false;
+    record.assign(buffer, static_cast<std::size_t>(length));
+    return true;
+}
+
+bool RecordMatches(const std::string& record, const struct stat& status) {
+    return record == RecordOf(status);
+}
+
+bool IsArchiveClear(const std::string& hostPath, const struct stat& status) {
+    std::string record;
+    return ReadArchiveRecord(hostPath, record) && RecordMatches(record, status);
 }
 
 HostError ClearArchive(const std::string& hostPath) {

@@ -19,6 +19,12 @@ inline constexpr const char* kArchiveClearedAttribute = "user.brenx.archive-clea
 // modification time and size as given in `status`.
 bool IsArchiveClear(const std::string& hostPath, const struct stat& status);
 
+// The file's record, when it has one (a file without one needs no look at
+// its time and size).
+bool ReadArchiveRecord(const std::string& hostPath, std::string& record);
+// Whether a record matches the time and size in `status`.
+bool RecordMatches(const std::string& record, const struct stat& status);
+
 // Records the file's current modification time and size. NotSupported where
 // the file system has no extended attributes.
 HostError ClearArchive(const std::string& hostPath);

@@ -78,6 +78,9 @@ class FaultyFileSystem : public FileSystem {
     bool SetFileDate(const std::string& path, DosDateTime date) override;
     std::unique_ptr<DirectorySearch> FindFirst(const std::string& pattern,
                                                std::uint32_t attributeFilter) override;
+    // Counted as FindFirst.
+    std::unique_ptr<DirectorySearch> FindSubdirectories(const std::string& pattern,
+                                                        std::uint32_t attributeFilter) override;
     bool SetCurrentDirectory(const std::string& path) override;
     std::string CurrentDirectory() override;
     bool CreateDirectory(const std::string& path) override;

@@ -54,6 +54,14 @@ class FileSystem {
     // matches (NotFound) or the directory cannot be read.
     virtual std::unique_ptr<DirectorySearch> FindFirst(const std::string& pattern,
                                                        std::uint32_t attributeFilter) = 0;
+    // FindFirst for a caller that wants only the directories (the filter
+    // includes kAttrDirectory): plain files may be left out, so a host that
+    // can tell them by their name alone need not look at each. Callers pass
+    // over whatever is not a directory.
+    virtual std::unique_ptr<DirectorySearch> FindSubdirectories(const std::string& pattern,
+                                                                std::uint32_t attributeFilter) {
+        return FindFirst(pattern, attributeFilter);
+    }
 
     // Makes the directory the process's current directory.
     virtual bool SetCurrentDirectory(const std::string& path) = 0;

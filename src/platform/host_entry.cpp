@@ -65,6 +65,7 @@ HostError DescribeHostEntry(const std::string& hostPath, std::string_view name, 
         if ((target.st_mode & S_IWUSR) == 0) result.attributes |= kAttrReadOnly;
         if (!isLink && !IsArchiveClear(hostPath, target)) result.attributes |= kAttrArchive;
     } else if (S_ISREG(target.st_mode)) {
+        result.regular = true;
         result.size = target.st_size;
         if ((target.st_mode & S_IWUSR) == 0) result.attributes |= kAttrReadOnly;
         if (!IsArchiveClear(hostPath, target)) result.attributes |= kAttrArchive;

@@ -14,6 +14,7 @@ struct HostEntry {
     std::uint32_t attributes = 0;
     std::int64_t size = 0;  // 0 for everything but regular files
     DosDateTime date = kNoDosDateTime;
+    bool regular = false;  // a regular file, or a link to one: what Open takes
 };
 
 // Describes the entry at `hostPath` whose own name is `name` (empty for the

@@ -8,8 +8,12 @@ namespace brenx::platform {
 
 PosixDirectorySearch::PosixDirectorySearch(std::string hostDirectory,
                                            std::vector<std::string> names,
-                                           std::uint32_t attributeFilter)
-    : hostDirectory_(std::move(hostDirectory)), names_(std::move(names)), filter_(attributeFilter) {
+                                           std::uint32_t attributeFilter,
+                                           std::shared_ptr<RecentFiles> recentFiles)
+    : hostDirectory_(std::move(hostDirectory)),
+      names_(std::move(names)),
+      filter_(attributeFilter),
+      recentFiles_(std::move(recentFiles)) {
     if (hostDirectory_.empty() || hostDirectory_.back() != '/') hostDirectory_ += '/';
 }
 
@@ -32,9 +36,11 @@ bool PosixDirectorySearch::Fetch(SearchEntry& entry) {
     while (next_ < names_.size()) {
         const std::string& name = names_[next_++];
         HostEntry described;
+        const std::string hostPath = hostDirectory_ + name;
         // An entry that went away since the search started is simply not listed.
-        if (DescribeHostEntry(hostDirectory_ + name, name, described) != HostError::None) continue;
+        if (DescribeHostEntry(hostPath, name, described) != HostError::None) continue;
         if (!PassesSearchFilter(described.attributes, filter_)) continue;
+        if (described.regular && recentFiles_) recentFiles_->Remember(hostPath);
         entry.name = name;
         entry.attributes = described.attributes;
         const auto size = static_cast<std::uint64_t>(described.size);

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/directory_search.h"
+#include "platform/recent_files.h"
 
 namespace brenx::platform {
 
@@ -15,8 +17,10 @@ namespace brenx::platform {
 class PosixDirectorySearch : public DirectorySearch {
   public:
     // `names` are the entries whose names matched, in the order to list them.
+    // The regular files listed go into `recentFiles` (none without one).
     PosixDirectorySearch(std::string hostDirectory, std::vector<std::string> names,
-                         std::uint32_t attributeFilter);
+                         std::uint32_t attributeFilter,
+                         std::shared_ptr<RecentFiles> recentFiles = nullptr);
 
     bool Next(SearchEntry& entry) override;
     // Looks ahead for the first entry; false when there is none.
@@ -28,6 +32,7 @@ class PosixDirectorySearch : public DirectorySearch {
     std::string hostDirectory_;
     std::vector<std::string> names_;
     std::uint32_t filter_;
+    std::shared_ptr<RecentFiles> recentFiles_;
     std::size_t next_ = 0;
     SearchEntry pending_;
     bool hasPending_ = false;

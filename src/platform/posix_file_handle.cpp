@@ -10,8 +10,8 @@
 
 namespace brenx::platform {
 
-PosixFileHandle::PosixFileHandle(int fd, std::string hostPath)
-    : fd_(fd), hostPath_(std::move(hostPath)) {}
+PosixFileHandle::PosixFileHandle(int fd, std::string hostPath, std::int64_t sizeAtOpen)
+    : fd_(fd), hostPath_(std::move(hostPath)), sizeAtOpen_(sizeAtOpen) {}
 
 PosixFileHandle::~PosixFileHandle() {
     if (fd_ >= 0) ::close(fd_);
@@ -35,18 +35,27 @@ std::int64_t PosixFileHandle::FailedCount(int errnoValue) {
 
 // Reads until the buffer is full or the file ends: a short count then always
 // means the end, so a caller that stops at a short block never stops early.
+// A file read from its start that came back short at its length when opened
+// has ended: no further read is needed to find out.
 std::int64_t PosixFileHandle::Read(void* buffer, std::int64_t count) {
     if (!IsOpen()) return -1;
     if (count < 0) return FailedCount(EINVAL);
     auto* bytes = static_cast<char*>(buffer);
     std::int64_t done = 0;
     while (done < count) {
-        const ssize_t n = ::read(fd_, bytes + done, static_cast<std::size_t>(count - done));
+        const auto want = static_cast<std::size_t>(count - done);
+        const ssize_t n = ownOffset_ >= 0 ? ::pread(fd_, bytes + done, want, ownOffset_ + done)
+                                          : ::read(fd_, bytes + done, want);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return FailedCount(errno);
         if (n == 0) break;
         done += n;
+        if (readFromStart_ >= 0 && readFromStart_ + done >= sizeAtOpen_ && sizeAtOpen_ >= 0) {
+            break;
+        }
     }
+    if (readFromStart_ >= 0) readFromStart_ += done;
+    if (ownOffset_ >= 0) ownOffset_ += done;
     SetLastError(HostError::None);
     return done;
 }
@@ -55,25 +64,32 @@ std::int64_t PosixFileHandle::Read(void* buffer, std::int64_t count) {
 // (the error in LastError), or -1 when nothing was written.
 std::int64_t PosixFileHandle::Write(const void* data, std::int64_t count) {
     if (!IsOpen()) return -1;
+    readFromStart_ = -1;
     if (count < 0) return FailedCount(EINVAL);
     const auto* bytes = static_cast<const char*>(data);
     std::int64_t done = 0;
     while (done < count) {
-        const ssize_t n = ::write(fd_, bytes + done, static_cast<std::size_t>(count - done));
+        const auto want = static_cast<std::size_t>(count - done);
+        const ssize_t n = ownOffset_ >= 0 ? ::pwrite(fd_, bytes + done, want, ownOffset_ + done)
+                                          : ::write(fd_, bytes + done, want);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             Fail(n < 0 ? errno : ENOSPC);
+            if (ownOffset_ >= 0) ownOffset_ += done;
             return done > 0 ? done : -1;
         }
         done += n;
     }
+    if (ownOffset_ >= 0) ownOffset_ += done;
     SetLastError(HostError::None);
     return done;
 }
 
 bool PosixFileHandle::Seek(std::int64_t offset) {
     if (!IsOpen()) return false;
+    readFromStart_ = -1;
     if (offset < 0) return Fail(EINVAL);
+    ownOffset_ = -1;
     if (::lseek(fd_, offset, SEEK_SET) < 0) return Fail(errno);
     SetLastError(HostError::None);
     return true;
@@ -81,6 +97,10 @@ bool PosixFileHandle::Seek(std::int64_t offset) {
 
 std::int64_t PosixFileHandle::Position() {
     if (!IsOpen()) return -1;
+    if (ownOffset_ >= 0) {
+        SetLastError(HostError::None);
+        return ownOffset_;
+    }
     const off_t at = ::lseek(fd_, 0, SEEK_CUR);
     if (at < 0) return FailedCount(errno);
     SetLastError(HostError::None);
@@ -95,8 +115,19 @@ std::int64_t PosixFileHandle::Size() {
     return status.st_size;
 }
 
+// A handle that has done nothing since it was opened knows where the end is
+// (its length when opened): it keeps that offset itself, and reads and
+// writes at it, instead of moving the descriptor (the log's every entry).
 std::int64_t PosixFileHandle::SeekToEnd() {
     if (!IsOpen()) return -1;
+    const bool fresh = readFromStart_ == 0 && sizeAtOpen_ >= 0;
+    readFromStart_ = -1;
+    if (fresh) {
+        ownOffset_ = sizeAtOpen_;
+        SetLastError(HostError::None);
+        return ownOffset_;
+    }
+    ownOffset_ = -1;
     const off_t at = ::lseek(fd_, 0, SEEK_END);
     if (at < 0) return FailedCount(errno);
     SetLastError(HostError::None);
@@ -118,11 +149,14 @@ bool PosixFileHandle::SetDate(DosDateTime date) {
     if (!IsOpen()) return false;
     std::int64_t seconds = 0;
     if (!UnixFromDosDateTime(date, seconds)) return Fail(EINVAL);
+    // A new date is no change of the contents: the archive bit stays as it
+    // was. Only a file with a record can have it clear.
+    std::string record;
     struct stat before {};
-    const bool wasClear = ::fstat(fd_, &before) == 0 && IsArchiveClear(hostPath_, before);
+    const bool wasClear = ReadArchiveRecord(hostPath_, record) && ::fstat(fd_, &before) == 0 &&
+                          RecordMatches(record, before);
     const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(seconds), 0}};
     if (::futimens(fd_, times) != 0) return Fail(errno);
-    // A new date is no change of the contents: the archive bit stays as it was.
     if (wasClear) ClearArchive(hostPath_);
     SetLastError(HostError::None);
     return true;
@@ -157,6 +191,7 @@ bool PosixFileHandle::DropCachedPages() {
 
 bool PosixFileHandle::Truncate(std::int64_t length) {
     if (!IsOpen()) return false;
+    readFromStart_ = -1;
     struct stat status {};
     if (::fstat(fd_, &status) != 0) return Fail(errno);
     if (length < 0 || length > status.st_size) return Fail(EINVAL);

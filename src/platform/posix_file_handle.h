@@ -9,7 +9,8 @@ namespace brenx::platform {
 // A FileHandle over an open POSIX file descriptor, which it owns.
 class PosixFileHandle : public FileHandle {
   public:
-    PosixFileHandle(int fd, std::string hostPath);
+    // `sizeAtOpen` is the file's length when it was opened.
+    PosixFileHandle(int fd, std::string hostPath, std::int64_t sizeAtOpen = -1);
     ~PosixFileHandle() override;
     PosixFileHandle(const PosixFileHandle&) = delete;
     PosixFileHandle& operator=(const PosixFileHandle&) = delete;
@@ -34,6 +35,13 @@ class PosixFileHandle : public FileHandle {
 
     int fd_;
     std::string hostPath_;
+    std::int64_t sizeAtOpen_;
+    // Bytes read so far while the handle has only read from the start on
+    // (-1 once it has moved or written otherwise).
+    std::int64_t readFromStart_ = 0;
+    // The position, when the handle keeps it itself (reading and writing at
+    // it) rather than in the descriptor; -1 otherwise.
+    std::int64_t ownOffset_ = -1;
 };
 
 }  // namespace brenx::platform

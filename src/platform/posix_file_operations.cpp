@@ -51,20 +51,19 @@ bool Changes(Access access, Disposition disposition) {
 
 // What stands at the path decides whether it may be opened at all: only a
 // regular file, not on a kernel file system, and not read-only when it is to
-// be changed.
-// `exists` tells the caller whether the file is there.
+// be changed. A link is looked at itself first (one call when nothing is
+// there). `exists` tells the caller whether the file is there.
 HostError CheckBeforeOpen(const std::string& host, Access access, Disposition disposition,
                           bool& exists) {
     struct stat status {};
-    exists = stat(host.c_str(), &status) == 0;
-    if (!exists) {
-        struct stat own {};
-        // A dangling link is not followed to create whatever it names.
-        if (errno == ENOENT && lstat(host.c_str(), &own) == 0) {
-            return disposition == Disposition::OpenExisting ? HostError::NotFound
-                                                            : HostError::AccessDenied;
-        }
-        return errno == ENOENT ? HostError::None : HostErrorFromErrno(errno);
+    exists = lstat(host.c_str(), &status) == 0;
+    if (!exists) return errno == ENOENT ? HostError::None : HostErrorFromErrno(errno);
+    // A dangling link is not followed to create whatever it names.
+    if (S_ISLNK(status.st_mode) && stat(host.c_str(), &status) != 0) {
+        exists = false;
+        if (errno != ENOENT) return HostErrorFromErrno(errno);
+        return disposition == Disposition::OpenExisting ? HostError::NotFound
+                                                        : HostError::AccessDenied;
     }
     struct statfs volume {};
     if (!S_ISREG(status.st_mode) || statfs(host.c_str(), &volume) != 0 ||
@@ -78,44 +77,80 @@ HostError CheckBeforeOpen(const std::string& host, Access access, Disposition di
     return HostError::None;
 }
 
+int OpenDescriptor(const std::string& host, int flags) {
+    int fd = -1;
+    do {
+        fd = open(host.c_str(), flags, 0666);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
 }  // namespace
+
+std::unique_ptr<FileHandle> PosixFileSystem::Adopt(const Opened& opened, const std::string& host) {
+    // The file may have been swapped for something else since it was looked
+    // at (or it was not looked at: a file just listed or opened); the open
+    // did not block (O_NONBLOCK), and here it is refused. Files of the
+    // kernel's own file systems are refused too.
+    struct stat status {};
+    VolumeKind kind;
+    if (fstat(opened.fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !volumes_.OfOpenFile(opened.fd, status.st_dev, kind) || kind.kernel ||
+        (opened.readOnlyRefused && (status.st_mode & S_IWUSR) == 0)) {
+        close(opened.fd);
+        recentFiles_->Forget(host);
+        return Fail(HostError::AccessDenied, nullptr);
+    }
+    // Where O_NONBLOCK could change how the file reads or writes, it goes.
+    if (!kind.nonblockingHarmless) fcntl(opened.fd, F_SETFL, 0);
+    // An existing file opened for writing loses its archive record (once:
+    // this layer knows when it has removed it, or made the file).
+    if (opened.removeRecord && !recentFiles_->RecordGone(host)) SetArchiveOnOpenFile(opened.fd);
+    if (opened.writes) {
+        recentFiles_->SetRecordGone(host);
+    } else {
+        recentFiles_->Remember(host);
+    }
+    SetLastError(HostError::None);
+    return std::make_unique<PosixFileHandle>(opened.fd, host, status.st_size);
+}
 
 std::unique_ptr<FileHandle> PosixFileSystem::Open(const std::string& path, Access access,
                                                   Disposition disposition) {
     std::string host;
     if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, nullptr);
-    bool exists = false;
-    if (HostError e = CheckBeforeOpen(host, access, disposition, exists); e != HostError::None) {
-        return Fail(e, nullptr);
+    const bool writes = Changes(access, disposition);
+    if (disposition == Disposition::CreateAlways) {
+        // Most files a copy makes are new: made so, there is nothing to look
+        // at first and no archive record to remove.
+        const int fd = OpenDescriptor(host, OpenFlags(access, Disposition::CreateNew));
+        if (fd >= 0) return Adopt({fd, true, false, false}, host);
+        if (errno != EEXIST) {
+            FailErrno(errno, host);
+            return nullptr;
+        }
+    }
+    // A file just listed or opened as a regular file is not looked at again,
+    // unless the open would truncate it before the descriptor can be checked.
+    const bool lookFirst =
+        disposition == Disposition::CreateAlways || !recentFiles_->Contains(host);
+    bool exists = true;
+    if (lookFirst) {
+        if (HostError e = CheckBeforeOpen(host, access, disposition, exists);
+            e != HostError::None) {
+            return Fail(e, nullptr);
+        }
     }
     if (!exists && disposition == Disposition::OpenExisting) {
         FailErrno(ENOENT, host);
         return nullptr;
     }
-    int fd = -1;
-    do {
-        fd = open(host.c_str(), OpenFlags(access, disposition), 0666);
-    } while (fd < 0 && errno == EINTR);
+    const int fd = OpenDescriptor(host, OpenFlags(access, disposition));
     if (fd < 0) {
         FailErrno(errno, host);
         return nullptr;
     }
-    // The file may have been swapped for something else since it was looked
-    // at; the open did not block (O_NONBLOCK), and here it is refused. Files
-    // of the kernel's own file systems are refused too.
-    struct stat status {};
-    struct statfs volume {};
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || fstatfs(fd, &volume) != 0 ||
-        IsKernelFileSystemType(static_cast<unsigned long>(volume.f_type))) {
-        close(fd);
-        return Fail(HostError::AccessDenied, nullptr);
-    }
-    // Of the flags F_SETFL sets, the open gave only O_NONBLOCK: setting none
-    // clears it without asking for the others first.
-    fcntl(fd, F_SETFL, 0);
-    if (Changes(access, disposition)) SetArchiveOnOpenFile(fd);
-    SetLastError(HostError::None);
-    return std::make_unique<PosixFileHandle>(fd, host);
+    return Adopt({fd, writes, writes && !lookFirst, writes && exists}, host);
 }
 
 bool PosixFileSystem::DeleteFile(const std::string& path) {
@@ -127,6 +162,7 @@ bool PosixFileSystem::DeleteFile(const std::string& path) {
     if (S_ISREG(own.st_mode) && (own.st_mode & S_IWUSR) == 0) {
         return Fail(HostError::AccessDenied, false);
     }
+    recentFiles_->Forget(host);
     if (unlink(host.c_str()) != 0) return FailErrno(errno, host);
     SetLastError(HostError::None);
     return true;
@@ -160,6 +196,7 @@ bool PosixFileSystem::SetAttributes(const std::string& path, std::uint32_t attri
     }
     const HostError archive =
         (attributes & kAttrArchive) != 0 ? SetArchive(host) : ClearArchive(host);
+    recentFiles_->SetRecordPossible(host);
     if (archive != HostError::None) return Fail(archive, false);
     SetLastError(HostError::None);
     return true;
@@ -182,13 +219,21 @@ bool PosixFileSystem::SetFileDate(const std::string& path, DosDateTime date) {
     if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, false);
     std::int64_t seconds = 0;
     if (!UnixFromDosDateTime(date, seconds)) return Fail(HostError::InvalidArgument, false);
-    struct stat before {};
-    if (stat(host.c_str(), &before) != 0) return FailErrno(errno, host);
-    const bool wasClear = IsArchiveClear(host, before);
+    // A new date is no change of the contents: the archive bit stays as it
+    // was. Only a file with a record can have it clear.
+    std::string record;
+    bool wasClear = false;
+    if (!recentFiles_->RecordGone(host) && ReadArchiveRecord(host, record)) {
+        struct stat before {};
+        if (stat(host.c_str(), &before) != 0) return FailErrno(errno, host);
+        wasClear = RecordMatches(record, before);
+    }
     const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(seconds), 0}};
     if (utimensat(AT_FDCWD, host.c_str(), times, 0) != 0) return FailErrno(errno, host);
-    // A new date is no change of the contents: the archive bit stays as it was.
-    if (wasClear) ClearArchive(host);
+    if (wasClear) {
+        ClearArchive(host);
+        recentFiles_->SetRecordPossible(host);
+    }
     SetLastError(HostError::None);
     return true;
 }

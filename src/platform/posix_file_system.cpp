@@ -33,15 +33,25 @@ std::string ParentOf(std::string host) {
     return slash == 0 ? "/" : host.substr(0, slash);
 }
 
-// The names of a directory, "." and ".." first unless it is a drive root.
-bool ReadNames(const std::string& host, bool isRoot, std::vector<std::string>& names) {
+// Whether the directory's own listing shows the entry to be no directory
+// and no link (which may lead to one).
+bool ListedAsNoDirectory(const dirent& item) {
+    return item.d_type != DT_UNKNOWN && item.d_type != DT_DIR && item.d_type != DT_LNK;
+}
+
+// The names of a directory, "." and ".." first unless it is a drive root;
+// with `directoriesOnly`, without the entries listed as something else.
+bool ReadNames(const std::string& host, bool isRoot, bool directoriesOnly,
+               std::vector<std::string>& names) {
     DIR* directory = opendir(host.c_str());
     if (directory == nullptr) return false;
     if (!isRoot) names = {".", ".."};
     errno = 0;
     while (const dirent* item = readdir(directory)) {
         const std::string name = item->d_name;
-        if (name != "." && name != "..") names.push_back(name);
+        if (name == "." || name == "..") continue;
+        if (directoriesOnly && ListedAsNoDirectory(*item)) continue;
+        names.push_back(name);
     }
     const int error = errno;
     closedir(directory);
@@ -60,13 +70,21 @@ PosixFileSystem::PosixFileSystem(DriveMap drives) : drives_(std::move(drives)) {
 HostError PosixFileSystem::ErrorOf(int errnoValue, const std::string& host) {
     if (errnoValue != ENOENT) return HostErrorFromErrno(errnoValue);
     struct stat parent {};
+    // A directory that is there, inside the drive's own directory, lies on a
+    // drive that is there (one call for the usual missing file).
+    const std::string above = ParentOf(host);
+    std::string root = resolvedRoot_;
+    while (root.size() > 1 && root.back() == '/')
+        root.pop_back();
+    const bool inDrive = above.size() >= root.size();
+    if (inDrive && stat(above.c_str(), &parent) == 0 && S_ISDIR(parent.st_mode)) {
+        return HostError::NotFound;
+    }
     // A drive whose directory is not there (a stick that is not mounted) has no media.
     if (!resolvedRoot_.empty() && stat(resolvedRoot_.c_str(), &parent) != 0) {
         return HostError::NoMedia;
     }
-    const bool parentIsDirectory =
-        stat(ParentOf(host).c_str(), &parent) == 0 && S_ISDIR(parent.st_mode);
-    return parentIsDirectory ? HostError::NotFound : HostError::PathNotFound;
+    return HostError::PathNotFound;
 }
 
 bool PosixFileSystem::FailErrno(int errnoValue, const std::string& host) {
@@ -109,6 +127,17 @@ void PosixFileSystem::RememberEscapingName(const std::string& name) {
 
 std::unique_ptr<DirectorySearch> PosixFileSystem::FindFirst(const std::string& pattern,
                                                             std::uint32_t attributeFilter) {
+    return Search(pattern, attributeFilter, false);
+}
+
+std::unique_ptr<DirectorySearch> PosixFileSystem::FindSubdirectories(
+    const std::string& pattern, std::uint32_t attributeFilter) {
+    return Search(pattern, attributeFilter, true);
+}
+
+std::unique_ptr<DirectorySearch> PosixFileSystem::Search(const std::string& pattern,
+                                                         std::uint32_t attributeFilter,
+                                                         bool directoriesOnly) {
     WindowsPath windows;
     HostError error = ResolveWindows(pattern, windows);
     if (error == HostError::None && (windows.components.empty() || windows.trailingSeparator)) {
@@ -122,7 +151,7 @@ std::unique_ptr<DirectorySearch> PosixFileSystem::FindFirst(const std::string& p
         return Fail(e, nullptr);
     }
     std::vector<std::string> all;
-    if (!ReadNames(directory, windows.components.empty(), all)) {
+    if (!ReadNames(directory, windows.components.empty(), directoriesOnly, all)) {
         const HostError e = ErrorOf(errno, directory);
         return Fail(e == HostError::NotFound ? HostError::PathNotFound : e, nullptr);
     }
@@ -131,8 +160,8 @@ std::unique_ptr<DirectorySearch> PosixFileSystem::FindFirst(const std::string& p
         RememberEscapingName(name);
         if (MatchesWildcard(name, namePattern)) matching.push_back(std::move(name));
     }
-    auto search =
-        std::make_unique<PosixDirectorySearch>(directory, std::move(matching), attributeFilter);
+    auto search = std::make_unique<PosixDirectorySearch>(directory, std::move(matching),
+                                                         attributeFilter, recentFiles_);
     // Like a Windows search, one that finds nothing is a failure.
     if (!search->Prime()) return Fail(HostError::NotFound, nullptr);
     SetLastError(HostError::None);

@@ -8,6 +8,8 @@
 
 #include "platform/drive_map.h"
 #include "platform/file_system.h"
+#include "platform/recent_files.h"
+#include "platform/volume_kinds.h"
 #include "platform/windows_path.h"
 
 namespace brenx::platform {
@@ -29,6 +31,9 @@ class PosixFileSystem : public FileSystem {
     bool SetFileDate(const std::string& path, DosDateTime date) override;
     std::unique_ptr<DirectorySearch> FindFirst(const std::string& pattern,
                                                std::uint32_t attributeFilter) override;
+    // Leaves out the names the directory lists as regular files.
+    std::unique_ptr<DirectorySearch> FindSubdirectories(const std::string& pattern,
+                                                        std::uint32_t attributeFilter) override;
     bool SetCurrentDirectory(const std::string& path) override;
     std::string CurrentDirectory() override;
     bool CreateDirectory(const std::string& path) override;
@@ -50,8 +55,21 @@ class PosixFileSystem : public FileSystem {
     HostError ErrorOf(int errnoValue, const std::string& host);
     bool FailErrno(int errnoValue, const std::string& host);
     void RememberEscapingName(const std::string& name);
+    std::unique_ptr<DirectorySearch> Search(const std::string& pattern,
+                                            std::uint32_t attributeFilter, bool directoriesOnly);
+    // Checks a descriptor just opened (a regular file, not on a kernel file
+    // system, and, with `readOnlyRefused`, writable) and makes a handle of it.
+    struct Opened {
+        int fd;
+        bool writes;           // opened for writing
+        bool readOnlyRefused;  // refuse a read-only file (not looked at before)
+        bool removeRecord;     // an existing file opened for writing
+    };
+    std::unique_ptr<FileHandle> Adopt(const Opened& opened, const std::string& host);
 
     DriveMap drives_;
+    VolumeKinds volumes_;
+    std::shared_ptr<RecentFiles> recentFiles_ = std::make_shared<RecentFiles>();
     // The host directory of the drive or share that the last path resolved lay on.
     std::string resolvedRoot_;
     // Names that a search listed and that would climb out of their directory

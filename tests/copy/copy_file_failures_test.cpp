@@ -86,13 +86,13 @@ TEST(CopyBFileFailure, ACopyThatCannotStartKeepsASameNamedFile) {
     EXPECT_EQ(world.Copied("a.txt"), "the only good copy");
     world.fs.refusedOpens.clear();
 
-    world.fs.fixedFree = 10;
+    world.Free(10);
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNoRoom);
     EXPECT_EQ(world.Copied("a.txt"), "the only good copy");
     EXPECT_EQ(world.LogText(), "");
 
     // A destination that cannot be created: code 3, and the name is cleared.
-    world.fs.fixedFree.reset();
+    world.Free(std::nullopt);
     world.fs.refusedOpens["e:\\dst\\b.txt"] = HostError::IoError;
     EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true), kCopyCreateFailed);
     ExpectNoTrace(world, "b.txt");

@@ -149,7 +149,7 @@ TEST(CopyBFile, RoomCheckCreditsASameNamedFileExceptOnCdr) {
     CopyWorld world;
     world.Settings().NewerOnly = false;
     world.Source("a.txt", std::string(5000, 's'));
-    world.fs.fixedFree = 1000;
+    world.Free(1000);
     // 5,000 - (4,500 - 1,024) = 1,524 > 1,000: no room; the old file stays.
     world.Destination("a.txt", std::string(4500, 'o'));
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNoRoom);
@@ -165,14 +165,14 @@ TEST(CopyBFile, RoomCheckCreditsASameNamedFileExceptOnCdr) {
     EXPECT_EQ(world.Copied("a.txt"), std::string(5100, 'o'));
     // Without a same-named file the need is the size plus 1,025.
     world.run.flags.cdrMode = false;
-    world.fs.fixedFree = 6024;
+    world.Free(6024);
     EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true), kCopyDone);
-    world.fs.fixedFree = 4999;
+    world.Free(4999);
     EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\c.txt", true), kCopyNoRoom);
     EXPECT_FALSE(world.Exists("c.txt"));
     // A free space that could not be measured (-1) leaves no room; nocopy
     // makes no room check.
-    world.fs.fixedFree.reset();
+    world.Free(std::nullopt);
     world.fs.FailCall(FsCall::FreeSpace, 1, platform::HostError::IoError, true);
     EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\d.txt", true), kCopyNoRoom);
     EXPECT_EQ(world.run.counters.dstBytesFree, -1);
@@ -211,6 +211,63 @@ TEST(CopyBFile, OnCdrTheDateGoesThroughTheHandles) {
     EXPECT_EQ(world.fs.Calls(FsCall::HandleSetDate), 1);
     EXPECT_EQ(world.fs.Calls(FsCall::SetDate), 0);
     EXPECT_EQ(world.fs.GetFileDate(kTo), world.fs.GetFileDate(kFrom));
+}
+
+TEST(CopyKnownFile, TakesWhatTheWalkKnowsInsteadOfAsking) {
+    CopyWorld world;
+    world.Destination("keep", "");
+    world.Source("a.txt", "abc");
+    world.Date(kFrom, 2020);
+    FileFacts facts;
+    facts.sourceSize = 3;
+    facts.sourceDate = platform::PackDosDateTime({2015, 6, 7, 8, 9, 10});
+    facts.destinationKnown = true;  // listed: not there
+    world.fs.ResetCounts();
+    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts), kCopyDone);
+    EXPECT_EQ(world.fs.Calls(FsCall::GetDate), 0);
+    EXPECT_EQ(world.fs.Calls(FsCall::FindFirst), 0);
+    // Dated as listed: a source changed during the copy is copied again next time.
+    EXPECT_EQ(world.fs.GetFileDate(kTo), facts.sourceDate);
+
+    // A listed destination that is not older is passed over unasked.
+    facts.destinationDate = platform::PackDosDateTime({2016, 1, 1, 0, 0, 0});
+    world.fs.ResetCounts();
+    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts), kCopyNotNeeded);
+    EXPECT_EQ(world.fs.Calls(FsCall::GetDate), 0);
+
+    // A listed size counts in the room check: 3 - (5,000 - 1,024) fits in 0.
+    world.Settings().NewerOnly = false;
+    world.Free(0);
+    facts.destinationSize = 5000;
+    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts), kCopyDone);
+    facts.destinationSize = -1;
+    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts), kCopyNoRoom);
+}
+
+TEST(CopyBFile, MeasuresTheFreeSpaceOftenEnoughForTheRoomCheck) {
+    CopyWorld world;
+    world.Destination("keep", "");
+    world.Source("a.txt", "abc");
+    world.Settings().NewerOnly = false;
+    world.Free(std::int64_t{1} << 40);
+    world.fs.ResetCounts();
+    // Plenty of room: one measurement, then the copies take their sizes off it.
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(world.fs.Calls(FsCall::FreeSpace), 1);
+    EXPECT_EQ(world.run.counters.dstBytesFree, (std::int64_t{1} << 40) - 9);
+    // A quarter of a second on, it is measured again.
+    world.ticks.Advance(250);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(world.fs.Calls(FsCall::FreeSpace), 2);
+    // Near the limit, every file is measured.
+    world.fs.fixedFree = 1000;
+    world.ticks.Advance(250);
+    world.fs.ResetCounts();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(world.fs.Calls(FsCall::FreeSpace), 3);
+    EXPECT_EQ(world.board.Text(run::BoardText::FreeSpace), "drive e:\\ has 1,000 bytes free");
 }
 
 }  // namespace

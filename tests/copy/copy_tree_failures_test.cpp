@@ -213,6 +213,7 @@ TEST(CopyTreeFailure, AFailedFlushEndsTheRunWithItsOwnCode) {
 
 TEST(CopyTreeFailure, ADirectoryThatCannotBeReadFailsTheWalk) {
     CopyWorld world;
+    world.Settings().nocopy = true;  // only the source is searched
     world.Source("a.txt", "a");
     world.Source("b.txt", "b");
     world.fs.FailCall(FsCall::FindNext, 2, HostError::IoError);

@@ -86,6 +86,13 @@ class CopyWorld {
 
     options::JobSettings& Settings() { return options.Settings(); }
 
+    // The destination's free space from now on (nullopt: as measured), as
+    // if the media changed: the next copy measures it afresh.
+    void Free(std::optional<std::int64_t> bytes) {
+        fs.fixedFree = bytes;
+        run.freeSpaceShownAt = 0;
+    }
+
     // A source file under d:\src\ ("a\b.txt" is d:\src\a\b.txt), with
     // the directories on the way.
     void Source(const std::string& relative, const std::string& content) {

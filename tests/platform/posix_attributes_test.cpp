@@ -78,6 +78,16 @@ TEST(PosixAttributes, ArchiveBitFollowsChanges) {
     ASSERT_TRUE(file->Close());
     ASSERT_TRUE(fs.SetFileDate("d:\\f.txt", date));
     EXPECT_TRUE(HasArchive(fs, "d:\\f.txt"));
+    // And again after the next clearing: what this layer knows of the
+    // record does not outlive a clearing.
+    ASSERT_TRUE(Clear(fs, "d:\\f.txt"));
+    const DosDateTime cleared = fs.GetFileDate("d:\\f.txt");
+    auto rewrite = fs.Open("d:\\f.txt", Access::Write, Disposition::OpenExisting);
+    ASSERT_TRUE(rewrite);
+    ASSERT_EQ(rewrite->Write("two!", 4), 4);
+    ASSERT_TRUE(rewrite->Close());
+    ASSERT_TRUE(fs.SetFileDate("d:\\f.txt", cleared));
+    EXPECT_TRUE(HasArchive(fs, "d:\\f.txt"));
 
     // Clearing keeps the read-only bit, and both read back.
     ASSERT_TRUE(fs.SetAttributes("d:\\f.txt", kAttrReadOnly));

@@ -122,6 +122,78 @@ TEST(PosixFiles, NeverOpensDirectoriesOrSpecialFiles) {
     EXPECT_FALSE(t.Exists("d/target"));
 }
 
+TEST(PosixFiles, APathListedAMomentAgoIsStillCheckedOnItsDescriptor) {
+    TempDrives t;
+    Watchdog watchdog;
+    PosixFileSystem& fs = t.Fs();
+    t.Write("d/swapped", "x");
+    t.Write("d/locked", "keep");
+    auto search = fs.FindFirst("d:\\*", 0);
+    SearchEntry entry;
+    while (search && search->Next(entry)) {
+    }
+    // Swapped for a fifo after the listing: refused, without blocking.
+    ASSERT_EQ(unlink(t.Host("d/swapped").c_str()), 0);
+    ASSERT_EQ(mkfifo(t.Host("d/swapped").c_str(), 0644), 0);
+    EXPECT_FALSE(fs.Open("d:\\swapped", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::AccessDenied);
+    // Made read-only after the listing: not opened for writing.
+    ASSERT_EQ(chmod(t.Host("d/locked").c_str(), 0444), 0);
+    EXPECT_FALSE(fs.Open("d:\\locked", Access::Write, Disposition::OpenAlways));
+    EXPECT_EQ(fs.LastError(), HostError::AccessDenied);
+    EXPECT_FALSE(fs.Open("d:\\locked", Access::Write, Disposition::CreateAlways));
+    EXPECT_EQ(t.Read("d/locked"), "keep");
+    // Gone after the listing: not found.
+    ASSERT_EQ(unlink(t.Host("d/swapped").c_str()), 0);
+    EXPECT_FALSE(fs.Open("d:\\swapped", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::NotFound);
+}
+
+TEST(PosixFiles, CreatingANewFileNeverTouchesAnOldOne) {
+    TempDrives t;
+    PosixFileSystem& fs = t.Fs();
+    auto fresh = fs.Open("d:\\new", Access::ReadWrite, Disposition::CreateAlways);
+    ASSERT_TRUE(fresh);
+    ASSERT_EQ(fresh->Write("new", 3), 3);
+    ASSERT_TRUE(fresh->Close());
+    // The same name again replaces it; a missing directory is told apart.
+    auto again = fs.Open("d:\\new", Access::ReadWrite, Disposition::CreateAlways);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->Size(), 0);
+    ASSERT_TRUE(again->Close());
+    EXPECT_FALSE(fs.Open("d:\\none\\x", Access::Write, Disposition::CreateAlways));
+    EXPECT_EQ(fs.LastError(), HostError::PathNotFound);
+    EXPECT_FALSE(fs.Open("q:\\x", Access::Write, Disposition::CreateAlways));
+    EXPECT_EQ(fs.LastError(), HostError::NoMedia);
+    // A read that ends at the length the file had when opened is the end.
+    t.Write("d/five", "12345");
+    auto reader = fs.Open("d:\\five", Access::Read, Disposition::OpenExisting);
+    ASSERT_TRUE(reader);
+    char buffer[16];
+    EXPECT_EQ(reader->Read(buffer, 16), 5);
+    EXPECT_EQ(reader->Read(buffer, 16), 0);
+}
+
+TEST(PosixFiles, AppendingAfterSeekToEndKeepsEveryPositionRight) {
+    TempDrives t;
+    PosixFileSystem& fs = t.Fs();
+    t.Write("d/log", "one\r\n");
+    auto file = fs.Open("d:\\log", Access::ReadWrite, Disposition::OpenAlways);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->SeekToEnd(), 5);
+    EXPECT_EQ(file->Write("two\r\n", 5), 5);
+    EXPECT_EQ(file->Position(), 10);
+    EXPECT_EQ(file->Write("3", 1), 1);
+    ASSERT_TRUE(file->Seek(3));
+    char buffer[16] = {};
+    EXPECT_EQ(file->Read(buffer, 16), 8);
+    EXPECT_EQ(std::string(buffer, 8), "\r\ntwo\r\n3");
+    EXPECT_EQ(file->SeekToEnd(), 11);
+    EXPECT_EQ(file->Write("4", 1), 1);
+    ASSERT_TRUE(file->Close());
+    EXPECT_EQ(t.Read("d/log"), "one\r\ntwo\r\n34");
+}
+
 TEST(PosixFiles, ReadOnlyFilesResistChange) {
     TempDrives t;
     PosixFileSystem& fs = t.Fs();

@@ -1,0 +1,49 @@
+#include "copy/destination_listing.h"
+
+#include <memory>
+
+#include "platform/file_system.h"
+
+namespace brenx::copy {
+
+void DestinationListing::Take(platform::FileSystem& fileSystem, const std::string& directory) {
+    Clear();
+    std::unique_ptr<platform::DirectorySearch> search =
+        fileSystem.FindFirst(directory + "*", platform::kAttrAnyFile);
+    if (!search) {
+        known_ = fileSystem.LastError() == platform::HostError::NotFound;
+        return;
+    }
+    platform::SearchEntry entry;
+    while (search->Next(entry)) {
+        entries_[entry.name] = Entry{entry.date, platform::SearchRecordSize(entry)};
+    }
+    known_ = search->LastError() == platform::HostError::None;
+    if (!known_) entries_.clear();
+}
+
+void DestinationListing::Clear() {
+    known_ = false;
+    entries_.clear();
+    unsure_.clear();
+}
+
+void DestinationListing::Describe(const std::string& name, FileFacts& facts) const {
+    facts.destinationKnown = known_ && unsure_.count(name) == 0;
+    if (!facts.destinationKnown) return;
+    const auto found = entries_.find(name);
+    facts.destinationDate = found == entries_.end() ? platform::kNoDosDateTime : found->second.date;
+    facts.destinationSize = found == entries_.end() ? -1 : found->second.size;
+}
+
+void DestinationListing::Copied(const std::string& name, platform::DosDateTime date,
+                                std::int64_t size) {
+    unsure_.erase(name);
+    entries_[name] = Entry{date, size};
+}
+
+void DestinationListing::Unsure(const std::string& name) {
+    unsure_[name] = true;
+}
+
+}  // namespace brenx::copy

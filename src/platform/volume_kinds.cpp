@@ -1,0 +1,54 @@
+#include "platform/volume_kinds.h"
+
+#include <linux/magic.h>
+#include <sys/vfs.h>
+
+#include "platform/host_entry.h"
+
+namespace brenx::platform {
+namespace {
+
+// Local file systems on which O_NONBLOCK has no effect on regular files.
+bool IgnoresNonblocking(unsigned long type) {
+    switch (type) {
+        case EXT4_SUPER_MAGIC:  // ext2, ext3 and ext4 share it
+        case XFS_SUPER_MAGIC:
+        case BTRFS_SUPER_MAGIC:
+        case TMPFS_MAGIC:
+        case RAMFS_MAGIC:
+        case F2FS_SUPER_MAGIC:
+        case MSDOS_SUPER_MAGIC:
+        case ISOFS_SUPER_MAGIC:
+        case UDF_SUPER_MAGIC:
+        case OVERLAYFS_SUPER_MAGIC:
+        case 0x2011BAB0:  // exfat
+        case 0x7366746E:  // ntfs3
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+VolumeKind KindOfFileSystemType(unsigned long type) {
+    VolumeKind kind;
+    kind.kernel = IsKernelFileSystemType(type);
+    kind.nonblockingHarmless = !kind.kernel && IgnoresNonblocking(type);
+    return kind;
+}
+
+bool VolumeKinds::OfOpenFile(int fd, dev_t device, VolumeKind& kind) {
+    const auto found = known_.find(device);
+    if (found != known_.end()) {
+        kind = found->second;
+        return true;
+    }
+    struct statfs volume {};
+    if (fstatfs(fd, &volume) != 0) return false;
+    kind = KindOfFileSystemType(static_cast<unsigned long>(volume.f_type));
+    known_.emplace(device, kind);
+    return true;
+}
+
+}  // namespace brenx::platform
