@@ -131,6 +131,16 @@ bool Needed(run::RunState& run, const CopyOrder& order) {
     return IsCopyNeededByDates(settings, SourceDate(run, order), destination);
 }
 
+// Creating the destination truncates it: when it is the source itself (the
+// destination directory is the source directory, perhaps under another
+// name) that would destroy the one copy there is. A destination the walk
+// listed as missing cannot be the source, so only existing ones are asked.
+bool IsTheSourceItself(run::RunState& run, const CopyOrder& order) {
+    const FileFacts& facts = order.facts;
+    const bool absent = facts.destinationKnown && facts.destinationDate == platform::kNoDosDateTime;
+    return !absent && run.Fs().SameEntry(order.source, order.destination);
+}
+
 bool HasRoom(run::RunState& run, const CopyOrder& order) {
     const FileFacts& facts = order.facts;
     return HasRoomFor(
@@ -149,6 +159,10 @@ std::int32_t Copy(run::RunState& run, const CopyOrder& order) {
         fs.Open(order.source, platform::Access::Read, platform::Disposition::OpenExisting);
     if (!source) return kCopySourceFailed;
     std::unique_ptr<FileHandle> destination;
+    if (!settings.nocopy && IsTheSourceItself(run, order)) {
+        run.Log().Write(support::SafeFormat("Won't copy %s onto itself", {order.source}));
+        return kCopyCreateFailed;
+    }
     if (!settings.nocopy) {
         destination = fs.Open(order.destination, platform::Access::ReadWrite,
                               platform::Disposition::CreateAlways);

@@ -265,6 +265,11 @@ bool FaultyFileSystem::FileExists(const std::string& path) {
     return Pass(inner_.FileExists(path));
 }
 
+bool FaultyFileSystem::SameEntry(const std::string& first, const std::string& second) {
+    if (Faulted(FsCall::SameEntry)) return false;
+    return Pass(inner_.SameEntry(first, second));
+}
+
 std::string FaultyFileSystem::ProgramPath() {
     if (Faulted(FsCall::ProgramPath)) return {};
     return Pass(inner_.ProgramPath());

@@ -37,6 +37,7 @@ enum class FsCall {
     FullPathName,
     ShortPathName,
     FileExists,
+    SameEntry,
     ProgramPath,
 };
 inline constexpr std::size_t kFsCallKinds = static_cast<std::size_t>(FsCall::ProgramPath) + 1;
@@ -89,6 +90,7 @@ class FaultyFileSystem : public FileSystem {
     bool FullPathName(const std::string& name, std::string& fullPath) override;
     bool ShortPathName(const std::string& path, std::string& shortPath) override;
     bool FileExists(const std::string& path) override;
+    bool SameEntry(const std::string& first, const std::string& second) override;
     std::string ProgramPath() override;
 
     // What a counted call is to do.

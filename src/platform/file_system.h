@@ -84,6 +84,10 @@ class FileSystem {
     virtual bool ShortPathName(const std::string& path, std::string& shortPath) = 0;
     // True when the path names something that is not a directory.
     virtual bool FileExists(const std::string& path) = 0;
+    // True when both paths lead to one and the same file or directory, by
+    // whatever names (two drive letters can map one host directory). False
+    // when they differ or either is missing (NotFound).
+    virtual bool SameEntry(const std::string& first, const std::string& second) = 0;
 
     // The full Windows path of the program's own file; empty on failure.
     virtual std::string ProgramPath() = 0;

@@ -270,6 +270,18 @@ bool PosixFileSystem::FileExists(const std::string& path) {
     return true;
 }
 
+bool PosixFileSystem::SameEntry(const std::string& first, const std::string& second) {
+    struct stat a {
+    }, b{};
+    for (const auto& [path, status] : {std::pair{&first, &a}, std::pair{&second, &b}}) {
+        std::string host;
+        if (HostError e = Resolve(*path, host); e != HostError::None) return Fail(e, false);
+        if (stat(host.c_str(), status) != 0) return FailErrno(errno, host);
+    }
+    SetLastError(HostError::None);
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 std::string PosixFileSystem::ProgramPath() {
     if (programHostPath_.empty()) return Fail(HostError::NotFound, std::string());
     SetLastError(HostError::None);

@@ -42,6 +42,7 @@ class PosixFileSystem : public FileSystem {
     bool FullPathName(const std::string& name, std::string& fullPath) override;
     bool ShortPathName(const std::string& path, std::string& shortPath) override;
     bool FileExists(const std::string& path) override;
+    bool SameEntry(const std::string& first, const std::string& second) override;
     std::string ProgramPath() override;
 
   private:

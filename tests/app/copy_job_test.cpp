@@ -136,6 +136,29 @@ TEST(CopyJob, ADirectoryProblemIsAskedAboutUntilFixedSkippedOrGivenUp) {
     EXPECT_EQ(fixed.drives.Read("e/dst/c.txt"), "gamma");
 }
 
+TEST(CopyJob, RefusesADestinationThatIsTheSourceOrInsideIt) {
+    const auto refused = [](std::vector<std::string> arguments, const std::string& destination) {
+        AppWorld world(std::move(arguments));
+        world.op.ExpectError("Destination \"" + destination +
+                             "\" is the source or lies inside it; the copy would overwrite "
+                             "itself (I clipped it)");
+        world.op.ExpectMedia(
+            "Some kind of problem with destination: " + destination + "; try again?",
+            run::MediaAnswer::GiveUp);
+        world.op.ExpectError("Sorry: CheckDirectories");
+        EXPECT_EQ(world.Run(), run::kExitBadDirectories);
+        EXPECT_EQ(world.drives.Read("d/src/a.txt"), "alpha");
+        EXPECT_FALSE(world.drives.Exists("d/src/sub/sub"));
+    };
+    refused({"d:\\src\\", "d:\\src\\", "-r", "-ld:\\run.log"}, "d:\\src\\");
+    refused({"d:\\src\\", "d:\\src\\sub\\", "-s", "-r", "-ld:\\run.log"}, "d:\\src\\sub\\");
+
+    // Without subdirectories a destination below the source is only another directory.
+    AppWorld below({"d:\\src\\", "d:\\src\\sub\\", "-r", "-ld:\\run.log"});
+    EXPECT_EQ(below.Run(), 0);
+    EXPECT_EQ(below.drives.Read("d/src/sub/a.txt"), "alpha");
+}
+
 TEST(IsWellFormedPath, WantsADriveAndABackslashOrTwoBackslashes) {
     AppWorld world({"-x"});
     run::RunState& run = world.MakeRun();

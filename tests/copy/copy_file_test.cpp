@@ -270,5 +270,14 @@ TEST(CopyBFile, MeasuresTheFreeSpaceOftenEnoughForTheRoomCheck) {
     EXPECT_EQ(world.board.Text(run::BoardText::FreeSpace), "drive e:\\ has 1,000 bytes free");
 }
 
+TEST(CopyBFile, NeverTruncatesASourceThatIsItsOwnDestination) {
+    CopyWorld world;
+    world.Settings().NewerOnly = false;  // nothing else would stop it
+    world.Source("a.txt", "the only copy");
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kFrom, true), kCopyCreateFailed);
+    EXPECT_EQ(world.drives.Read("d/src/a.txt"), "the only copy");
+    EXPECT_EQ(world.LogLines().back(), "Won't copy d:\\src\\a.txt onto itself");
+}
+
 }  // namespace
 }  // namespace brenx::copy

@@ -279,5 +279,19 @@ TEST(PosixFiles, TextFileRoutinesWorkOnHandles) {
     EXPECT_FALSE(support::ReadTextLine(*reader, line));
 }
 
+TEST(PosixFiles, SameEntrySeesOneFileUnderTwoDriveLetters) {
+    TempDrives drives;
+    drives.Write("d/a.txt", "alpha");
+    drives.Write("d/b.txt", "alpha");
+    DriveMap map = drives.Map();
+    map.SetDrive('f', drives.Host("d"));  // f: is d: under another letter
+    PosixFileSystem fs(map);
+    EXPECT_TRUE(fs.SameEntry("d:\\a.txt", "f:\\a.txt"));
+    EXPECT_TRUE(fs.SameEntry("d:\\", "f:\\"));
+    EXPECT_FALSE(fs.SameEntry("d:\\a.txt", "d:\\b.txt"));  // equal content, two files
+    EXPECT_FALSE(fs.SameEntry("d:\\a.txt", "e:\\a.txt"));
+    EXPECT_EQ(fs.LastError(), HostError::NotFound);
+}
+
 }  // namespace
 }  // namespace brenx::platform
