@@ -3,6 +3,7 @@
 #include "app/job_driver.h"
 #include "options/log_file.h"
 #include "options/option_load.h"
+#include "platform/clock.h"
 #include "platform/drive_map.h"
 #include "platform/environment.h"
 #include "platform/posix_file_system.h"
@@ -40,6 +41,7 @@ void Greet(run::RunState& run) {
 
 std::int32_t RunProgram(const std::vector<std::string>& arguments, run::Operator& op,
                         run::StatusBoard& board) {
+    platform::LoadLocalTimeZone();
     platform::PosixFileSystem fs(platform::DriveMap::FromEnvironment());
     TellDriveTableProblems(fs.Drives(), op);
     options::OptionLoad options(

@@ -55,6 +55,7 @@ class ConsoleOperator : public run::Operator {
     bool PumpEvents() override;
     bool Wait(int milliseconds) override;
     void SetAlarmSound(const std::string& hostPath) override { alarmSound_ = hostPath; }
+    void Beep() override { output_.Bell(); }
 
     const std::string& Clipboard() const { return clipboard_; }
 

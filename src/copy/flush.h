@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "run/exit_codes.h"
 #include "run/media_question.h"
 #include "support/safe_format.h"
 
@@ -16,7 +17,7 @@ namespace brenx::copy {
 
 // The exit code of a run whose destination could not be flushed to its
 // medium: what was written may not be there.
-inline constexpr std::int32_t kExitFlushFailed = 22;
+inline constexpr std::int32_t kExitFlushFailed = run::kExitFlushFailed;
 inline constexpr const char* kFlushFailedReason =
     "the destination could not be flushed to its medium";
 

@@ -7,6 +7,7 @@
 #include "run/destination_free.h"
 #include "run/keep_going.h"
 #include "run/messages.h"
+#include "run/operator.h"
 #include "run/pause.h"
 #include "run/run_state.h"
 #include "run/status_board.h"
@@ -29,6 +30,8 @@ void AskForEject(run::RunState& run) {
     const options::JobSettings& settings = run.Settings();
     run.nextEjectAt += settings.RandomEject;
     run.Log().Write(support::SafeFormat("random eject at %d bytes", {settings.RandomEject}));
+    for (int beep = 0; beep < 3; ++beep)
+        run.Op().Beep();
     run::InfoMessage(run,
                      "You might consider ejecting and reinserting this silly thing to let Adaptec "
                      "tidy-up and maybe it can write more files without error; click OK or "

@@ -1,6 +1,7 @@
 #include "platform/clock.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <ctime>
 
 namespace brenx::platform {
@@ -35,6 +36,11 @@ void SleepMilliseconds(std::uint32_t milliseconds) {
     // A signal cuts the sleep short; the rest is slept.
     while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {
     }
+}
+
+void LoadLocalTimeZone() {
+    if (std::getenv("TZ") == nullptr) setenv("TZ", ":/etc/localtime", 0);
+    tzset();
 }
 
 }  // namespace brenx::platform

@@ -31,6 +31,8 @@ inline constexpr std::int32_t kExitNotNewer = 18;
 inline constexpr std::int32_t kExitTidyStart = 19;
 inline constexpr std::int32_t kExitWarningHeeded = 20;
 inline constexpr std::int32_t kExitNoRoom = 21;
+// What was written could not be flushed onto the destination's medium.
+inline constexpr std::int32_t kExitFlushFailed = 22;
 inline constexpr std::int32_t kExitVersionPrompt = options::kExitVersionPrompt;
 
 }  // namespace brenx::run

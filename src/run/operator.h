@@ -40,6 +40,9 @@ class Operator : public options::Operator {
     // The alarm sound in force for the run, as a host path; empty for none.
     // Questions asked with the alarm sound it while they wait.
     virtual void SetAlarmSound(const std::string& hostPath) = 0;
+
+    // The system beep, once (the eject request calls the operator with three).
+    virtual void Beep() = 0;
 };
 
 }  // namespace brenx::run

@@ -41,6 +41,7 @@ class SweepOperator : public run::Operator {
     bool PumpEvents() override { return false; }
     bool Wait(int) override { return false; }
     void SetAlarmSound(const std::string&) override {}
+    void Beep() override {}
 
     int questions = 0;
     std::vector<std::string> errors;

@@ -102,6 +102,7 @@ TEST(RandomWaitOrEject, AnEjectRequestTakesTheCallOfAWaitThatIsDue) {
     EXPECT_EQ(world.run.nextEjectAt, 200000000);
     EXPECT_EQ(world.run.nextWaitAt, 100000000);
     EXPECT_EQ(world.LogLines().back(), "random eject at 100000000 bytes");
+    EXPECT_EQ(world.op.Beeps(), 3);
 
     RandomWaitOrEject(world.run, false);  // the wait that was due
     EXPECT_EQ(world.op.Waits().size(), 120u);

@@ -126,6 +126,8 @@ class ScriptedRunOperator : public run::Operator {
         return TakeStop();
     }
     void SetAlarmSound(const std::string& hostPath) override { alarmSound_ = hostPath; }
+    void Beep() override { ++beeps_; }
+    int Beeps() const { return beeps_; }
 
     // The next PumpEvents or Wait reports a Stop press.
     void PressStop() { stopPending_ = true; }
@@ -218,6 +220,7 @@ class ScriptedRunOperator : public run::Operator {
     bool stopPending_ = false;
     FakeTickSource* clock_ = nullptr;
     std::string alarmSound_;
+    int beeps_ = 0;
 };
 
 }  // namespace brenx::testkit
