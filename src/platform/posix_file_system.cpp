@@ -93,9 +93,11 @@ bool PosixFileSystem::FailErrno(int errnoValue, const std::string& host) {
 }
 
 HostError PosixFileSystem::ResolveWindows(const std::string& path, WindowsPath& windows) {
-    const std::vector<std::string> raw = SplitAtSeparators(path);
-    for (const std::vector<std::string>& pieces : escapingNames_) {
-        if (ContainsSequence(raw, pieces)) return HostError::InvalidName;
+    if (!escapingNames_.empty()) {
+        const std::vector<std::string> raw = SplitAtSeparators(path);
+        for (const std::vector<std::string>& pieces : escapingNames_) {
+            if (ContainsSequence(raw, pieces)) return HostError::InvalidName;
+        }
     }
     const std::string current = IsAbsoluteName(path) ? std::string() : CurrentDirectory();
     return ParseFullPath(path, current, drives_, windows);
@@ -104,9 +106,10 @@ HostError PosixFileSystem::ResolveWindows(const std::string& path, WindowsPath& 
 HostError PosixFileSystem::Resolve(const std::string& path, WindowsPath& windows,
                                    std::string& host) {
     if (HostError e = ResolveWindows(path, windows); e != HostError::None) return e;
-    WindowsPath root = windows;
-    root.components.clear();
-    root.trailingSeparator = false;
+    WindowsPath root;
+    root.drive = windows.drive;
+    root.server = windows.server;
+    root.share = windows.share;
     HostPathOf(root, drives_, resolvedRoot_);
     return HostPathOf(windows, drives_, host);
 }

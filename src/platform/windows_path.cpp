@@ -29,14 +29,20 @@ std::vector<std::string> SplitKeepingEmpty(std::string_view path) {
     return parts;
 }
 
+// Every path the program opens passes here, so the names are taken straight
+// from the text, without a list of pieces in between.
 void Append(std::vector<std::string>& components, std::string_view relative) {
-    for (std::string& part : SplitAtSeparators(relative)) {
-        if (part == ".") continue;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= relative.size(); ++i) {
+        if (i < relative.size() && !IsSeparator(relative[i])) continue;
+        const std::string_view part = relative.substr(start, i - start);
+        start = i + 1;
+        if (part.empty() || part == ".") continue;
         if (part == "..") {
             if (!components.empty()) components.pop_back();
             continue;
         }
-        components.push_back(std::move(part));
+        components.emplace_back(part);
     }
 }
 
