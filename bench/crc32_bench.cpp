@@ -1,6 +1,7 @@
 // CRC-32 throughput: every kernel this processor runs, beside zlib and
 // libdeflate, on one transfer block (cache resident) and on a 256 MiB buffer
-// (memory bound), with a plain read of the large buffer as the memory figure.
+// (memory bound), with a plain read of the large buffer as the memory figure,
+// and the carry-less multiply kernels on short and misaligned input.
 #include <benchmark/benchmark.h>
 #include <libdeflate.h>
 #include <zlib.h>
@@ -18,6 +19,8 @@ using brenx::support::Crc32Path;
 
 constexpr std::size_t kBlockSize = 65024;
 constexpr std::size_t kLargeSize = std::size_t{256} << 20;
+constexpr std::size_t kShortSizes[] = {256, 512, 768, 1024, 1536, 2048, 4096};
+constexpr Crc32Path kClmulPaths[] = {Crc32Path::Clmul128, Crc32Path::Clmul256, Crc32Path::Clmul512};
 
 // One random buffer, 64-byte aligned, large enough for both sizes.
 const unsigned char* Buffer() {
@@ -32,17 +35,20 @@ const unsigned char* Buffer() {
 }
 
 template <typename Crc>
-void Run(benchmark::State& state, std::size_t size, Crc crc) {
-    const unsigned char* data = Buffer();
+void Run(benchmark::State& state, std::size_t size, Crc crc, std::size_t offset = 0) {
+    const unsigned char* data = Buffer() + offset;
     for (auto _ : state)
         benchmark::DoNotOptimize(crc(data, size));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
 }
 
-void OurPath(benchmark::State& state, Crc32Path path, std::size_t size) {
-    Run(state, size, [path](const unsigned char* p, std::size_t n) {
-        return brenx::support::Crc32UpdateWith(path, 0xFFFFFFFFu, p, n);
-    });
+void OurPath(benchmark::State& state, Crc32Path path, std::size_t size, std::size_t offset = 0) {
+    Run(
+        state, size,
+        [path](const unsigned char* p, std::size_t n) {
+            return brenx::support::Crc32UpdateWith(path, 0xFFFFFFFFu, p, n);
+        },
+        offset);
 }
 
 void Zlib(benchmark::State& state, std::size_t size) {
@@ -73,12 +79,28 @@ void RegisterAll() {
         for (Crc32Path path : brenx::support::kAllCrc32Paths) {
             if (!brenx::support::Crc32PathAvailable(path)) continue;
             const std::string name = std::string("crc32/") + Crc32PathName(path) + suffix;
-            benchmark::RegisterBenchmark(name.c_str(), OurPath, path, size);
+            benchmark::RegisterBenchmark(name.c_str(), OurPath, path, size, std::size_t{0});
         }
         benchmark::RegisterBenchmark(("crc32/zlib" + suffix).c_str(), Zlib, size);
         benchmark::RegisterBenchmark(("crc32/libdeflate" + suffix).c_str(), Libdeflate, size);
     }
     benchmark::RegisterBenchmark("memory_read/256MiB", MemoryRead, kLargeSize);
+    for (Crc32Path path : kClmulPaths) {
+        if (!brenx::support::Crc32PathAvailable(path)) continue;
+        // A block 16 bytes past a 64-byte boundary, as operator new places the
+        // transfer buffer.
+        const std::string name = std::string("crc32_offset16/") + Crc32PathName(path) + "/65024";
+        benchmark::RegisterBenchmark(name.c_str(), OurPath, path, kBlockSize, std::size_t{16});
+    }
+    // Short input, where the wide kernels hand over to narrower ones.
+    for (std::size_t size : kShortSizes) {
+        for (Crc32Path path : kClmulPaths) {
+            if (!brenx::support::Crc32PathAvailable(path)) continue;
+            const std::string name =
+                std::string("crc32_short/") + Crc32PathName(path) + "/" + std::to_string(size);
+            benchmark::RegisterBenchmark(name.c_str(), OurPath, path, size, std::size_t{0});
+        }
+    }
 }
 
 }  // namespace

@@ -29,6 +29,9 @@ std::uint32_t UpdateSlicing(std::uint32_t state, const unsigned char* data, std:
 std::uint32_t UpdateClmul128(std::uint32_t state, const unsigned char* data, std::size_t count);
 // Need AVX2, VPCLMULQDQ and an operating system that saves the YMM state.
 std::uint32_t UpdateClmul256(std::uint32_t state, const unsigned char* data, std::size_t count);
+// Need all the above, AVX-512F and an operating system that saves the opmask
+// and ZMM state.
+std::uint32_t UpdateClmul512(std::uint32_t state, const unsigned char* data, std::size_t count);
 #endif
 
 }  // namespace brenx::support::crc32_detail

@@ -15,6 +15,7 @@ using crc32_detail::UpdateKernel;
 struct CpuSupport {
     bool clmul128 = false;
     bool clmul256 = false;
+    bool clmul512 = false;
 };
 
 #if defined(__x86_64__)
@@ -37,6 +38,9 @@ CpuSupport DetectSupport() {
     if (!support.clmul128 || !ymmSaved) return support;
     if (__get_cpuid_count(7, 0, &a, &b, &c, &d) == 0) return support;
     support.clmul256 = (b & bit_AVX2) != 0 && (c & bit_VPCLMULQDQ) != 0;
+    // 512-bit registers also need the opmask, upper-ZMM and high-ZMM state saved.
+    const bool zmmSaved = (SavedStateMask() & 0xE6) == 0xE6;
+    support.clmul512 = support.clmul256 && zmmSaved && (b & bit_AVX512F) != 0;
     return support;
 }
 #else
@@ -61,6 +65,8 @@ UpdateKernel KernelFor(Crc32Path path) {
             return crc32_detail::UpdateClmul128;
         case Crc32Path::Clmul256:
             return crc32_detail::UpdateClmul256;
+        case Crc32Path::Clmul512:
+            return crc32_detail::UpdateClmul512;
 #else
         default:
             break;
@@ -70,6 +76,7 @@ UpdateKernel KernelFor(Crc32Path path) {
 }
 
 Crc32Path BestPath() {
+    if (Support().clmul512) return Crc32Path::Clmul512;
     if (Support().clmul256) return Crc32Path::Clmul256;
     if (Support().clmul128) return Crc32Path::Clmul128;
     return Crc32Path::Slicing;
@@ -97,6 +104,8 @@ const char* Crc32PathName(Crc32Path path) {
             return "clmul128";
         case Crc32Path::Clmul256:
             return "clmul256";
+        case Crc32Path::Clmul512:
+            return "clmul512";
     }
     return "unknown";
 }
@@ -110,6 +119,8 @@ bool Crc32PathAvailable(Crc32Path path) {
             return Support().clmul128;
         case Crc32Path::Clmul256:
             return Support().clmul256;
+        case Crc32Path::Clmul512:
+            return Support().clmul512;
     }
     return false;
 }

@@ -12,12 +12,15 @@ enum class Crc32Path {
     Slicing,   // sixteen bytes per step over sixteen tables
     Clmul128,  // carry-less multiply folding in 128-bit registers (x86-64)
     Clmul256,  // the same in 256-bit registers (x86-64 with AVX2 and VPCLMULQDQ)
+    Clmul512,  // the same in 512-bit registers (x86-64 with AVX-512F and VPCLMULQDQ)
 };
 
 inline constexpr Crc32Path kAllCrc32Paths[] = {Crc32Path::Table, Crc32Path::Slicing,
-                                               Crc32Path::Clmul128, Crc32Path::Clmul256};
+                                               Crc32Path::Clmul128, Crc32Path::Clmul256,
+                                               Crc32Path::Clmul512};
 
-// A short name for reports: "table", "slicing", "clmul128", "clmul256".
+// A short name for reports: "table", "slicing", "clmul128", "clmul256",
+// "clmul512".
 const char* Crc32PathName(Crc32Path path);
 
 // Whether this build and this processor can run the path.

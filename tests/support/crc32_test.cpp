@@ -54,7 +54,16 @@ TEST(Crc32, ChosenPathIsTheFastestAvailable) {
     EXPECT_TRUE(Crc32PathAvailable(chosen));
     EXPECT_TRUE(Crc32PathAvailable(Crc32Path::Table));
     EXPECT_TRUE(Crc32PathAvailable(Crc32Path::Slicing));
+    // The wider carry-less paths need everything the narrower ones need.
+    if (Crc32PathAvailable(Crc32Path::Clmul512)) {
+        EXPECT_TRUE(Crc32PathAvailable(Crc32Path::Clmul256));
+    }
     if (Crc32PathAvailable(Crc32Path::Clmul256)) {
+        EXPECT_TRUE(Crc32PathAvailable(Crc32Path::Clmul128));
+    }
+    if (Crc32PathAvailable(Crc32Path::Clmul512)) {
+        EXPECT_EQ(chosen, Crc32Path::Clmul512);
+    } else if (Crc32PathAvailable(Crc32Path::Clmul256)) {
         EXPECT_EQ(chosen, Crc32Path::Clmul256);
     } else if (Crc32PathAvailable(Crc32Path::Clmul128)) {
         EXPECT_EQ(chosen, Crc32Path::Clmul128);
@@ -93,6 +102,23 @@ TEST_P(Crc32PathTest, AgreesWithZlibAroundFoldBoundaries) {
     for (std::size_t offset = 0; offset < 64; offset += 7) {
         for (std::size_t length : lengths) {
             const unsigned char* p = data.data() + offset;
+            ASSERT_EQ(PathCrc(GetParam(), p, length), ZlibCrc(p, length))
+                << "offset " << offset << " length " << length;
+        }
+    }
+}
+
+// Every length over the widest kernel's hand-over from shorter input, its first
+// whole steps and each count of leftover registers, at offsets with different
+// alignments.
+TEST_P(Crc32PathTest, AgreesWithZlibOnEveryMediumLength) {
+    const auto data = RandomBytes(4200 + 128, 8);
+    // Offsets from a 64-byte boundary, the widest register's alignment.
+    const auto address = reinterpret_cast<std::uintptr_t>(data.data());
+    const unsigned char* aligned = data.data() + (64 - address % 64) % 64;
+    for (std::size_t offset : {0, 1, 17, 32, 45, 63}) {
+        for (std::size_t length = 300; length <= 4200; ++length) {
+            const unsigned char* p = aligned + offset;
             ASSERT_EQ(PathCrc(GetParam(), p, length), ZlibCrc(p, length))
                 << "offset " << offset << " length " << length;
         }
