@@ -67,30 +67,27 @@ platform::DosDateTime SourceDate(run::RunState& run, const CopyOrder& order) {
     return known != platform::kNoDosDateTime ? known : run.Fs().GetFileDate(order.source);
 }
 
-void DateByName(run::RunState& run, const CopyOrder& order) {
-    platform::FileSystem& fs = run.Fs();
-    const platform::DosDateTime date = SourceDate(run, order);
-    if (date != platform::kNoDosDateTime) fs.SetFileDate(order.destination, date);
+void GiveAttributes(run::RunState& run, const CopyOrder& order) {
     const options::JobSettings& settings = run.Settings();
     if (!settings.atts) return;
+    platform::FileSystem& fs = run.Fs();
     const std::int64_t attributes = fs.GetAttributes(order.source);
     if (attributes < 0) return;
     const std::uint32_t readOnly = settings.ReadOnly ? platform::kAttrReadOnly : 0;
     fs.SetAttributes(order.destination, static_cast<std::uint32_t>(attributes) | readOnly);
 }
 
-// Dates the copy and closes it. On CD-R media the date goes through the open
-// handles; elsewhere by name once both are closed. False when the close
-// failed: what was written may not be on the medium.
+// Dates the copy through its open handle (no second look-up of its path),
+// closes it, then gives it the source's attributes (a read-only copy could
+// not be dated). On CD-R media the date is the open source's own. False when
+// the close failed: what was written may not be on the medium.
 bool FinishDestination(run::RunState& run, const CopyOrder& order, FileHandle& source,
                        FileHandle& destination) {
-    const bool cdr = run.flags.cdrMode;
-    if (cdr) {
-        const platform::DosDateTime date = source.GetDate();
-        if (date != platform::kNoDosDateTime) destination.SetDate(date);
-    }
+    const platform::DosDateTime date =
+        run.flags.cdrMode ? source.GetDate() : SourceDate(run, order);
+    if (date != platform::kNoDosDateTime) destination.SetDate(date);
     if (!destination.Close()) return false;
-    if (!cdr) DateByName(run, order);
+    GiveAttributes(run, order);
     return true;
 }
 

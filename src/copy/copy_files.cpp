@@ -28,6 +28,17 @@ std::uint32_t FileSearchAttributes(const options::JobSettings& settings) {
     return settings.hidden ? platform::kAttrHidden : 0;
 }
 
+// Only arconly reads the files' archive bits; without it the host need not
+// look them up.
+std::unique_ptr<platform::DirectorySearch> SearchFiles(run::RunState& run,
+                                                       const std::string& source) {
+    const options::JobSettings& settings = run.Settings();
+    const std::string pattern = source + "*";
+    const std::uint32_t filter = FileSearchAttributes(settings);
+    if (settings.arconly) return run.Fs().FindFirst(pattern, filter);
+    return run.Fs().FindFirstWithoutArchive(pattern, filter);
+}
+
 bool SameText(const std::string& a, const std::string& b) {
     return a.size() == b.size() && (a.empty() || support::KeyPosition(a, b) == 1);
 }
@@ -134,8 +145,7 @@ bool CopyEntry(run::RunState& run, const std::string& source, Destination& to,
 bool CopyFilesOfDirectory(run::RunState& run, const std::string& source,
                           const std::string& destinationDirectory) {
     platform::FileSystem& fs = run.Fs();
-    std::unique_ptr<platform::DirectorySearch> search =
-        fs.FindFirst(source + "*", FileSearchAttributes(run.Settings()));
+    std::unique_ptr<platform::DirectorySearch> search = SearchFiles(run, source);
     if (!run.Settings().nocopy) run.flags.destinationDirPending = true;
     if (!search) return SearchEndedCleanly(run, source, fs.LastError());
     // The directory may be made under a rewritten name (FixDotCrash); the

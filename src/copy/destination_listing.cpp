@@ -9,7 +9,7 @@ namespace brenx::copy {
 void DestinationListing::Take(platform::FileSystem& fileSystem, const std::string& directory) {
     Clear();
     std::unique_ptr<platform::DirectorySearch> search =
-        fileSystem.FindFirst(directory + "*", platform::kAttrAnyFile);
+        fileSystem.FindFirstWithoutArchive(directory + "*", platform::kAttrAnyFile);
     if (!search) {
         known_ = fileSystem.LastError() == platform::HostError::NotFound;
         return;

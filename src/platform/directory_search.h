@@ -15,6 +15,10 @@ struct SearchEntry {
     std::uint32_t sizeHigh = 0;  // the 64-bit size in two halves
     std::uint32_t sizeLow = 0;
     DosDateTime date = kNoDosDateTime;
+    // False when the search was asked to leave the archive bit out
+    // (FileSystem::FindFirstWithoutArchive): kAttrArchive is then clear
+    // whatever the entry's state, and means nothing.
+    bool archiveKnown = true;
     // The name cannot stand in a Windows path (IsStrangeHostName): the walks
     // pass such entries over; a path joined from it is refused.
     bool strange = false;

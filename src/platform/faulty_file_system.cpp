@@ -216,6 +216,16 @@ std::unique_ptr<DirectorySearch> FaultyFileSystem::FindFirst(const std::string& 
     return std::make_unique<FaultySearch>(std::move(search), state_);
 }
 
+std::unique_ptr<DirectorySearch> FaultyFileSystem::FindFirstWithoutArchive(
+    const std::string& pattern, std::uint32_t attributeFilter) {
+    if (Faulted(FsCall::FindFirst)) return nullptr;
+    std::unique_ptr<DirectorySearch> search =
+        inner_.FindFirstWithoutArchive(pattern, attributeFilter);
+    SetLastError(inner_.LastError());
+    if (!search) return nullptr;
+    return std::make_unique<FaultySearch>(std::move(search), state_);
+}
+
 std::unique_ptr<DirectorySearch> FaultyFileSystem::FindSubdirectories(
     const std::string& pattern, std::uint32_t attributeFilter) {
     if (Faulted(FsCall::FindFirst)) return nullptr;

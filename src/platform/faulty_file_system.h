@@ -79,6 +79,9 @@ class FaultyFileSystem : public FileSystem {
     bool SetFileDate(const std::string& path, DosDateTime date) override;
     std::unique_ptr<DirectorySearch> FindFirst(const std::string& pattern,
                                                std::uint32_t attributeFilter) override;
+    // Counted as FindFirst, like FindSubdirectories.
+    std::unique_ptr<DirectorySearch> FindFirstWithoutArchive(const std::string& pattern,
+                                                             std::uint32_t attributeFilter) override;
     // Counted as FindFirst.
     std::unique_ptr<DirectorySearch> FindSubdirectories(const std::string& pattern,
                                                         std::uint32_t attributeFilter) override;

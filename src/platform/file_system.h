@@ -63,6 +63,16 @@ class FileSystem {
         return FindFirst(pattern, attributeFilter);
     }
 
+    // FindFirst for a caller that does not read the archive bit of what it
+    // finds (a copy that takes every file, a listing of what a destination
+    // holds): a host that must look the bit up apart from the rest of the
+    // entry may leave it out. Entries then say so (SearchEntry::archiveKnown
+    // false) and carry it clear; everything else is as FindFirst gives it.
+    virtual std::unique_ptr<DirectorySearch> FindFirstWithoutArchive(
+        const std::string& pattern, std::uint32_t attributeFilter) {
+        return FindFirst(pattern, attributeFilter);
+    }
+
     // Makes the directory the process's current directory.
     virtual bool SetCurrentDirectory(const std::string& path) = 0;
     // The current directory as a full path (d:\ or d:\dir, no trailing

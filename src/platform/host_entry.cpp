@@ -48,7 +48,8 @@ bool IsKernelFileSystemType(unsigned long type) {
     }
 }
 
-HostError DescribeHostEntry(const std::string& hostPath, std::string_view name, HostEntry& entry) {
+HostError DescribeHostEntry(const std::string& hostPath, std::string_view name, HostEntry& entry,
+                            bool withArchive) {
     struct stat own {};
     if (lstat(hostPath.c_str(), &own) != 0) return HostErrorFromErrno(errno);
     struct stat target = own;
@@ -63,15 +64,19 @@ HostError DescribeHostEntry(const std::string& hostPath, std::string_view name, 
         result.attributes |= kAttrDirectory;
         if (isLink || IsKernelFileSystem(hostPath)) result.attributes |= kAttrSystem;
         if ((target.st_mode & S_IWUSR) == 0) result.attributes |= kAttrReadOnly;
-        if (!isLink && !IsArchiveClear(hostPath, target)) result.attributes |= kAttrArchive;
+        if (withArchive && !isLink && !IsArchiveClear(hostPath, target)) {
+            result.attributes |= kAttrArchive;
+        }
     } else if (S_ISREG(target.st_mode)) {
         result.regular = true;
         result.size = target.st_size;
         if ((target.st_mode & S_IWUSR) == 0) result.attributes |= kAttrReadOnly;
-        if (!IsArchiveClear(hostPath, target)) result.attributes |= kAttrArchive;
+        if (withArchive && !IsArchiveClear(hostPath, target)) result.attributes |= kAttrArchive;
     } else {
         result.attributes |= kAttrSystem;
     }
+    if (!withArchive) result.attributes &= ~kAttrArchive;
+    result.archiveKnown = withArchive;
     entry = result;
     return HostError::None;
 }

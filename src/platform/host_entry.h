@@ -15,6 +15,7 @@ struct HostEntry {
     std::int64_t size = 0;  // 0 for everything but regular files
     DosDateTime date = kNoDosDateTime;
     bool regular = false;  // a regular file, or a link to one: what Open takes
+    bool archiveKnown = true;  // false: the archive bit was not looked up
 };
 
 // Describes the entry at `hostPath` whose own name is `name` (empty for the
@@ -27,7 +28,10 @@ struct HostEntry {
 //   device): System, so that the walks never enter or open it;
 // - a dangling link: a plain file that cannot be opened;
 // - Hidden when the name begins with a dot.
-HostError DescribeHostEntry(const std::string& hostPath, std::string_view name, HostEntry& entry);
+// Without `withArchive` the archive bit (an extended attribute, one more call
+// on the path) is not looked up: it is left clear and archiveKnown false.
+HostError DescribeHostEntry(const std::string& hostPath, std::string_view name, HostEntry& entry,
+                            bool withArchive = true);
 
 // True for the file-system types whose files are the kernel's own (/proc,
 // /sys and the like): reading some of them blocks for ever or has side

@@ -9,11 +9,13 @@ namespace brenx::platform {
 PosixDirectorySearch::PosixDirectorySearch(std::string hostDirectory,
                                            std::vector<std::string> names,
                                            std::uint32_t attributeFilter,
-                                           std::shared_ptr<RecentFiles> recentFiles)
+                                           std::shared_ptr<RecentFiles> recentFiles,
+                                           bool withArchive)
     : hostDirectory_(std::move(hostDirectory)),
       names_(std::move(names)),
       filter_(attributeFilter),
-      recentFiles_(std::move(recentFiles)) {
+      recentFiles_(std::move(recentFiles)),
+      withArchive_(withArchive) {
     if (hostDirectory_.empty() || hostDirectory_.back() != '/') hostDirectory_ += '/';
 }
 
@@ -38,7 +40,7 @@ bool PosixDirectorySearch::Fetch(SearchEntry& entry) {
         HostEntry described;
         const std::string hostPath = hostDirectory_ + name;
         // An entry that went away since the search started is simply not listed.
-        if (DescribeHostEntry(hostPath, name, described) != HostError::None) continue;
+        if (DescribeHostEntry(hostPath, name, described, withArchive_) != HostError::None) continue;
         if (!PassesSearchFilter(described.attributes, filter_)) continue;
         if (described.regular && recentFiles_) recentFiles_->Remember(hostPath);
         entry.name = name;
@@ -47,6 +49,7 @@ bool PosixDirectorySearch::Fetch(SearchEntry& entry) {
         entry.sizeHigh = static_cast<std::uint32_t>(size >> 32);
         entry.sizeLow = static_cast<std::uint32_t>(size);
         entry.date = described.date;
+        entry.archiveKnown = described.archiveKnown;
         entry.strange = IsStrangeHostName(name);
         return true;
     }

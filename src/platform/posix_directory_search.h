@@ -18,9 +18,11 @@ class PosixDirectorySearch : public DirectorySearch {
   public:
     // `names` are the entries whose names matched, in the order to list them.
     // The regular files listed go into `recentFiles` (none without one).
+    // Without `withArchive` the entries' archive bit is not looked up.
     PosixDirectorySearch(std::string hostDirectory, std::vector<std::string> names,
                          std::uint32_t attributeFilter,
-                         std::shared_ptr<RecentFiles> recentFiles = nullptr);
+                         std::shared_ptr<RecentFiles> recentFiles = nullptr,
+                         bool withArchive = true);
 
     bool Next(SearchEntry& entry) override;
     // Looks ahead for the first entry; false when there is none.
@@ -33,6 +35,7 @@ class PosixDirectorySearch : public DirectorySearch {
     std::vector<std::string> names_;
     std::uint32_t filter_;
     std::shared_ptr<RecentFiles> recentFiles_;
+    bool withArchive_;
     std::size_t next_ = 0;
     SearchEntry pending_;
     bool hasPending_ = false;

@@ -10,8 +10,12 @@
 
 namespace brenx::platform {
 
-PosixFileHandle::PosixFileHandle(int fd, std::string hostPath, std::int64_t sizeAtOpen)
-    : fd_(fd), hostPath_(std::move(hostPath)), sizeAtOpen_(sizeAtOpen) {}
+PosixFileHandle::PosixFileHandle(int fd, std::string hostPath, std::int64_t sizeAtOpen,
+                                 std::shared_ptr<const RecentFiles> recentFiles)
+    : fd_(fd),
+      hostPath_(std::move(hostPath)),
+      sizeAtOpen_(sizeAtOpen),
+      recentFiles_(std::move(recentFiles)) {}
 
 PosixFileHandle::~PosixFileHandle() {
     if (fd_ >= 0) ::close(fd_);
@@ -150,11 +154,13 @@ bool PosixFileHandle::SetDate(DosDateTime date) {
     std::int64_t seconds = 0;
     if (!UnixFromDosDateTime(date, seconds)) return Fail(EINVAL);
     // A new date is no change of the contents: the archive bit stays as it
-    // was. Only a file with a record can have it clear.
+    // was. Only a file with a record can have it clear (a file this layer
+    // made, or took the record off, has none).
     std::string record;
     struct stat before {};
-    const bool wasClear = ReadArchiveRecord(hostPath_, record) && ::fstat(fd_, &before) == 0 &&
-                          RecordMatches(record, before);
+    const bool noRecord = recentFiles_ && recentFiles_->RecordGone(hostPath_);
+    const bool wasClear = !noRecord && ReadArchiveRecord(hostPath_, record) &&
+                          ::fstat(fd_, &before) == 0 && RecordMatches(record, before);
     const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(seconds), 0}};
     if (::futimens(fd_, times) != 0) return Fail(errno);
     if (wasClear) ClearArchive(hostPath_);

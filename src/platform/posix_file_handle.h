@@ -1,16 +1,21 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/file_handle.h"
+#include "platform/recent_files.h"
 
 namespace brenx::platform {
 
 // A FileHandle over an open POSIX file descriptor, which it owns.
 class PosixFileHandle : public FileHandle {
   public:
-    // `sizeAtOpen` is the file's length when it was opened.
-    PosixFileHandle(int fd, std::string hostPath, std::int64_t sizeAtOpen = -1);
+    // `sizeAtOpen` is the file's length when it was opened; `recentFiles`,
+    // when given, is the file system's knowledge of which files carry no
+    // archive record (SetDate need not look for one on those).
+    PosixFileHandle(int fd, std::string hostPath, std::int64_t sizeAtOpen = -1,
+                    std::shared_ptr<const RecentFiles> recentFiles = nullptr);
     ~PosixFileHandle() override;
     PosixFileHandle(const PosixFileHandle&) = delete;
     PosixFileHandle& operator=(const PosixFileHandle&) = delete;
@@ -36,6 +41,7 @@ class PosixFileHandle : public FileHandle {
     int fd_;
     std::string hostPath_;
     std::int64_t sizeAtOpen_;
+    std::shared_ptr<const RecentFiles> recentFiles_;
     // Bytes read so far while the handle has only read from the start on
     // (-1 once it has moved or written otherwise).
     std::int64_t readFromStart_ = 0;

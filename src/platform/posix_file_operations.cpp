@@ -77,6 +77,13 @@ HostError CheckBeforeOpen(const std::string& host, Access access, Disposition di
     return HostError::None;
 }
 
+// The directory that holds the file a host path names.
+std::string_view DirectoryOf(const std::string& host) {
+    const std::size_t slash = host.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? std::string_view("/") : std::string_view(host).substr(0, slash);
+}
+
 int OpenDescriptor(const std::string& host, int flags) {
     int fd = -1;
     do {
@@ -101,6 +108,11 @@ std::unique_ptr<FileHandle> PosixFileSystem::Adopt(const Opened& opened, const s
         recentFiles_->Forget(host);
         return Fail(HostError::AccessDenied, nullptr);
     }
+    return Admit(opened, host, kind, status.st_size);
+}
+
+std::unique_ptr<FileHandle> PosixFileSystem::Admit(const Opened& opened, const std::string& host,
+                                                   const VolumeKind& kind, std::int64_t size) {
     // Where O_NONBLOCK could change how the file reads or writes, it goes.
     if (!kind.nonblockingHarmless) fcntl(opened.fd, F_SETFL, 0);
     // An existing file opened for writing loses its archive record (once:
@@ -112,7 +124,25 @@ std::unique_ptr<FileHandle> PosixFileSystem::Adopt(const Opened& opened, const s
         recentFiles_->Remember(host);
     }
     SetLastError(HostError::None);
-    return std::make_unique<PosixFileHandle>(opened.fd, host, status.st_size);
+    return std::make_unique<PosixFileHandle>(opened.fd, host, size, recentFiles_);
+}
+
+// A file that the open itself made (O_EXCL) is a regular file of length 0
+// on its directory's file system, with no archive record: its descriptor
+// needs no look. The directory's file system is known before anything is
+// made, so nothing is made on a kernel file system.
+std::unique_ptr<FileHandle> PosixFileSystem::CreateNewFile(const std::string& host,
+                                                           Access access) {
+    VolumeKind kind;
+    const bool known = volumes_.OfDirectory(DirectoryOf(host), kind);
+    if (known && kind.kernel) return Fail(HostError::AccessDenied, nullptr);
+    const int fd = OpenDescriptor(host, OpenFlags(access, Disposition::CreateNew));
+    if (fd < 0) {
+        FailErrno(errno, host);
+        return nullptr;
+    }
+    const Opened opened{fd, true, false, false};
+    return known ? Admit(opened, host, kind, 0) : Adopt(opened, host);
 }
 
 std::unique_ptr<FileHandle> PosixFileSystem::Open(const std::string& path, Access access,
@@ -123,12 +153,8 @@ std::unique_ptr<FileHandle> PosixFileSystem::Open(const std::string& path, Acces
     if (disposition == Disposition::CreateAlways) {
         // Most files a copy makes are new: made so, there is nothing to look
         // at first and no archive record to remove.
-        const int fd = OpenDescriptor(host, OpenFlags(access, Disposition::CreateNew));
-        if (fd >= 0) return Adopt({fd, true, false, false}, host);
-        if (errno != EEXIST) {
-            FailErrno(errno, host);
-            return nullptr;
-        }
+        std::unique_ptr<FileHandle> made = CreateNewFile(host, access);
+        if (made || LastError() != HostError::AlreadyExists) return made;
     }
     // A file just listed or opened as a regular file is not looked at again,
     // unless the open would truncate it before the descriptor can be checked.

@@ -130,17 +130,22 @@ void PosixFileSystem::RememberEscapingName(const std::string& name) {
 
 std::unique_ptr<DirectorySearch> PosixFileSystem::FindFirst(const std::string& pattern,
                                                             std::uint32_t attributeFilter) {
-    return Search(pattern, attributeFilter, false);
+    return Search(pattern, attributeFilter, {false, true});
+}
+
+std::unique_ptr<DirectorySearch> PosixFileSystem::FindFirstWithoutArchive(
+    const std::string& pattern, std::uint32_t attributeFilter) {
+    return Search(pattern, attributeFilter, {false, false});
 }
 
 std::unique_ptr<DirectorySearch> PosixFileSystem::FindSubdirectories(
     const std::string& pattern, std::uint32_t attributeFilter) {
-    return Search(pattern, attributeFilter, true);
+    return Search(pattern, attributeFilter, {true, true});
 }
 
 std::unique_ptr<DirectorySearch> PosixFileSystem::Search(const std::string& pattern,
                                                          std::uint32_t attributeFilter,
-                                                         bool directoriesOnly) {
+                                                         SearchScope scope) {
     WindowsPath windows;
     HostError error = ResolveWindows(pattern, windows);
     if (error == HostError::None && (windows.components.empty() || windows.trailingSeparator)) {
@@ -154,7 +159,7 @@ std::unique_ptr<DirectorySearch> PosixFileSystem::Search(const std::string& patt
         return Fail(e, nullptr);
     }
     std::vector<std::string> all;
-    if (!ReadNames(directory, windows.components.empty(), directoriesOnly, all)) {
+    if (!ReadNames(directory, windows.components.empty(), scope.directoriesOnly, all)) {
         const HostError e = ErrorOf(errno, directory);
         return Fail(e == HostError::NotFound ? HostError::PathNotFound : e, nullptr);
     }
@@ -163,8 +168,8 @@ std::unique_ptr<DirectorySearch> PosixFileSystem::Search(const std::string& patt
         RememberEscapingName(name);
         if (MatchesWildcard(name, namePattern)) matching.push_back(std::move(name));
     }
-    auto search = std::make_unique<PosixDirectorySearch>(directory, std::move(matching),
-                                                         attributeFilter, recentFiles_);
+    auto search = std::make_unique<PosixDirectorySearch>(
+        directory, std::move(matching), attributeFilter, recentFiles_, scope.withArchive);
     // Like a Windows search, one that finds nothing is a failure.
     if (!search->Prime()) return Fail(HostError::NotFound, nullptr);
     SetLastError(HostError::None);
@@ -175,6 +180,7 @@ bool PosixFileSystem::SetCurrentDirectory(const std::string& path) {
     WindowsPath windows;
     std::string host;
     if (HostError e = Resolve(path, windows, host); e != HostError::None) return Fail(e, false);
+    volumes_.ForgetDirectories();
     if (chdir(host.c_str()) != 0) {
         return Fail(errno == ENOTDIR ? HostError::PathNotFound : ErrorOf(errno, host), false);
     }
@@ -208,6 +214,7 @@ std::string PosixFileSystem::CurrentDirectory() {
 bool PosixFileSystem::CreateDirectory(const std::string& path) {
     std::string host;
     if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, false);
+    volumes_.ForgetDirectories();
     if (mkdir(host.c_str(), 0777) != 0) return FailErrno(errno, host);
     SetLastError(HostError::None);
     return true;
@@ -228,6 +235,8 @@ std::int64_t PosixFileSystem::FreeBytesAvailable(const std::string& path) {
 }
 
 bool PosixFileSystem::FlushVolume(const std::string& path) {
+    // Other media may follow a flush (it comes before every media question).
+    volumes_.ForgetDirectories();
     std::string host;
     if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, false);
     struct stat status {};

@@ -31,6 +31,9 @@ class PosixFileSystem : public FileSystem {
     bool SetFileDate(const std::string& path, DosDateTime date) override;
     std::unique_ptr<DirectorySearch> FindFirst(const std::string& pattern,
                                                std::uint32_t attributeFilter) override;
+    // Leaves out the extended-attribute look-up of each entry.
+    std::unique_ptr<DirectorySearch> FindFirstWithoutArchive(const std::string& pattern,
+                                                             std::uint32_t attributeFilter) override;
     // Leaves out the names the directory lists as regular files.
     std::unique_ptr<DirectorySearch> FindSubdirectories(const std::string& pattern,
                                                         std::uint32_t attributeFilter) override;
@@ -56,8 +59,13 @@ class PosixFileSystem : public FileSystem {
     HostError ErrorOf(int errnoValue, const std::string& host);
     bool FailErrno(int errnoValue, const std::string& host);
     void RememberEscapingName(const std::string& name);
+    // What a search leaves out.
+    struct SearchScope {
+        bool directoriesOnly;  // the names the directory lists as files
+        bool withArchive;      // or else the archive bits
+    };
     std::unique_ptr<DirectorySearch> Search(const std::string& pattern,
-                                            std::uint32_t attributeFilter, bool directoriesOnly);
+                                            std::uint32_t attributeFilter, SearchScope scope);
     // Checks a descriptor just opened (a regular file, not on a kernel file
     // system, and, with `readOnlyRefused`, writable) and makes a handle of it.
     struct Opened {
@@ -67,6 +75,13 @@ class PosixFileSystem : public FileSystem {
         bool removeRecord;     // an existing file opened for writing
     };
     std::unique_ptr<FileHandle> Adopt(const Opened& opened, const std::string& host);
+    // Makes a handle of a descriptor found fit, on a file system of that
+    // kind, of that length when opened.
+    std::unique_ptr<FileHandle> Admit(const Opened& opened, const std::string& host,
+                                      const VolumeKind& kind, std::int64_t size);
+    // Creates the file only if it is new (null otherwise, LastError
+    // AlreadyExists when it was there).
+    std::unique_ptr<FileHandle> CreateNewFile(const std::string& host, Access access);
 
     DriveMap drives_;
     VolumeKinds volumes_;

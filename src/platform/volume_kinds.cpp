@@ -51,4 +51,18 @@ bool VolumeKinds::OfOpenFile(int fd, dev_t device, VolumeKind& kind) {
     return true;
 }
 
+bool VolumeKinds::OfDirectory(std::string_view hostDirectory, VolumeKind& kind) {
+    if (!lastDirectory_.empty() && lastDirectory_ == hostDirectory) {
+        kind = lastDirectoryKind_;
+        return true;
+    }
+    const std::string directory(hostDirectory);
+    struct statfs volume {};
+    if (directory.empty() || statfs(directory.c_str(), &volume) != 0) return false;
+    kind = KindOfFileSystemType(static_cast<unsigned long>(volume.f_type));
+    lastDirectory_ = directory;
+    lastDirectoryKind_ = kind;
+    return true;
+}
+
 }  // namespace brenx::platform

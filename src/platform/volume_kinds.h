@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace brenx::platform {
@@ -26,8 +27,19 @@ class VolumeKinds {
     // device is `device`); false when it cannot be told.
     bool OfOpenFile(int fd, dev_t device, VolumeKind& kind);
 
+    // The kind of the file system that holds the directory: a file created
+    // in it lies there too, so a file just made needs no look of its own.
+    // The last directory asked for is remembered by its host path until
+    // ForgetDirectories; false when it cannot be told.
+    bool OfDirectory(std::string_view hostDirectory, VolumeKind& kind);
+    // What is mounted where may have changed (new media): directories are
+    // looked at afresh.
+    void ForgetDirectories() { lastDirectory_.clear(); }
+
   private:
     std::unordered_map<dev_t, VolumeKind> known_;
+    std::string lastDirectory_;
+    VolumeKind lastDirectoryKind_;
 };
 
 // The kind of a file-system type (statfs f_type).

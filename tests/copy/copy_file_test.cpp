@@ -200,17 +200,33 @@ TEST(CopyBFile, AttributesFollowTheSourceOnlyWithAtts) {
     EXPECT_NE(world.fs.GetAttributes("e:\\dst\\c.txt") & platform::kAttrReadOnly, 0);
 }
 
-TEST(CopyBFile, OnCdrTheDateGoesThroughTheHandles) {
+TEST(CopyBFile, TheCopyIsDatedThroughItsHandleBeforeItIsClosed) {
     CopyWorld world;
     world.Destination("keep", "");
     world.Source("a.txt", "x");
     world.Date(kFrom, 2018, 30);
-    world.run.flags.cdrMode = true;
     world.fs.ResetCounts();
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
     EXPECT_EQ(world.fs.Calls(FsCall::HandleSetDate), 1);
     EXPECT_EQ(world.fs.Calls(FsCall::SetDate), 0);
     EXPECT_EQ(world.fs.GetFileDate(kTo), world.fs.GetFileDate(kFrom));
+
+    // A copy made read-only is dated all the same: its attributes come last.
+    world.Settings().atts = true;
+    world.Settings().ReadOnly = true;
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\ro.txt", true), kCopyDone);
+    EXPECT_EQ(world.fs.GetFileDate("e:\\dst\\ro.txt"), world.fs.GetFileDate(kFrom));
+    EXPECT_NE(world.fs.GetAttributes("e:\\dst\\ro.txt") & platform::kAttrReadOnly, 0);
+
+    // On CD-R the date is the open source's own.
+    world.Settings().atts = false;
+    world.run.flags.cdrMode = true;
+    world.fs.ResetCounts();
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\cd.txt", true), kCopyDone);
+    EXPECT_EQ(world.fs.Calls(FsCall::HandleGetDate), 1);
+    EXPECT_EQ(world.fs.Calls(FsCall::HandleSetDate), 1);
+    EXPECT_EQ(world.fs.Calls(FsCall::SetDate), 0);
+    EXPECT_EQ(world.fs.GetFileDate("e:\\dst\\cd.txt"), world.fs.GetFileDate(kFrom));
 }
 
 TEST(CopyKnownFile, TakesWhatTheWalkKnowsInsteadOfAsking) {

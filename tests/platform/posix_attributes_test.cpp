@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 
 #include <fstream>
+#include <map>
 #include <set>
 
+#include "platform/faulty_file_system.h"
 #include "platform/file_attributes.h"
 #include "temp_drives.h"
 
@@ -109,6 +111,82 @@ TEST(PosixAttributes, ArchiveBitGivesAnIncrementalBackup) {
     t.Write("d/src/b", "changed");
     t.Write("d/src/new", "new");
     EXPECT_EQ(ArchiveMarked(fs), (std::set<std::string>{"b", "new"}));
+}
+
+std::map<std::string, SearchEntry> Listed(std::unique_ptr<DirectorySearch> search) {
+    std::map<std::string, SearchEntry> entries;
+    SearchEntry entry;
+    while (search && search->Next(entry))
+        entries[entry.name] = entry;
+    return entries;
+}
+
+TEST(PosixAttributes, ASearchWithoutArchiveSaysItLeftTheBitOut) {
+    TempDrives t;
+    PosixFileSystem& fs = t.Fs();
+    std::filesystem::create_directories(t.Host("d/src/sub"));
+    t.Write("d/src/kept", "k");
+    t.Write("d/src/changed", "changed");
+    ASSERT_TRUE(Clear(fs, "d:\\src\\kept"));
+    const auto full = Listed(fs.FindFirst("d:\\src\\*", kAttrAnyFile));
+    const auto lean = Listed(fs.FindFirstWithoutArchive("d:\\src\\*", kAttrAnyFile));
+    ASSERT_EQ(lean.size(), 5u);  // ".", "..", sub, kept, changed
+    ASSERT_EQ(full.size(), lean.size());
+    for (const auto& [name, entry] : lean) {
+        const SearchEntry& whole = full.at(name);
+        EXPECT_TRUE(whole.archiveKnown);
+        EXPECT_FALSE(entry.archiveKnown) << name;
+        EXPECT_EQ(entry.attributes, whole.attributes & ~kAttrArchive) << name;
+        EXPECT_EQ(entry.date, whole.date);
+        EXPECT_EQ(SearchRecordSize(entry), SearchRecordSize(whole));
+    }
+    EXPECT_EQ(full.at("kept").attributes & kAttrArchive, 0u);
+    EXPECT_EQ(full.at("changed").attributes & kAttrArchive, kAttrArchive);
+    // Leaving the bit out changed nothing: it still reads right afterwards.
+    EXPECT_EQ(ArchiveMarked(fs), (std::set<std::string>{"changed"}));
+    EXPECT_EQ(fs.GetAttributes("d:\\src\\kept"), 0);
+
+    FaultyFileSystem faulty(fs);
+    EXPECT_EQ(Listed(faulty.FindFirstWithoutArchive("d:\\src\\*", 0)).size(), 2u);
+    EXPECT_EQ(faulty.Calls(FsCall::FindFirst), 1);
+    faulty.FailCall(FsCall::FindFirst, 2, HostError::IoError);
+    EXPECT_FALSE(faulty.FindFirstWithoutArchive("d:\\src\\*", 0));
+    EXPECT_EQ(faulty.LastError(), HostError::IoError);
+}
+
+TEST(PosixAttributes, DatingThroughAHandleKeepsTheArchiveBit) {
+    TempDrives t;
+    PosixFileSystem& fs = t.Fs();
+    const DosDateTime date = PackDosDateTime({2019, 5, 6, 7, 8, 10});
+    const DosDateTime later = PackDosDateTime({2019, 5, 6, 7, 8, 12});
+    auto made = fs.Open("d:\\new", Access::ReadWrite, Disposition::CreateAlways);
+    ASSERT_TRUE(made);
+    ASSERT_EQ(made->Write("new", 3), 3);
+    ASSERT_TRUE(made->SetDate(date));
+    EXPECT_TRUE(HasArchive(fs, "d:\\new"));
+    // Cleared while the handle is open: the layer no longer knows the file
+    // to have no record, so the next date keeps it clear.
+    ASSERT_TRUE(Clear(fs, "d:\\new"));
+    ASSERT_TRUE(made->SetDate(later));
+    ASSERT_TRUE(made->Close());
+    EXPECT_FALSE(HasArchive(fs, "d:\\new"));
+    EXPECT_EQ(fs.GetFileDate("d:\\new"), later);
+
+    auto reader = fs.Open("d:\\new", Access::Read, Disposition::OpenExisting);
+    ASSERT_TRUE(reader);
+    ASSERT_TRUE(reader->SetDate(date));
+    ASSERT_TRUE(reader->Close());
+    EXPECT_FALSE(HasArchive(fs, "d:\\new"));
+    EXPECT_EQ(fs.GetFileDate("d:\\new"), date);
+
+    // Made anew over the cleared file: changed, and dating it keeps it so.
+    auto again = fs.Open("d:\\new", Access::ReadWrite, Disposition::CreateAlways);
+    ASSERT_TRUE(again);
+    ASSERT_EQ(again->Write("NEW", 3), 3);
+    ASSERT_TRUE(again->SetDate(date));
+    ASSERT_TRUE(again->Close());
+    EXPECT_TRUE(HasArchive(fs, "d:\\new"));
+    EXPECT_EQ(fs.GetFileDate("d:\\new"), date);
 }
 
 TEST(PosixAttributes, DatesReadBackAsSet) {

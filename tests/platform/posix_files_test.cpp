@@ -174,6 +174,31 @@ TEST(PosixFiles, CreatingANewFileNeverTouchesAnOldOne) {
     EXPECT_EQ(reader->Read(buffer, 16), 0);
 }
 
+TEST(PosixFiles, NewFilesNeedNoLookButNeverLandOnAKernelFileSystem) {
+    TempDrives t;
+    PosixFileSystem& fs = t.Fs();
+    // Refused before anything is made there.
+    EXPECT_FALSE(fs.Open("c:\\proc\\brenx-new", Access::Write, Disposition::CreateAlways));
+    EXPECT_EQ(fs.LastError(), HostError::AccessDenied);
+    // Files made one after another in one directory, and in the next.
+    for (const char* name : {"d:\\one", "d:\\two", "e:\\three"}) {
+        auto made = fs.Open(name, Access::ReadWrite, Disposition::CreateAlways);
+        ASSERT_TRUE(made) << name;
+        EXPECT_EQ(made->Size(), 0);
+        EXPECT_EQ(made->SeekToEnd(), 0);
+        EXPECT_EQ(made->Write("abc", 3), 3);
+        ASSERT_TRUE(made->Seek(0));
+        char buffer[8];
+        EXPECT_EQ(made->Read(buffer, 8), 3);
+        ASSERT_TRUE(made->Close());
+    }
+    EXPECT_EQ(t.Read("e/three"), "abc");
+    // The directory that a file is made in is told by its own path.
+    EXPECT_FALSE(fs.Open("c:\\proc\\self\\brenx", Access::Write, Disposition::CreateAlways));
+    EXPECT_EQ(fs.LastError(), HostError::AccessDenied);
+    EXPECT_TRUE(fs.Open("d:\\four", Access::Write, Disposition::CreateAlways));
+}
+
 TEST(PosixFiles, AppendingAfterSeekToEndKeepsEveryPositionRight) {
     TempDrives t;
     PosixFileSystem& fs = t.Fs();

@@ -43,6 +43,19 @@ TEST(VolumeKinds, TellKernelFileSystemsAndThoseThatIgnoreNonblocking) {
     EXPECT_TRUE(KindOfFileSystemType(EXT4_SUPER_MAGIC).nonblockingHarmless);
     EXPECT_FALSE(KindOfFileSystemType(NFS_SUPER_MAGIC).nonblockingHarmless);
     EXPECT_FALSE(KindOfFileSystemType(FUSE_SUPER_MAGIC).kernel);
+
+    // A directory's kind, remembered for the next file made there.
+    VolumeKinds kinds;
+    VolumeKind kind;
+    ASSERT_TRUE(kinds.OfDirectory("/proc/self", kind));
+    EXPECT_TRUE(kind.kernel);
+    ASSERT_TRUE(kinds.OfDirectory("/proc/self", kind));
+    EXPECT_TRUE(kind.kernel);
+    ASSERT_TRUE(kinds.OfDirectory("/", kind));
+    EXPECT_FALSE(kind.kernel);
+    kinds.ForgetDirectories();
+    EXPECT_FALSE(kinds.OfDirectory("/no/such/brenx/directory", kind));
+    EXPECT_FALSE(kinds.OfDirectory("", kind));
 }
 
 }  // namespace
