@@ -6,6 +6,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 
@@ -114,7 +115,40 @@ HostError PosixFileSystem::Resolve(const std::string& path, WindowsPath& windows
     return HostPathOf(windows, drives_, host);
 }
 
+// The host path of a full drive path with nothing to resolve in it
+// (d:\dir\name: one backslash between names, none of them "." or ".."), the
+// kind every file of a copy is opened by: the names are copied as they are,
+// without taking the path apart. False for anything else.
+bool PosixFileSystem::ResolvePlainDrivePath(const std::string& path, std::string& host) {
+    if (!escapingNames_.empty() || path.size() < 4 || path[1] != ':' || path[2] != '\\') {
+        return false;
+    }
+    const std::string& directory = drives_.HostDirectory(path[0]);
+    if (directory.empty()) return false;
+    std::size_t nameStart = 3;
+    for (std::size_t i = 3; i <= path.size(); ++i) {
+        const char c = i < path.size() ? path[i] : '\\';
+        if (c == '/' || c == '\0') return false;
+        if (c != '\\') continue;
+        const std::size_t length = i - nameStart;
+        const bool atEnd = i == path.size();
+        if ((length == 0 && !atEnd) || (length == 1 && path[nameStart] == '.') ||
+            (length == 2 && path[nameStart] == '.' && path[nameStart + 1] == '.')) {
+            return false;
+        }
+        nameStart = i + 1;
+    }
+    resolvedRoot_ = directory;
+    host.assign(directory == "/" ? std::string_view() : std::string_view(directory));
+    host += '/';
+    const std::size_t start = host.size();
+    host.append(path, 3);
+    std::replace(host.begin() + static_cast<std::ptrdiff_t>(start), host.end(), '\\', '/');
+    return true;
+}
+
 HostError PosixFileSystem::Resolve(const std::string& path, std::string& host) {
+    if (ResolvePlainDrivePath(path, host)) return HostError::None;
     WindowsPath windows;
     return Resolve(path, windows, host);
 }

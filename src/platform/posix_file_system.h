@@ -54,6 +54,7 @@ class PosixFileSystem : public FileSystem {
     HostError ResolveWindows(const std::string& path, WindowsPath& windows);
     HostError Resolve(const std::string& path, WindowsPath& windows, std::string& host);
     HostError Resolve(const std::string& path, std::string& host);
+    bool ResolvePlainDrivePath(const std::string& path, std::string& host);
     // The error for an errno of a call on `host`: a missing file is told from
     // a missing directory on the way.
     HostError ErrorOf(int errnoValue, const std::string& host);

@@ -1,53 +1,74 @@
 #include "platform/recent_files.h"
 
-#include <algorithm>
+#include <functional>
 
 namespace brenx::platform {
+namespace {
 
-std::deque<RecentFiles::Entry>::iterator RecentFiles::Find(const std::string& hostPath) {
-    return std::find_if(entries_.begin(), entries_.end(),
-                        [&](const Entry& entry) { return entry.path == hostPath; });
+std::size_t HashOf(const std::string& path) {
+    return std::hash<std::string>{}(path);
 }
 
-std::deque<RecentFiles::Entry>::const_iterator RecentFiles::Find(
-    const std::string& hostPath) const {
-    return std::find_if(entries_.begin(), entries_.end(),
-                        [&](const Entry& entry) { return entry.path == hostPath; });
+// The slot that holds the path, null when none does.
+template <typename Slots>
+auto FindSlot(Slots& slots, const std::string& path, std::size_t hash) -> decltype(&slots[0]) {
+    for (auto& slot : slots) {
+        if (slot.used != 0 && slot.hash == hash && slot.path == path) return &slot;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+RecentFiles::Slot* RecentFiles::Find(const std::string& hostPath, std::size_t hash) {
+    return FindSlot(slots_, hostPath, hash);
+}
+
+const RecentFiles::Slot* RecentFiles::Find(const std::string& hostPath) const {
+    return FindSlot(slots_, hostPath, HashOf(hostPath));
+}
+
+RecentFiles::Slot& RecentFiles::Take(const std::string& hostPath) {
+    const std::size_t hash = HashOf(hostPath);
+    Slot* slot = Find(hostPath, hash);
+    if (slot == nullptr) {
+        slot = &slots_[0];
+        for (Slot& candidate : slots_) {
+            if (candidate.used < slot->used) slot = &candidate;
+        }
+        slot->path.assign(hostPath);  // keeps the storage it has
+        slot->hash = hash;
+        slot->recordGone = false;
+    }
+    slot->used = ++clock_;
+    return *slot;
 }
 
 void RecentFiles::Remember(const std::string& hostPath) {
-    Entry entry{hostPath, false};
-    const auto found = Find(hostPath);
-    if (found != entries_.end()) {
-        entry.recordGone = found->recordGone;
-        entries_.erase(found);
-    }
-    entries_.push_front(std::move(entry));
-    if (entries_.size() > kCapacity) entries_.pop_back();
+    Take(hostPath);
 }
 
 void RecentFiles::Forget(const std::string& hostPath) {
-    const auto found = Find(hostPath);
-    if (found != entries_.end()) entries_.erase(found);
+    Slot* slot = Find(hostPath, HashOf(hostPath));
+    if (slot != nullptr) slot->used = 0;
 }
 
 bool RecentFiles::Contains(const std::string& hostPath) const {
-    return Find(hostPath) != entries_.end();
+    return Find(hostPath) != nullptr;
 }
 
 void RecentFiles::SetRecordGone(const std::string& hostPath) {
-    Remember(hostPath);
-    entries_.front().recordGone = true;
+    Take(hostPath).recordGone = true;
 }
 
 void RecentFiles::SetRecordPossible(const std::string& hostPath) {
-    const auto found = Find(hostPath);
-    if (found != entries_.end()) found->recordGone = false;
+    Slot* slot = Find(hostPath, HashOf(hostPath));
+    if (slot != nullptr) slot->recordGone = false;
 }
 
 bool RecentFiles::RecordGone(const std::string& hostPath) const {
-    const auto found = Find(hostPath);
-    return found != entries_.end() && found->recordGone;
+    const Slot* slot = Find(hostPath);
+    return slot != nullptr && slot->recordGone;
 }
 
 }  // namespace brenx::platform

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
-#include <deque>
+#include <cstdint>
 #include <string>
 
 namespace brenx::platform {
@@ -13,7 +14,12 @@ namespace brenx::platform {
 // at, so a device or fifo named by a setting is never opened. Each path also
 // tells whether this layer knows the file to carry no archive record (it
 // made the file, or removed the record), so that opening it for writing
-// again need not remove one. A short list, most recent first.
+// again need not remove one. A short list: the path used longest ago goes
+// first when a new one comes.
+//
+// Every file a copy lists and opens passes here several times, so the list
+// is a fixed set of slots whose strings keep their storage, and a path is
+// compared by a hash of it before its text.
 class RecentFiles {
   public:
     static constexpr std::size_t kCapacity = 16;
@@ -31,14 +37,20 @@ class RecentFiles {
     bool RecordGone(const std::string& hostPath) const;
 
   private:
-    struct Entry {
+    struct Slot {
         std::string path;
+        std::size_t hash = 0;
+        std::uint64_t used = 0;  // 0: empty; larger: used more recently
         bool recordGone = false;
     };
-    std::deque<Entry>::iterator Find(const std::string& hostPath);
-    std::deque<Entry>::const_iterator Find(const std::string& hostPath) const;
+    Slot* Find(const std::string& hostPath, std::size_t hash);
+    const Slot* Find(const std::string& hostPath) const;
+    // The slot of the path, taken (from the path used longest ago) when it
+    // has none, and marked as used now.
+    Slot& Take(const std::string& hostPath);
 
-    std::deque<Entry> entries_;
+    std::array<Slot, kCapacity> slots_;
+    std::uint64_t clock_ = 0;
 };
 
 }  // namespace brenx::platform

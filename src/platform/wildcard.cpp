@@ -136,6 +136,8 @@ class Matcher {
 }  // namespace
 
 bool MatchesWildcard(std::string_view name, std::string_view pattern) {
+    // The walks' own pattern, met by every name of every directory.
+    if (pattern == "*" || pattern == "*.*") return true;
     const std::vector<Element> elements = Rewrite(pattern);
     const std::vector<std::string_view> characters = Characters(name);
     return Matcher(elements, characters).Run();

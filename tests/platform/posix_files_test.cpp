@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <filesystem>
 
 #include "platform/faulty_file_system.h"
 #include "support/text_file.h"
@@ -172,6 +174,38 @@ TEST(PosixFiles, CreatingANewFileNeverTouchesAnOldOne) {
     char buffer[16];
     EXPECT_EQ(reader->Read(buffer, 16), 5);
     EXPECT_EQ(reader->Read(buffer, 16), 0);
+}
+
+TEST(PosixFiles, EveryWayOfNamingAFileReachesIt) {
+    TempDrives t;
+    PosixFileSystem& fs = t.Fs();
+    std::filesystem::create_directories(t.Host("d/sub"));
+    t.Write("d/sub/f.txt", "found");
+    std::string onC = "c:" + t.Host("d/sub/f.txt");
+    std::replace(onC.begin(), onC.end(), '/', '\\');
+    for (const std::string& name :
+         {std::string("d:\\sub\\f.txt"), std::string("D:\\sub\\f.txt"), std::string("d:/sub/f.txt"),
+          std::string("d:\\sub\\\\f.txt"), std::string("d:\\sub\\.\\f.txt"),
+          std::string("d:\\x\\..\\sub\\f.txt"), std::string("d:\\..\\sub\\f.txt"), onC}) {
+        auto file = fs.Open(name, Access::Read, Disposition::OpenExisting);
+        ASSERT_TRUE(file) << name;
+        char buffer[8];
+        EXPECT_EQ(file->Read(buffer, 8), 5) << name;
+    }
+    // A trailing separator names a directory, as on Windows.
+    EXPECT_FALSE(fs.Open("d:\\sub\\f.txt\\", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::PathNotFound);
+    EXPECT_FALSE(fs.Open("d:\\sub\\f.txt\\", Access::Write, Disposition::CreateAlways));
+    EXPECT_FALSE(fs.Open(std::string("d:\\sub\\f.txt\0x", 14), Access::Read,
+                         Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::InvalidName);
+    // A letter without media, named plainly or not.
+    EXPECT_FALSE(fs.Open("q:\\sub\\f.txt", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::NoMedia);
+    EXPECT_FALSE(fs.Open("q:\\sub\\..\\f.txt", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::NoMedia);
+    EXPECT_FALSE(fs.Open("d:\\none\\f.txt", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::PathNotFound);
 }
 
 TEST(PosixFiles, NewFilesNeedNoLookButNeverLandOnAKernelFileSystem) {
