@@ -9,6 +9,7 @@
 #include "copy/transfer.h"
 #include "options/job_settings.h"
 #include "options/log_file.h"
+#include "options/log_lines.h"
 #include "platform/file_queries.h"
 #include "platform/file_system.h"
 #include "run/destination_free.h"
@@ -94,7 +95,7 @@ bool FinishDestination(run::RunState& run, const CopyOrder& order, FileHandle& s
 void LogCopy(run::RunState& run, const CopyOrder& order) {
     if (!order.writeLogLine) return;
     if (run.Settings().crc) {
-        run.Log().Write(support::SafeFormat("|%s|%x", {order.destination, run.crc.value}));
+        run.Log().Write(options::CrcLogLine(order.destination, run.crc.value));
     } else {
         run.Log().Write(order.destination);
     }

@@ -126,7 +126,7 @@ bool CopyEntry(run::RunState& run, const std::string& source, Destination& to,
         return run::KeepGoing(run);
     }
     const std::string from = source + entry.name;
-    ShowFileAtHand(run, from, destination + newName, newName);
+    ShowFileAtHand(run, from, destination, newName);
     if (!StillWaitingForStartFile(run, from)) {
         run.counters.fileSize = size;
         run.lastCopyResult = kCopyDone;

@@ -9,9 +9,9 @@ class RunState;
 namespace brenx::copy {
 
 // Shows the file at hand: its destination name in the file label, and the
-// status lines "src: " + source and "dst: " + destination above the
+// status lines "src: " + source and "dst: " + directory + newName above the
 // progress line, which stays as it was.
-void ShowFileAtHand(run::RunState& run, const std::string& source, const std::string& destination,
+void ShowFileAtHand(run::RunState& run, const std::string& source, const std::string& directory,
                     const std::string& newName);
 
 // The progress line, the third status line: "#files — bytes (media note,

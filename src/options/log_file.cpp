@@ -1,5 +1,6 @@
 #include "options/log_file.h"
 
+#include "support/safe_format.h"
 #include "support/text_file.h"
 
 namespace brenx::options {
@@ -22,7 +23,9 @@ void Log::Write(std::string_view message) {
         file->Close();
         return;
     }
-    const int written = support::WriteFormatted(*file, "%s\r\n", {message});
+    entry_.assign(message);
+    entry_ += support::kLineBreak;
+    const int written = support::WriteText(*file, entry_);
     const platform::HostError writeError = file->LastError();
     // Half an entry is taken back: it would run into the next one, and a cut
     // CRC line would name a wrong checksum or a wrong file.

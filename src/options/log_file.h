@@ -42,6 +42,7 @@ class Log {
     std::string path_;
     std::int64_t failedEntries_ = 0;
     platform::HostError lastFailure_ = platform::HostError::None;
+    std::string entry_;  // the entry with its line end, kept for its storage
 };
 
 }  // namespace brenx::options

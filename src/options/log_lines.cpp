@@ -1,11 +1,18 @@
 #include "options/log_lines.h"
 
-#include "support/safe_format.h"
+#include "support/number_text.h"
 
 namespace brenx::options {
 
+// Written for every file copied, so built without a format.
 std::string CrcLogLine(std::string_view destinationPath, std::uint32_t crc) {
-    return support::SafeFormat("|%s|%x", {destinationPath, crc});
+    std::string line;
+    line.reserve(destinationPath.size() + 10);
+    line += '|';
+    line.append(destinationPath);
+    line += '|';
+    support::AppendHexNumber(line, crc);
+    return line;
 }
 
 std::string MessageLogLine(std::string_view text) {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 #include "platform/archive_attribute.h"
 #include "platform/host_entry.h"
@@ -94,7 +95,7 @@ int OpenDescriptor(const std::string& host, int flags) {
 
 }  // namespace
 
-std::unique_ptr<FileHandle> PosixFileSystem::Adopt(const Opened& opened, const std::string& host) {
+std::unique_ptr<FileHandle> PosixFileSystem::Adopt(const Opened& opened, std::string host) {
     // The file may have been swapped for something else since it was looked
     // at (or it was not looked at: a file just listed or opened); the open
     // did not block (O_NONBLOCK), and here it is refused. Files of the
@@ -108,10 +109,10 @@ std::unique_ptr<FileHandle> PosixFileSystem::Adopt(const Opened& opened, const s
         recentFiles_->Forget(host);
         return Fail(HostError::AccessDenied, nullptr);
     }
-    return Admit(opened, host, kind, status.st_size);
+    return Admit(opened, std::move(host), kind, status.st_size);
 }
 
-std::unique_ptr<FileHandle> PosixFileSystem::Admit(const Opened& opened, const std::string& host,
+std::unique_ptr<FileHandle> PosixFileSystem::Admit(const Opened& opened, std::string host,
                                                    const VolumeKind& kind, std::int64_t size) {
     // Where O_NONBLOCK could change how the file reads or writes, it goes.
     if (!kind.nonblockingHarmless) fcntl(opened.fd, F_SETFL, 0);
@@ -124,15 +125,14 @@ std::unique_ptr<FileHandle> PosixFileSystem::Admit(const Opened& opened, const s
         recentFiles_->Remember(host);
     }
     SetLastError(HostError::None);
-    return std::make_unique<PosixFileHandle>(opened.fd, host, size, recentFiles_);
+    return std::make_unique<PosixFileHandle>(opened.fd, std::move(host), size, recentFiles_);
 }
 
 // A file that the open itself made (O_EXCL) is a regular file of length 0
 // on its directory's file system, with no archive record: its descriptor
 // needs no look. The directory's file system is known before anything is
 // made, so nothing is made on a kernel file system.
-std::unique_ptr<FileHandle> PosixFileSystem::CreateNewFile(const std::string& host,
-                                                           Access access) {
+std::unique_ptr<FileHandle> PosixFileSystem::CreateNewFile(std::string& host, Access access) {
     VolumeKind kind;
     const bool known = volumes_.OfDirectory(DirectoryOf(host), kind);
     if (known && kind.kernel) return Fail(HostError::AccessDenied, nullptr);
@@ -142,7 +142,7 @@ std::unique_ptr<FileHandle> PosixFileSystem::CreateNewFile(const std::string& ho
         return nullptr;
     }
     const Opened opened{fd, true, false, false};
-    return known ? Admit(opened, host, kind, 0) : Adopt(opened, host);
+    return known ? Admit(opened, std::move(host), kind, 0) : Adopt(opened, std::move(host));
 }
 
 std::unique_ptr<FileHandle> PosixFileSystem::Open(const std::string& path, Access access,
@@ -176,7 +176,7 @@ std::unique_ptr<FileHandle> PosixFileSystem::Open(const std::string& path, Acces
         FailErrno(errno, host);
         return nullptr;
     }
-    return Adopt({fd, writes, writes && !lookFirst, writes && exists}, host);
+    return Adopt({fd, writes, writes && !lookFirst, writes && exists}, std::move(host));
 }
 
 bool PosixFileSystem::DeleteFile(const std::string& path) {

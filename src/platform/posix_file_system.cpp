@@ -123,26 +123,24 @@ bool PosixFileSystem::ResolvePlainDrivePath(const std::string& path, std::string
     if (!escapingNames_.empty() || path.size() < 4 || path[1] != ':' || path[2] != '\\') {
         return false;
     }
+    const std::string_view names = std::string_view(path).substr(3);
+    if (names.find('/') != std::string_view::npos || names.find('\0') != std::string_view::npos) {
+        return false;
+    }
+    for (std::size_t start = 0; start < names.size();) {
+        const std::size_t end = std::min(names.find('\\', start), names.size());
+        const std::string_view name = names.substr(start, end - start);
+        if (name.empty() || name == "." || name == "..") return false;
+        start = end + 1;
+    }
     const std::string& directory = drives_.HostDirectory(path[0]);
     if (directory.empty()) return false;
-    std::size_t nameStart = 3;
-    for (std::size_t i = 3; i <= path.size(); ++i) {
-        const char c = i < path.size() ? path[i] : '\\';
-        if (c == '/' || c == '\0') return false;
-        if (c != '\\') continue;
-        const std::size_t length = i - nameStart;
-        const bool atEnd = i == path.size();
-        if ((length == 0 && !atEnd) || (length == 1 && path[nameStart] == '.') ||
-            (length == 2 && path[nameStart] == '.' && path[nameStart + 1] == '.')) {
-            return false;
-        }
-        nameStart = i + 1;
-    }
     resolvedRoot_ = directory;
+    host.reserve(directory.size() + path.size());
     host.assign(directory == "/" ? std::string_view() : std::string_view(directory));
     host += '/';
     const std::size_t start = host.size();
-    host.append(path, 3);
+    host.append(names);
     std::replace(host.begin() + static_cast<std::ptrdiff_t>(start), host.end(), '\\', '/');
     return true;
 }

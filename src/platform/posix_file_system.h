@@ -75,14 +75,16 @@ class PosixFileSystem : public FileSystem {
         bool readOnlyRefused;  // refuse a read-only file (not looked at before)
         bool removeRecord;     // an existing file opened for writing
     };
-    std::unique_ptr<FileHandle> Adopt(const Opened& opened, const std::string& host);
+    // The handle keeps the path: these take it over.
+    std::unique_ptr<FileHandle> Adopt(const Opened& opened, std::string host);
     // Makes a handle of a descriptor found fit, on a file system of that
     // kind, of that length when opened.
-    std::unique_ptr<FileHandle> Admit(const Opened& opened, const std::string& host,
+    std::unique_ptr<FileHandle> Admit(const Opened& opened, std::string host,
                                       const VolumeKind& kind, std::int64_t size);
     // Creates the file only if it is new (null otherwise, LastError
-    // AlreadyExists when it was there).
-    std::unique_ptr<FileHandle> CreateNewFile(const std::string& host, Access access);
+    // AlreadyExists when it was there); takes the path over when it makes
+    // the handle.
+    std::unique_ptr<FileHandle> CreateNewFile(std::string& host, Access access);
 
     DriveMap drives_;
     VolumeKinds volumes_;

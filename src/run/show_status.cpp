@@ -10,8 +10,14 @@ void ShowStatus(RunState& run, std::string text) {
     run.Board().SetText(BoardText::Status, run.memo.Text());
 }
 
-void ShowStatusLines(RunState& run, std::initializer_list<std::string> lines) {
+void ShowStatusLines(RunState& run, std::initializer_list<std::string_view> lines) {
     run.memo.SetLines(lines);
+    run.Board().SetText(BoardText::Status, run.memo.Text());
+}
+
+void ShowStatusPieces(RunState& run,
+                      std::initializer_list<std::initializer_list<std::string_view>> lines) {
+    run.memo.SetLinePieces(lines);
     run.Board().SetText(BoardText::Status, run.memo.Text());
 }
 

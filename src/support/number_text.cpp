@@ -6,6 +6,12 @@
 namespace brenx::support {
 
 std::string GroupedNumber(std::int64_t value) {
+    std::string text;
+    AppendGroupedNumber(text, value);
+    return text;
+}
+
+void AppendGroupedNumber(std::string& out, std::int64_t value) {
     // Work on the magnitude as unsigned, so that INT64_MIN has one too.
     std::uint64_t magnitude = static_cast<std::uint64_t>(value);
     if (value < 0) magnitude = 0 - magnitude;
@@ -19,7 +25,17 @@ std::string GroupedNumber(std::int64_t value) {
         ++digits;
     } while (magnitude != 0);
     if (value < 0) *--start = '-';
-    return std::string(start, text + sizeof text);
+    out.append(start, text + sizeof text);
+}
+
+void AppendHexNumber(std::string& out, std::uint64_t value) {
+    char digits[16];
+    char* start = digits + sizeof digits;
+    do {
+        *--start = "0123456789ABCDEF"[value & 0xF];
+        value >>= 4;
+    } while (value != 0);
+    out.append(start, digits + sizeof digits);
 }
 
 std::uint32_t ParseHex(std::string_view text) {

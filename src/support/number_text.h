@@ -9,6 +9,12 @@ namespace brenx::support {
 // The decimal digits of the value with a "," between every group of three,
 // counted from the right: 1000 gives "1,000", -1234 gives "-1,234".
 std::string GroupedNumber(std::int64_t value);
+// GroupedNumber appended to `out`.
+void AppendGroupedNumber(std::string& out, std::int64_t value);
+
+// The value in upper-case hexadecimal without leading zeros, appended to
+// `out` (255 gives "FF", 0 gives "0").
+void AppendHexNumber(std::string& out, std::uint64_t value);
 
 // The hexadecimal number at the start of the text (either case), up to the
 // first character that is not a hexadecimal digit; 0 when there is none.

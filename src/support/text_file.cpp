@@ -65,7 +65,10 @@ bool ReadSpecLine(ByteStream& stream, std::string& line, bool evarize,
 
 int WriteFormatted(ByteStream& stream, std::string_view format,
                    std::initializer_list<FormatArg> args) {
-    const std::string text = SafeFormat(format, args);
+    return WriteText(stream, SafeFormat(format, args));
+}
+
+int WriteText(ByteStream& stream, std::string_view text) {
     if (!FitsWriteLimit(text)) return -1;
     if (text.empty()) return 0;
     const auto size = static_cast<std::int64_t>(text.size());

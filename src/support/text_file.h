@@ -19,7 +19,7 @@ namespace brenx::support {
 
 // The most characters ReadTextLine returns in one piece.
 inline constexpr std::size_t kMaxLinePiece = 401;
-// The most characters WriteFormatted writes in one call.
+// The most characters WriteFormatted and WriteText write in one call.
 inline constexpr std::size_t kMaxWrittenText = 2000;
 
 // Reads the next line, one byte at a time, so that the stream stands exactly
@@ -41,6 +41,8 @@ bool ReadSpecLine(ByteStream& stream, std::string& line, bool evarize,
 // failed or was short.
 int WriteFormatted(ByteStream& stream, std::string_view format,
                    std::initializer_list<FormatArg> args = {});
+// Writes the text as it is, under the same rule and with the same result.
+int WriteText(ByteStream& stream, std::string_view text);
 
 // Moves to the start of the stream; false when that fails.
 bool RewindFile(ByteStream& stream);

@@ -18,6 +18,21 @@ TEST(GroupedNumber, GroupsOfThreeFromTheRight) {
     EXPECT_EQ(GroupedNumber(std::numeric_limits<std::int64_t>::max()), "9,223,372,036,854,775,807");
 }
 
+TEST(GroupedNumber, AppendedNumbersKeepWhatWasThere) {
+    std::string text = "#";
+    AppendGroupedNumber(text, 1234567);
+    EXPECT_EQ(text, "#1,234,567");
+    AppendGroupedNumber(text, -5);
+    EXPECT_EQ(text, "#1,234,567-5");
+    std::string hex = "|";
+    AppendHexNumber(hex, 0);
+    AppendHexNumber(hex, 0xDEADBEEF);
+    EXPECT_EQ(hex, "|0DEADBEEF");
+    hex.clear();
+    AppendHexNumber(hex, ~std::uint64_t{0});
+    EXPECT_EQ(hex, "FFFFFFFFFFFFFFFF");
+}
+
 TEST(GroupedNumber, Negatives) {
     EXPECT_EQ(GroupedNumber(-1), "-1");
     EXPECT_EQ(GroupedNumber(-999), "-999");
