@@ -49,7 +49,7 @@ void GiveUpAtScrewyName(run::RunState& run) {
 
 bool SearchEndedCleanly(run::RunState& run, const std::string& directory,
                         platform::HostError error) {
-    if (error == platform::HostError::None || error == platform::HostError::NotFound) return true;
+    if (platform::SearchEndedCleanly(error)) return true;
     run.Log().Write(support::SafeFormat("Couldn't read the directory %s (%s)",
                                         {directory, platform::HostErrorText(error)}));
     return false;

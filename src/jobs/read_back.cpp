@@ -7,6 +7,8 @@
 #include "jobs/version_stop.h"
 #include "jobs/volume_root.h"
 #include "options/job_settings.h"
+#include "options/log_file.h"
+#include "platform/host_error.h"
 #include "run/ask_media.h"
 #include "run/exit_codes.h"
 #include "run/keep_going.h"
@@ -48,6 +50,15 @@ void CountFile(run::RunState& run, const platform::SearchEntry& entry) {
                  "#%s %s %s%s",
                  {support::GroupedNumber(counters.fileCount), run::kStatusDash,
                   support::GroupedNumber(counters.byteCount), run::MediaNote(run, " (%s)")}));
+}
+
+// Read-back proves the medium: a directory that cannot be listed hides files
+// that were never read, so it fails the walk (the walks return false) instead
+// of passing as empty, and the log says why.
+void LogUnlisted(run::RunState& run, const std::string& directory, platform::HostError error) {
+    if (error == platform::HostError::None) return;
+    run.Log().Write(support::SafeFormat("Couldn't read the directory %s (%s)",
+                                        {directory, platform::HostErrorText(error)}));
 }
 
 bool ReadEntry(run::RunState& run, const std::string& directory,
@@ -106,14 +117,21 @@ bool bReadDst(run::RunState& run, const std::string& directory) {
 }
 
 bool bRDSTfiles(run::RunState& run, const std::string& directory) {
-    return ForEachEntry(run.Fs(), directory + "*", 0, [&](const platform::SearchEntry& entry) {
-        return ReadEntry(run, directory, entry);
-    });
+    platform::HostError listingError = platform::HostError::None;
+    const bool walked = ForEachEntry(
+        run.Fs(), directory + "*", 0,
+        [&](const platform::SearchEntry& entry) { return ReadEntry(run, directory, entry); },
+        &listingError);
+    LogUnlisted(run, directory, listingError);
+    return walked;
 }
 
 bool bRDSTdirectories(run::RunState& run, const std::string& directory) {
-    return WalkSubdirectories(run, directory,
-                              [&](const std::string& sub) { return bReadDst(run, sub); });
+    platform::HostError listingError = platform::HostError::None;
+    const bool walked = WalkSubdirectories(
+        run, directory, [&](const std::string& sub) { return bReadDst(run, sub); }, &listingError);
+    LogUnlisted(run, directory, listingError);
+    return walked;
 }
 
 }  // namespace brenx::jobs

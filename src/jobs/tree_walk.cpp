@@ -32,15 +32,22 @@ bool IsDotEntry(const std::string& name) {
 }  // namespace
 
 bool ForEachEntry(platform::FileSystem& fs, const std::string& pattern, std::uint32_t filter,
-                  const EntryVisit& visit) {
+                  const EntryVisit& visit, platform::HostError* listingError) {
     std::unique_ptr<platform::DirectorySearch> search = fs.FindFirst(pattern, filter);
-    if (!search) return true;
-    platform::SearchEntry entry;
-    while (search->Next(entry)) {
-        if (entry.strange) continue;
-        if (!visit(entry)) return false;
+    platform::HostError error = platform::HostError::None;
+    if (search) {
+        platform::SearchEntry entry;
+        while (search->Next(entry)) {
+            if (entry.strange) continue;
+            if (!visit(entry)) return false;
+        }
+        error = search->LastError();
+    } else {
+        error = fs.LastError();
     }
-    return true;
+    const bool clean = platform::SearchEndedCleanly(error);
+    if (listingError) *listingError = clean ? platform::HostError::None : error;
+    return clean || listingError == nullptr;
 }
 
 void PassStartFile(run::RunState& run, const std::string& path) {
@@ -51,14 +58,17 @@ void PassStartFile(run::RunState& run, const std::string& path) {
 }
 
 bool WalkSubdirectories(run::RunState& run, const std::string& directory,
-                        const std::function<bool(const std::string&)>& walk) {
-    return ForEachEntry(run.Fs(), directory + "*", platform::kAttrDirectory,
-                        [&](const platform::SearchEntry& entry) {
-                            if (!run::KeepGoing(run)) return false;
-                            if ((entry.attributes & platform::kAttrDirectory) == 0) return true;
-                            if (IsDotEntry(entry.name)) return true;
-                            return walk(directory + entry.name + "\\");
-                        });
+                        const std::function<bool(const std::string&)>& walk,
+                        platform::HostError* listingError) {
+    return ForEachEntry(
+        run.Fs(), directory + "*", platform::kAttrDirectory,
+        [&](const platform::SearchEntry& entry) {
+            if (!run::KeepGoing(run)) return false;
+            if ((entry.attributes & platform::kAttrDirectory) == 0) return true;
+            if (IsDotEntry(entry.name)) return true;
+            return walk(directory + entry.name + "\\");
+        },
+        listingError);
 }
 
 }  // namespace brenx::jobs

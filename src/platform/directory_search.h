@@ -30,6 +30,12 @@ inline std::int64_t SearchRecordSize(const SearchEntry& entry) {
                                      entry.sizeLow);
 }
 
+// True when a search ended (or found nothing) without a fault: a listing
+// that failed for another reason did not show every entry.
+inline bool SearchEndedCleanly(HostError error) {
+    return error == HostError::None || error == HostError::NotFound;
+}
+
 // An open directory search. Entries come in the host's own order, each once.
 class DirectorySearch {
   public:

@@ -146,6 +146,30 @@ TEST(RunReadBack, AFailingFileCanBeSkippedOrEndTheWalk) {
     EXPECT_EQ(deep.run.failureReason, "bRDSTdirectories(e:\\dst\\)");
 }
 
+// A directory that cannot be listed holds files that were never read: the
+// walk fails and the log says which directory, instead of passing it as empty.
+TEST(RunReadBack, ADirectoryThatCannotBeListedFailsTheWalk) {
+    JobsWorld top;
+    DestinationTree topTree(top);
+    top.fs.FailCall(platform::FsCall::FindFirst, 1, platform::HostError::AccessDenied, true);
+    EXPECT_TRUE(RunReadBack(top.run));
+    EXPECT_EQ(top.run.counters.fileCount, 0);
+    EXPECT_EQ(top.run.exitCode, run::kExitReadFiles);
+    EXPECT_EQ(top.run.failureReason, "bRDSTfiles(e:\\dst\\)");
+    EXPECT_NE(top.LogText().find("Couldn't read the directory e:\\dst\\ ("), std::string::npos);
+
+    // The files at the top were read; the subdirectory's listing fails.
+    JobsWorld deep;
+    DestinationTree deepTree(deep);
+    deep.fs.FailCall(platform::FsCall::FindFirst, 3, platform::HostError::IoError, true);
+    EXPECT_TRUE(RunReadBack(deep.run));
+    EXPECT_EQ(deep.run.counters.fileCount, 2);
+    EXPECT_EQ(deep.run.exitCode, run::kExitReadDirectories);
+    EXPECT_EQ(deep.run.failureReason, "bRDSTdirectories(e:\\dst\\)");
+    EXPECT_NE(deep.LogText().find("Couldn't read the directory e:\\dst\\sub\\ ("),
+              std::string::npos);
+}
+
 TEST(RunReadBack, CannotStartWithoutMediaOrDestination) {
     JobsWorld world;
     world.Settings().destination = "f:\\dst\\";
