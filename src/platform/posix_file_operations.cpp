@@ -2,7 +2,6 @@
 // and dates.
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -55,7 +54,7 @@ bool Changes(Access access, Disposition disposition) {
 // be changed. A link is looked at itself first (one call when nothing is
 // there). `exists` tells the caller whether the file is there.
 HostError CheckBeforeOpen(const std::string& host, Access access, Disposition disposition,
-                          bool& exists) {
+                          VolumeKinds& volumes, bool& exists) {
     struct stat status {};
     exists = lstat(host.c_str(), &status) == 0;
     if (!exists) return errno == ENOENT ? HostError::None : HostErrorFromErrno(errno);
@@ -66,9 +65,8 @@ HostError CheckBeforeOpen(const std::string& host, Access access, Disposition di
         return disposition == Disposition::OpenExisting ? HostError::NotFound
                                                         : HostError::AccessDenied;
     }
-    struct statfs volume {};
-    if (!S_ISREG(status.st_mode) || statfs(host.c_str(), &volume) != 0 ||
-        IsKernelFileSystemType(static_cast<unsigned long>(volume.f_type))) {
+    VolumeKind kind;
+    if (!S_ISREG(status.st_mode) || !volumes.OfPath(host, status.st_dev, kind) || kind.kernel) {
         return HostError::AccessDenied;
     }
     if (disposition == Disposition::CreateNew) return HostError::AlreadyExists;
@@ -162,7 +160,7 @@ std::unique_ptr<FileHandle> PosixFileSystem::Open(const std::string& path, Acces
         disposition == Disposition::CreateAlways || !recentFiles_->Contains(host);
     bool exists = true;
     if (lookFirst) {
-        if (HostError e = CheckBeforeOpen(host, access, disposition, exists);
+        if (HostError e = CheckBeforeOpen(host, access, disposition, volumes_, exists);
             e != HostError::None) {
             return Fail(e, nullptr);
         }

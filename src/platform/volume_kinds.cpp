@@ -51,6 +51,19 @@ bool VolumeKinds::OfOpenFile(int fd, dev_t device, VolumeKind& kind) {
     return true;
 }
 
+bool VolumeKinds::OfPath(const std::string& hostPath, dev_t device, VolumeKind& kind) {
+    const auto found = known_.find(device);
+    if (found != known_.end()) {
+        kind = found->second;
+        return true;
+    }
+    struct statfs volume {};
+    if (statfs(hostPath.c_str(), &volume) != 0) return false;
+    kind = KindOfFileSystemType(static_cast<unsigned long>(volume.f_type));
+    known_.emplace(device, kind);
+    return true;
+}
+
 bool VolumeKinds::OfDirectory(std::string_view hostDirectory, VolumeKind& kind) {
     if (!lastDirectory_.empty() && lastDirectory_ == hostDirectory) {
         kind = lastDirectoryKind_;

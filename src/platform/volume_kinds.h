@@ -26,6 +26,9 @@ class VolumeKinds {
     // The kind of the file system that holds the open file `fd` (whose
     // device is `device`); false when it cannot be told.
     bool OfOpenFile(int fd, dev_t device, VolumeKind& kind);
+    // The same for the file at the host path (links followed), whose device
+    // is `device`.
+    bool OfPath(const std::string& hostPath, dev_t device, VolumeKind& kind);
 
     // The kind of the file system that holds the directory: a file created
     // in it lies there too, so a file just made needs no look of its own.
