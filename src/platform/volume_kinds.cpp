@@ -38,30 +38,36 @@ VolumeKind KindOfFileSystemType(unsigned long type) {
     return kind;
 }
 
-bool VolumeKinds::OfOpenFile(int fd, dev_t device, VolumeKind& kind) {
-    const auto found = known_.find(device);
-    if (found != known_.end()) {
+namespace {
+
+// The kind of the device's file system: remembered, or learnt by `look`
+// (statfs or fstatfs, which returns 0 on success) and then remembered.
+template <typename Look>
+bool KindOfDevice(std::unordered_map<dev_t, VolumeKind>& known, dev_t device, VolumeKind& kind,
+                  Look look) {
+    const auto found = known.find(device);
+    if (found != known.end()) {
         kind = found->second;
         return true;
     }
     struct statfs volume {};
-    if (fstatfs(fd, &volume) != 0) return false;
+    if (look(volume) != 0) return false;
     kind = KindOfFileSystemType(static_cast<unsigned long>(volume.f_type));
-    known_.emplace(device, kind);
+    known.emplace(device, kind);
     return true;
 }
 
+}  // namespace
+
+bool VolumeKinds::OfOpenFile(int fd, dev_t device, VolumeKind& kind) {
+    return KindOfDevice(known_, device, kind,
+                        [fd](struct statfs& volume) { return fstatfs(fd, &volume); });
+}
+
 bool VolumeKinds::OfPath(const std::string& hostPath, dev_t device, VolumeKind& kind) {
-    const auto found = known_.find(device);
-    if (found != known_.end()) {
-        kind = found->second;
-        return true;
-    }
-    struct statfs volume {};
-    if (statfs(hostPath.c_str(), &volume) != 0) return false;
-    kind = KindOfFileSystemType(static_cast<unsigned long>(volume.f_type));
-    known_.emplace(device, kind);
-    return true;
+    return KindOfDevice(known_, device, kind, [&hostPath](struct statfs& volume) {
+        return statfs(hostPath.c_str(), &volume);
+    });
 }
 
 bool VolumeKinds::OfDirectory(std::string_view hostDirectory, VolumeKind& kind) {
