@@ -4,6 +4,8 @@
 #include <cstring>
 #include <system_error>
 
+#include "support/number_text.h"
+
 namespace brenx::support {
 
 namespace {
@@ -70,13 +72,7 @@ void AppendHex(std::string& out, const FormatArg& arg) {
     } else if (arg.kind() == Kind::kInt64) {
         value = static_cast<std::uint64_t>(arg.signedValue());
     }
-    char digits[16];
-    char* start = digits + sizeof digits;
-    do {
-        *--start = "0123456789ABCDEF"[value & 0xF];
-        value >>= 4;
-    } while (value != 0);
-    out.append(start, digits + sizeof digits);
+    AppendHexNumber(out, value);
 }
 
 void AppendFixed2(std::string& out, double value) {
