@@ -74,7 +74,7 @@ TEST(OptionEcho, ShowsTheRareOptionsAndReachesTheBoard) {
     s.DifferentOnly = true;
     s.cant_skip = "*.tmp";
     s.cant_file = "nocopy.lst";
-    s.dstkey = "K";
+    s.dstkey.assign(1, 'K');  // (a one-letter literal trips a false -Wrestrict of GCC 12 at -O3)
     world.run.TakeEchoKeys();
     s.dstkey.clear();  // found and cleared by the key-file check: the echo keeps it
     ShowOptionEcho(world.run);
