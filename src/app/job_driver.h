@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "app/destination_flush.h"
-#include "options/spec_reader.h"
+#include "options/spec_file_reader.h"
 
 namespace brenx::run {
 class RunState;
@@ -39,7 +39,7 @@ class JobDriver {
     void CheckAndCopy();
 
     run::RunState& run_;
-    options::SpecReader specReader_;
+    options::SpecFileReader specReader_;
     DestinationFlush flush_;
     bool started_ = false;
 };

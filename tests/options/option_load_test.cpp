@@ -203,11 +203,11 @@ TEST(OptionLoad, DerivedValues) {
     EXPECT_EQ(s.sizeini, "\\size.ini");
     EXPECT_EQ(s.noise, "e:\\prog\\AIRNUKLD.WAV");
 
-    OptionWorld spec;
-    spec.drives.Write("d/brenx.ini", "[brenx]\r\nsource=@jobs.txt\r\n");
-    Loaded specLoaded(spec);
-    EXPECT_TRUE(specLoaded.load.SpecMode());
-    EXPECT_EQ(specLoaded.s().source, "@jobs.txt\\");
+    OptionWorld jobList;
+    jobList.drives.Write("d/brenx.ini", "[brenx]\r\nsource=@jobs.txt\r\n");
+    Loaded jobListLoaded(jobList);
+    EXPECT_TRUE(jobListLoaded.load.SpecMode());
+    EXPECT_EQ(jobListLoaded.s().source, "@jobs.txt\\");
 }
 
 TEST(OptionLoad, NoiseSwitches) {

@@ -1,4 +1,4 @@
-#include "options/spec_reader.h"
+#include "options/spec_file_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,7 @@ class SpecReaderTest : public ::testing::Test {
                                             world.Inputs(std::move(arguments)));
         load->LoadJobSettings();
         log = std::make_unique<Log>(world.drives.Fs(), "d:\\run.log");
-        reader = std::make_unique<SpecReader>(world.drives.Fs(), asked, *log, *load);
+        reader = std::make_unique<SpecFileReader>(world.drives.Fs(), asked, *log, *load);
     }
     void Jobs(const std::string& text) { world.drives.Write("d/jobs.txt", text); }
     const JobSettings& s() const { return load->Settings(); }
@@ -51,7 +51,7 @@ class SpecReaderTest : public ::testing::Test {
     OptionWorld world;
     std::unique_ptr<OptionLoad> load;
     std::unique_ptr<Log> log;
-    std::unique_ptr<SpecReader> reader;
+    std::unique_ptr<SpecFileReader> reader;
 };
 
 constexpr auto kJob = SpecStep::Kind::kJob;

@@ -1,4 +1,4 @@
-#include "options/spec_line.h"
+#include "options/spec_file_line.h"
 
 #include <gtest/gtest.h>
 

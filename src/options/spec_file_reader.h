@@ -48,13 +48,13 @@ inline constexpr int kExitSpecNestedOpen = 75;        // a nested "@" file could
 // Letters: s (subdirectories), a (archive files only), d, k, x; "-" after a
 // letter clears it; anything else is a bad letter, which the operator may let
 // pass. A line without "|" may be taken as if it ended with one.
-class SpecReader {
+class SpecFileReader {
   public:
     // The most "@" files followed in one call without finding a job: a list
     // that names itself would otherwise go round for ever.
     static constexpr int kMaxNestedFiles = 64;
 
-    SpecReader(platform::FileSystem& fileSystem, Operator& op, Log& log, OptionLoad& options)
+    SpecFileReader(platform::FileSystem& fileSystem, Operator& op, Log& log, OptionLoad& options)
         : fileSystem_(fileSystem), op_(op), log_(log), options_(options) {}
 
     // Takes the destination as the first destination base and opens the list.

@@ -1,8 +1,8 @@
-#include "options/spec_reader.h"
+#include "options/spec_file_reader.h"
 
 #include "options/line_end_stream.h"
 #include "options/log_lines.h"
-#include "options/spec_line.h"
+#include "options/spec_file_line.h"
 #include "platform/program_directory.h"
 #include "support/date_stamp.h"
 #include "support/path_names.h"
@@ -46,12 +46,12 @@ struct OpenList {
 
 }  // namespace
 
-bool SpecReader::StartSpecJobs() {
+bool SpecFileReader::StartSpecJobs() {
     destinationBase_ = options_.Settings().destination;
     return OpenSpecFile();
 }
 
-bool SpecReader::OpenSpecFile() {
+bool SpecFileReader::OpenSpecFile() {
     const std::string& source = options_.Settings().source;
     if (!options_.SpecMode() || source.empty()) return false;
     lineNumber_ = 0;
@@ -81,7 +81,7 @@ bool SpecReader::OpenSpecFile() {
     return true;
 }
 
-SpecStep SpecReader::Fail(int exitCode, std::string failureReason) {
+SpecStep SpecFileReader::Fail(int exitCode, std::string failureReason) {
     active_ = false;
     SpecStep step;
     step.kind = SpecStep::Kind::kFailed;
@@ -90,7 +90,7 @@ SpecStep SpecReader::Fail(int exitCode, std::string failureReason) {
     return step;
 }
 
-SpecStep SpecReader::NextSpecJob() {
+SpecStep SpecFileReader::NextSpecJob() {
     if (!active_) return {};
     OpenList list;
     if (!list.Open(fileSystem_, specFileName_)) return {};
@@ -138,7 +138,7 @@ SpecStep SpecReader::NextSpecJob() {
     return {};
 }
 
-SpecReader::LineResult SpecReader::Line(std::string line) {
+SpecFileReader::LineResult SpecFileReader::Line(std::string line) {
     currentLine_ = line;
     if (!support::CleanSpecLine(line) || IsBlankLine(line)) return LineResult::kNext;
     JobSettings& settings = options_.Settings();
@@ -189,7 +189,7 @@ SpecReader::LineResult SpecReader::Line(std::string line) {
     return LineResult::kNext;
 }
 
-void SpecReader::TakeJob(const std::string& path, std::uint8_t flags) {
+void SpecFileReader::TakeJob(const std::string& path, std::uint8_t flags) {
     JobSettings& settings = options_.Settings();
     settings.recurse = (flags & kSpecRecurse) != 0;
     settings.arconly = (flags & kSpecArchiveOnly) != 0;
@@ -203,13 +203,13 @@ void SpecReader::TakeJob(const std::string& path, std::uint8_t flags) {
         base, settings.source, settings.network_directory_style, settings.dst_drive_dir);
 }
 
-std::string SpecReader::NestedFileName(const std::string& rest) const {
+std::string SpecFileReader::NestedFileName(const std::string& rest) const {
     std::string name = rest;
     support::ResolveBesideFile(specFileName_, name);
     return name;
 }
 
-bool SpecReader::AskMissingBar() {
+bool SpecFileReader::AskMissingBar() {
     const std::string subject = support::SafeFormat(
         "missing %s on line %d of @%s: \"%s\"", {"|", lineNumber_, specFileName_, currentLine_});
     op_.SetClipboardText(subject);
@@ -218,7 +218,7 @@ bool SpecReader::AskMissingBar() {
         true);
 }
 
-bool SpecReader::AskBadLetter() {
+bool SpecFileReader::AskBadLetter() {
     const std::string subject = support::SafeFormat("bad option on line %d of @%s: \"%s\"",
                                                     {lineNumber_, specFileName_, currentLine_});
     op_.SetClipboardText(subject);
