@@ -32,8 +32,8 @@ class PosixFileSystem : public FileSystem {
     std::unique_ptr<DirectorySearch> FindFirst(const std::string& pattern,
                                                std::uint32_t attributeFilter) override;
     // Leaves out the extended-attribute look-up of each entry.
-    std::unique_ptr<DirectorySearch> FindFirstWithoutArchive(const std::string& pattern,
-                                                             std::uint32_t attributeFilter) override;
+    std::unique_ptr<DirectorySearch> FindFirstWithoutArchive(
+        const std::string& pattern, std::uint32_t attributeFilter) override;
     // Leaves out the names the directory lists as regular files.
     std::unique_ptr<DirectorySearch> FindSubdirectories(const std::string& pattern,
                                                         std::uint32_t attributeFilter) override;
@@ -47,6 +47,7 @@ class PosixFileSystem : public FileSystem {
     bool FileExists(const std::string& path) override;
     bool SameEntry(const std::string& first, const std::string& second) override;
     std::string ProgramPath() override;
+    bool HostPath(const std::string& path, std::string& hostPath) override;
 
   private:
     // The full path and the host path of a Windows path. InvalidName for a
