@@ -6,14 +6,18 @@
 
 namespace brenx::gui {
 
-LogPicker::LogPicker(QWidget* parent) : QFileDialog(parent) {
-    setObjectName("OpenLog");
-    // The widget dialog: the same on every desktop, and it can be driven in
-    // tests.
-    setOption(QFileDialog::DontUseNativeDialog);
-    setFileMode(QFileDialog::ExistingFile);
-    setAcceptMode(QFileDialog::AcceptOpen);
-    setDefaultSuffix("log");
+QFileDialog& LogPicker::Dialog() {
+    if (!dialog_) {
+        dialog_ = new QFileDialog(parent_);
+        dialog_->setObjectName("OpenLog");
+        // The widget dialog: the same on every desktop, and it can be driven
+        // in tests.
+        dialog_->setOption(QFileDialog::DontUseNativeDialog);
+        dialog_->setFileMode(QFileDialog::ExistingFile);
+        dialog_->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog_->setDefaultSuffix("log");
+    }
+    return *dialog_;
 }
 
 QString NameFilterOf(const std::string& filter) {
@@ -24,12 +28,13 @@ QString NameFilterOf(const std::string& filter) {
 }
 
 bool LogPicker::Pick(const run::FilePick& pick, std::string& chosen) {
-    setWindowTitle(QString::fromStdString(pick.title));
-    setNameFilter(NameFilterOf(pick.filter));
-    setDirectory(pick.hostDirectory.empty() ? QDir::currentPath()
-                                            : QString::fromStdString(pick.hostDirectory));
-    if (exec() != QDialog::Accepted || selectedFiles().isEmpty()) return false;
-    chosen = selectedFiles().front().toStdString();
+    QFileDialog& dialog = Dialog();
+    dialog.setWindowTitle(QString::fromStdString(pick.title));
+    dialog.setNameFilter(NameFilterOf(pick.filter));
+    dialog.setDirectory(pick.hostDirectory.empty() ? QDir::currentPath()
+                                                   : QString::fromStdString(pick.hostDirectory));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    chosen = dialog.selectedFiles().front().toStdString();
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -93,7 +94,7 @@ MainWindow::MainWindow(std::vector<std::string> arguments, SoundPlayer& player, 
     media_ = new MediaDialog(alarm_, this);
     driveLetters_ = new DriveLetterForm(this);
     message_ = new MessageDialog(alarm_, this);
-    openLog_ = new LogPicker(this);
+    openLog_ = std::make_unique<LogPicker>(this);
     for (QWidget* dialog : std::initializer_list<QWidget*>{media_, driveLetters_, message_}) {
         dialog->setFont(SansFont(kWindowPoints));
     }
@@ -171,6 +172,8 @@ QWidget* MainWindow::BuildHeader() {
     help_->setFixedSize(75, 25);
     help_->setFocusPolicy(Qt::TabFocus);
     connect(help_, &QPushButton::clicked, this, &MainWindow::HelpClicked);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &MainWindow::HelpClicked);
 
     auto* grid = new QGridLayout(header);
     grid->setContentsMargins(0, 0, 0, 0);

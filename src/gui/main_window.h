@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gui/alarm.h"
+#include "gui/log_picker.h"
 #include "gui/stop_requests.h"
 #include "gui/window_board.h"
 #include "gui/window_operator.h"
@@ -24,7 +25,6 @@ class Program;
 namespace brenx::gui {
 
 class DriveLetterForm;
-class LogPicker;
 class MediaDialog;
 class MessageDialog;
 class SoundPlayer;
@@ -76,7 +76,6 @@ class MainWindow : public QWidget, public BoardView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private slots:
@@ -117,7 +116,7 @@ class MainWindow : public QWidget, public BoardView {
     MediaDialog* media_ = nullptr;
     DriveLetterForm* driveLetters_ = nullptr;
     MessageDialog* message_ = nullptr;
-    LogPicker* openLog_ = nullptr;
+    std::unique_ptr<LogPicker> openLog_;
     WindowBoard board_;
     std::unique_ptr<WindowOperator> op_;
     std::unique_ptr<app::Program> program_;

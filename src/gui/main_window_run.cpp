@@ -1,6 +1,5 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -108,15 +107,6 @@ void MainWindow::SavePlacement() {
 
 void MainWindow::HelpClicked() {
     if (program_) program_->OpenHelp();
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        HelpClicked();
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 // The big texts and the option grid never keep the focus: it goes to the

@@ -66,6 +66,7 @@ bool WindowOperator::Wait(int milliseconds) {
     QEventLoop wait;
     QTimer timer;
     timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer, &QTimer::timeout, &wait, &QEventLoop::quit);
     timer.start(milliseconds);
     w_.stops.WakeOnPress(&wait);

@@ -47,7 +47,6 @@ bool DialogScript::eventFilter(QObject* watched, QEvent* event) {
 
 void DialogScript::Answer(QDialog* dialog) {
     const QString text = DialogText(dialog);
-    shown_.push_back(text);
     if (steps_.empty()) {
         ADD_FAILURE() << "unexpected dialog: " << dialog->windowTitle().toStdString() << ": "
                       << text.toStdString();

@@ -50,15 +50,6 @@ struct FakeAlarm {
     Alarm alarm;
 };
 
-// Runs `act` once the next modal dialog is up (inside its event loop), then
-// returns what `show` returns. The act closes the dialog, or the test hangs
-// until the guard closes it and fails.
-template <typename Show>
-auto WhenShown(std::function<void()> act, Show show) {
-    QTimer::singleShot(0, std::move(act));
-    return show();
-}
-
 // The text a dialog of the program shows, for matching.
 QString DialogText(QWidget* dialog);
 
@@ -77,8 +68,6 @@ class DialogScript : public QObject {
 
     DialogScript& Expect(QString caption, QString textPart, Act act);
     bool Done() const { return steps_.empty(); }
-    // The texts of the dialogs shown, in order.
-    const std::vector<QString>& Shown() const { return shown_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,7 +81,6 @@ class DialogScript : public QObject {
     void Answer(QDialog* dialog);
 
     std::deque<Step> steps_;
-    std::vector<QString> shown_;
 };
 
 // Acts that close a dialog.

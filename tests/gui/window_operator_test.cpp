@@ -2,6 +2,8 @@
 
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <map>
 
 #include "gui/drive_letter_form.h"
@@ -11,6 +13,7 @@
 #include "gui/message_dialog.h"
 #include "gui/stop_requests.h"
 #include "gui/window_board.h"
+#include "run/file_pick.h"
 
 namespace brenx::gui {
 namespace {
@@ -104,6 +107,36 @@ TEST(WindowOperator, TheClipboardGetsWhatTheEngineClips) {
     QTimer::singleShot(0, [&kit] { kit.message.accept(); });
     kit.op.ShowLogMessage("Changed Media");
     EXPECT_EQ(QApplication::clipboard()->text(), "Give up now?");
+}
+
+}  // namespace
+}  // namespace brenx::gui
+
+namespace brenx::gui {
+namespace {
+
+TEST(LogPicker, OffersTheLogsOfTheWildcardAndGivesTheChosenHostPath) {
+    EXPECT_EQ(NameFilterOf("Verify log files|*.log"), "Verify log files (*.log)");
+    QTemporaryDir logs;
+    QFile(logs.filePath("run1.log")).open(QIODevice::WriteOnly);
+    run::FilePick pick;
+    pick.filter = "Verify log files|run?.log";
+    pick.hostDirectory = (logs.path() + "/").toStdString();
+    LogPicker picker(nullptr);
+    QTimer::singleShot(0, [&picker, &logs] {
+        QFileDialog& dialog = picker.Dialog();
+        EXPECT_EQ(dialog.windowTitle(), "Select Log File");
+        EXPECT_EQ(dialog.directory().path(), logs.path());
+        EXPECT_EQ(dialog.selectedNameFilter(), "Verify log files (run?.log)");
+        dialog.selectFile(logs.filePath("run1.log"));
+        QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    std::string chosen;
+    ASSERT_TRUE(picker.Pick(pick, chosen));
+    EXPECT_EQ(chosen, logs.filePath("run1.log").toStdString());
+
+    QTimer::singleShot(0, [&picker] { picker.Dialog().reject(); });
+    EXPECT_FALSE(picker.Pick(pick, chosen));
 }
 
 }  // namespace
