@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "copy/copy_files.h"
 #include "copy/copy_tree.h"
@@ -102,6 +105,52 @@ TEST(CopyTreeFailure, TheMediaQuestionRetriesSkipsOrGivesUp) {
     EXPECT_EQ(world.run.exitCode, run::kExitCopyFiles);
     EXPECT_EQ(world.run.failureReason, "brenxfiles(d:\\src\\,e:\\dst\\)");
     EXPECT_EQ(world.Copied("a.txt"), "a");  // the earlier copy stays
+}
+
+// A name the medium refuses, a full medium, a link loop in the source and an
+// I/O error each look like a media problem unless the question says which.
+TEST(CopyTreeFailure, TheQuestionAndItsLogEntrySayWhyTheFileFailed) {
+    struct Case {
+        std::string name;
+        std::function<void(CopyWorld&)> make;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {"a:b.txt",
+         [](CopyWorld& w) {
+             w.Source("a:b.txt", "x");
+             w.fs.refusedOpens["e:\\dst\\a:b.txt"] = HostError::InvalidName;
+         },
+         "the name is not valid on this medium"},
+        {"big.bin",
+         [](CopyWorld& w) {
+             w.Source("big.bin", std::string(100000, 'b'));
+             w.fs.ShortenWrite(1, 4096, HostError::NoSpace);
+         },
+         "no space left on the medium"},
+        {"loop",
+         [](CopyWorld& w) { std::filesystem::create_symlink("loop", w.drives.Host("d/src/loop")); },
+         "too many levels of links"},
+        {"bad.bin",
+         [](CopyWorld& w) {
+             w.Source("bad.bin", std::string(100000, 'x'));
+             w.fs.FailCall(FsCall::Read, 1, HostError::IoError);
+         },
+         "input/output error"},
+    };
+    for (const Case& c : cases) {
+        CopyWorld world;
+        c.make(world);
+        world.op.ExpectMedia(CouldNotCopy(c.name, c.reason), MediaAnswer::Skip);
+        EXPECT_TRUE(CopyTree(world.run, kSource, kDestination)) << c.name;
+        EXPECT_FALSE(world.Exists(c.name)) << c.name;
+        // The media dialog's log entry holds the question with its reason.
+        const std::string log = world.LogText();
+        const std::size_t entry = log.find("Media (Couldn't CopyBFile( d:\\src\\" + c.name);
+        ASSERT_NE(entry, std::string::npos) << c.name << log;
+        EXPECT_NE(log.find("\r\n(" + c.reason + ")\r\n):mrIGNORE", entry), std::string::npos)
+            << log;
+    }
 }
 
 TEST(CopyTreeFailure, NoRoomAsksForNewMediaAndThenAboutTheFile) {
