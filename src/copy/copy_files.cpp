@@ -110,7 +110,7 @@ bool AttemptFile(run::RunState& run, const FailedFile& file, Destination& to,
     CopyOutcome outcome;
     for (;;) {
         outcome = AttemptOnce(run, file, to, sourceDate, outcome);
-        if (outcome.stage == CopyStage::None) {
+        if (outcome.Done()) {
             CountCopy(run, file.size);
             return true;
         }

@@ -40,7 +40,9 @@ struct CopyOutcome {
     CopyStage stage = CopyStage::None;
     platform::HostError error = platform::HostError::None;
 
-    bool Done() const { return code == kCopyDone; }
+    // A directory that could not be made before the first attempt leaves
+    // code 0 with its step: that is no copy done.
+    bool Done() const { return code == kCopyDone && stage == CopyStage::None; }
 };
 
 inline CopyOutcome CopyFailed(std::int32_t code, CopyStage stage,

@@ -295,9 +295,11 @@ TEST(RunVerify, AReadErrorInTheMiddleOfAFileIsAMediaQuestionNotARead) {
 TEST(RunVerify, ALogThatCannotBeReadFailsTheJob) {
     JobsWorld world;
     world.Settings().verify = "d:\\missing.log";
-    world.op.ExpectError("Sorry couldn't open verify log d:\\missing.log");
+    const std::string sorry =
+        "Sorry couldn't open verify log d:\\missing.log\r\n(the file is not there)";
+    world.op.ExpectError(sorry);
     EXPECT_FALSE(RunVerify(world.run));
-    EXPECT_EQ(world.op.Clipboard(), "Sorry couldn't open verify log d:\\missing.log");
+    EXPECT_EQ(world.op.Clipboard(), sorry);
 
     // A log that fails in the middle is not taken for a short one.
     world.Put("e/a.txt", "a");
