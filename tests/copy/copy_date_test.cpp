@@ -52,17 +52,6 @@ TEST(DateTheCopy, AMediumThatIgnoresTheDateIsLoggedAndCounted) {
     EXPECT_EQ(lines[5],
               "Couldn't read back the date of e:\\dst\\c.txt (no medium, or the device is gone)");
     EXPECT_EQ(world.run.counters.wrongDates, 3);
-}
-
-TEST(DateTheCopy, DatesReadAsTextAndNoDateAsAQuestionMark) {
-    platform::DosDateFields fields;
-    fields.year = 2026;
-    fields.month = 12;
-    fields.day = 8;
-    fields.hour = 4;
-    fields.minute = 41;
-    fields.second = 52;
-    EXPECT_EQ(DosDateText(platform::PackDosDateTime(fields)), "2026-12-08 04:41:52");
     EXPECT_EQ(DosDateText(platform::kNoDosDateTime), "?");
 }
 

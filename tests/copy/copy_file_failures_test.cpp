@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
-#include <vector>
 
 #include "copy/copy_file.h"
 #include "copy/copy_result.h"
@@ -100,48 +98,6 @@ TEST(CopyBFileFailure, ACopyThatCannotStartKeepsASameNamedFile) {
     world.fs.refusedOpens["e:\\dst\\b.txt"] = HostError::IoError;
     EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true).code, kCopyCreateFailed);
     ExpectNoTrace(world, "b.txt");
-}
-
-// Each failure comes back with the step that failed and the host's reason;
-// the clean-up of a broken copy never takes the place of that reason.
-TEST(CopyBFileFailure, EachFailureKeepsItsStepAndTheHostsReason) {
-    struct Case {
-        const char* label;
-        std::function<void(CopyWorld&)> fault;
-        std::int32_t code;
-        CopyStage stage;
-        HostError error;
-    };
-    const std::vector<Case> cases = {
-        {"source loop", [](CopyWorld& w) { w.fs.refusedOpens[kFrom] = HostError::LinkLoop; },
-         kCopySourceFailed, CopyStage::OpenSource, HostError::LinkLoop},
-        {"refused name", [](CopyWorld& w) { w.fs.refusedOpens[kTo] = HostError::InvalidName; },
-         kCopyCreateFailed, CopyStage::CreateDestination, HostError::InvalidName},
-        {"full medium", [](CopyWorld& w) { w.fs.ShortenWrite(2, 100, HostError::NoSpace); },
-         kCopyBroken, CopyStage::WriteDestination, HostError::NoSpace},
-        {"lost on close", [](CopyWorld& w) { w.fs.FailCall(FsCall::Close, 1, HostError::IoError); },
-         kCopyBroken, CopyStage::CloseDestination, HostError::IoError},
-        {"same file", [](CopyWorld& w) { w.Settings().nocopy = false; }, kCopyCreateFailed,
-         CopyStage::OntoItself, HostError::None},
-    };
-    for (const Case& c : cases) {
-        CopyWorld world;
-        world.Settings().NewerOnly = false;
-        world.Destination("keep", "");
-        world.Source("a.txt", kContent);
-        c.fault(world);
-        // Every clean-up fails too, with another error.
-        world.fs.FailCall(FsCall::Delete, 1, HostError::AccessDenied, true);
-        const bool ontoItself = c.stage == CopyStage::OntoItself;
-        const CopyOutcome outcome = CopyBFile(world.run, kFrom, ontoItself ? kFrom : kTo, true);
-        EXPECT_EQ(outcome.code, c.code) << c.label;
-        EXPECT_EQ(outcome.stage, c.stage) << c.label;
-        EXPECT_EQ(outcome.error, c.error) << c.label;
-        EXPECT_FALSE(CopyFailureReason(outcome).empty()) << c.label;
-    }
-    EXPECT_EQ(CopyFailureReason(CopyFailed(kCopyNoRoom, CopyStage::Room)),
-              "the file is larger than the space left on the medium");
-    EXPECT_EQ(CopyFailureReason(CopyFailed(kCopyBroken, CopyStage::Stopped)), "");
 }
 
 TEST(CopyBFileFailure, GivingUpDuringACopyRemovesIt) {

@@ -96,6 +96,14 @@ TEST(PosixFiles, FailuresKeepTheHostReason) {
     EXPECT_EQ(HostErrorFromErrno(EROFS), HostError::WriteProtected);
     EXPECT_EQ(HostErrorFromErrno(EFBIG), HostError::FileTooLarge);
     EXPECT_EQ(HostErrorFromErrno(ENOMEDIUM), HostError::NoMedia);
+    // What a USB stick gives: a vanished device (or its FUSE daemon gone),
+    // a damaged file system, names it refuses.
+    EXPECT_EQ(HostErrorFromErrno(ENOTCONN), HostError::NoMedia);
+    EXPECT_EQ(HostErrorFromErrno(ENODEV), HostError::NoMedia);
+    EXPECT_EQ(HostErrorFromErrno(EUCLEAN), HostError::IoError);
+    EXPECT_EQ(HostErrorFromErrno(EILSEQ), HostError::InvalidName);
+    EXPECT_EQ(HostErrorFromErrno(ENAMETOOLONG), HostError::NameTooLong);
+    EXPECT_EQ(HostErrorFromErrno(ELOOP), HostError::LinkLoop);
 }
 
 TEST(PosixFiles, ALinkLoopAndANameTooLongSayWhatTheyAre) {
