@@ -20,8 +20,9 @@ struct RunEnd {
 
 // The end of every run: the totals into the log, a last wait on CD-R media,
 // the destinations flushed onto their media, the success or failure banner,
-// the counts file, the CRC log's copy on the destination, the skip, CRC-error
-// and lost-log-entry messages, then the tidy program.
+// the counts file, the CRC log's copy on the destination, the skip, CRC-error,
+// wrong-date, kept-archive-bit and lost-log-entry messages, then the tidy
+// program.
 RunEnd Completion(JobDriver& driver);
 
 // After the last job of a spec file, when all went well: the success banner,
