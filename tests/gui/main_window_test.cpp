@@ -124,38 +124,28 @@ TEST_F(DesktopRun, CopiesAndClosesItselfWithTheExitCode) {
     EXPECT_TRUE(Read("run/size.ini").contains("[media]"));
 }
 
-TEST_F(DesktopRun, StopAskedToGiveUpAndAnsweredNoLetsTheCopyGoOn) {
+TEST_F(DesktopRun, StopAsksWhetherToGiveUpAndTheAnswerDecides) {
     Settings("");
-    MainWindow window(CopyArguments(), player_);
-    DialogScript script;
-    script
-        .Expect("Confirm?", kStart,
-                [&](QDialog& d) {
-                    window.StopButton()->click();
-                    PressEnter(d);
-                })
-        .Expect("Confirm?", "Give up now?", testing::PressEscape)
-        .Expect("", kAlive, PressEnter);
-    EXPECT_EQ(RunWindow(window), 0);
-    EXPECT_EQ(Read("media/copy/sub/b.txt"), "beta");
-}
-
-TEST_F(DesktopRun, StopAnsweredYesEndsTheRunWithItsFailure) {
-    Settings("");
-    MainWindow window(CopyArguments(), player_);
-    DialogScript script;
-    script
-        .Expect("Confirm?", kStart,
-                [&](QDialog& d) {
-                    window.StopButton()->click();
-                    PressEnter(d);
-                })
-        .Expect("Confirm?", "Give up now?", PressEnter)
-        .Expect("Error", "Sorry: brenxfiles(s:\\", PressEnter);
-    EXPECT_EQ(RunWindow(window), 3);
-    EXPECT_TRUE(script.Done());
-    EXPECT_EQ(window.Banner()->toPlainText(), "Oops sorry about that...");
-    EXPECT_TRUE(Read("media/copy/sub/b.txt").isEmpty());
+    for (const bool giveUp : {false, true}) {
+        MainWindow window(CopyArguments(), player_);
+        DialogScript script;
+        script.Expect("Confirm?", kStart, [&](QDialog& d) {
+            window.StopButton()->click();
+            PressEnter(d);
+        });
+        if (giveUp) {
+            script.Expect("Confirm?", "Give up now?", PressEnter)
+                .Expect("Error", "Sorry: brenxfiles(s:\\", PressEnter);
+            EXPECT_EQ(RunWindow(window), 3);
+            EXPECT_EQ(window.Banner()->toPlainText(), "Oops sorry about that...");
+        } else {
+            script.Expect("Confirm?", "Give up now?", testing::PressEscape)
+                .Expect("", kAlive, PressEnter);
+            EXPECT_EQ(RunWindow(window), 0);
+            EXPECT_EQ(Read("media/copy/sub/b.txt"), "beta");
+        }
+        EXPECT_TRUE(script.Done());
+    }
 }
 
 TEST_F(DesktopRun, ClosingTheWindowDuringTheRunIsAStopRequest) {
