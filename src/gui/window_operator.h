@@ -28,11 +28,10 @@ struct OperatorWindows {
 // button, a close request, the timers and repainting work in the middle of a
 // job, and every question is a modal dialog with its own event loop.
 //
-// The rule for the window code: a slot only sets flags (a Stop press), works
-// its own dialog (and the drive-letter dialog's model), or closes its dialog;
-// it never calls back into the run. Only the media dialog's buttons do, through
-// the actions the engine hands it (Format, Fix source, its help), and the help
-// button, which only starts the help viewer.
+// The window code keeps the rule of run/operator.h: a slot sets a flag, works
+// its own dialog (the drive-letter dialog works the engine's model of it) or
+// closes it; only the media dialog's buttons reach the run, through the
+// actions the engine hands it (Format, Fix source, its help).
 class WindowOperator : public run::Operator {
   public:
     explicit WindowOperator(const OperatorWindows& windows) : w_(windows) {}
