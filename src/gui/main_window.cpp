@@ -100,7 +100,6 @@ MainWindow::MainWindow(std::vector<std::string> arguments, SoundPlayer& player, 
     }
     op_ = std::make_unique<WindowOperator>(
         OperatorWindows{*message_, *media_, *driveLetters_, *openLog_, alarm_, stops_, board_});
-    ShowText(run::BoardText::Caption, "BRENX 2/18/2015:xy. ");
     // A zero timer fires once the window system's events are all handled: the
     // first idle moment.
     QTimer::singleShot(0, this, &MainWindow::IdleStart);

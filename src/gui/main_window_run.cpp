@@ -37,6 +37,8 @@ void MainWindow::IdleStart() {
     phase_ = Phase::Running;
     MoveForTheRun();
     program_ = std::make_unique<app::Program>(arguments_, *op_, board_);
+    // The greeting and the caption line, before the first job.
+    board_.Flush();
     const app::RunEnd end = program_->Run();
     board_.Flush();
     EndRun(end.exitCode, end.windowCloses);
