@@ -307,4 +307,8 @@ std::string FaultyFileSystem::ProgramPath() {
     return Pass(inner_.ProgramPath());
 }
 
+bool FaultyFileSystem::HostPath(const std::string& path, std::string& hostPath) {
+    return Pass(inner_.HostPath(path, hostPath));
+}
+
 }  // namespace brenx::platform

@@ -102,6 +102,11 @@ class FileSystem {
     // The full Windows path of the program's own file; empty on failure.
     virtual std::string ProgramPath() = 0;
 
+    // The host's own name for a path, for a host facility that does not come
+    // through this interface (a sound player, a document viewer). False when
+    // the path has none (a drive without a mapping, a strange name).
+    virtual bool HostPath(const std::string& path, std::string& hostPath) = 0;
+
     HostError LastError() const { return lastError_; }
 
   protected:

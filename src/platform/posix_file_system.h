@@ -47,6 +47,7 @@ class PosixFileSystem : public FileSystem {
     bool FileExists(const std::string& path) override;
     bool SameEntry(const std::string& first, const std::string& second) override;
     std::string ProgramPath() override;
+    bool HostPath(const std::string& path, std::string& hostPath) override;
 
   private:
     // The full path and the host path of a Windows path. InvalidName for a
