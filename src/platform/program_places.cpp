@@ -15,6 +15,8 @@
 
 namespace brenx::platform {
 
+const char* const kInstalledDataDirectory = BRENX_DATA_FROM_PROGRAM;
+
 namespace {
 
 bool IsDirectory(const std::string& hostPath) {
@@ -100,7 +102,7 @@ const std::string& ProgramPlaces::Of(ProgramFile kind) const {
 ProgramPlaces FindProgramPlaces(FileSystem& fileSystem, const std::string& programHostDirectory,
                                 const support::EnvironmentLookup& environment) {
     ProgramPlaces places(WindowsName(fileSystem, programHostDirectory, std::string()));
-    const std::string dataDirectory = programHostDirectory + "/" + BRENX_DATA_FROM_PROGRAM;
+    const std::string dataDirectory = programHostDirectory + "/" + kInstalledDataDirectory;
     const bool installed = IsDirectory(dataDirectory);
     if (!installed && MayWriteInto(programHostDirectory)) return places;
 

@@ -43,6 +43,10 @@ struct ProgramPlaces {
     std::vector<std::string> settings;
 };
 
+// Where an installed program's data lies, relative to its own directory
+// ("../share/brenx" in the usual layout).
+extern const char* const kInstalledDataDirectory;
+
 // The system-wide directory of settings files of an installed program.
 inline constexpr const char* kSystemSettingsDirectory = "/etc/brenx";
 

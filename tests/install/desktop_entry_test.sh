@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# The desktop entry passes desktop-file-validate and starts the program the
+# install puts on the path.
+#
+#   desktop_entry_test.sh DESKTOP_FILE
+set -euo pipefail
+entry=$1
+command -v desktop-file-validate >/dev/null ||
+    { echo "SKIPPED: desktop-file-validate (desktop-file-utils) is not installed"; exit 77; }
+desktop-file-validate "$entry"
+grep -qx 'Exec=brenx' "$entry" || { echo "FAILED: the entry does not start brenx" >&2; exit 1; }
+grep -qx 'Icon=brenx' "$entry" || { echo "FAILED: the entry does not name the icon" >&2; exit 1; }
+echo "PASSED"
