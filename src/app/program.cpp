@@ -43,6 +43,8 @@ std::int32_t RunProgram(const std::vector<std::string>& arguments, run::Operator
                         run::StatusBoard& board) {
     platform::LoadLocalTimeZone();
     platform::PosixFileSystem fs(platform::DriveMap::FromEnvironment());
+    // The file system keeps the current directory from here on.
+    platform::MoveProcessToRoot();
     TellDriveTableProblems(fs.Drives(), op);
     options::OptionLoad options(
         fs, op,

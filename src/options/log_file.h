@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -8,26 +9,36 @@
 
 namespace brenx::options {
 
-// The run's log, which is also its CRC log: an append-only text file, opened
-// and closed for every entry, so that each entry is on the medium's way
-// before Write returns and the file is free for readers between entries.
+// The run's log, which is also its CRC log: an append-only text file. It
+// stays open between entries, each entry one write at the end of the file,
+// complete in the file when Write returns; Close lets go of it before every
+// question and wait, so that nothing holds its medium then, and the next
+// entry opens it again. An entry written while the path no longer named the
+// open file (the log was moved or deleted meanwhile) is written again into
+// the file the path names now, so that no entry goes where no one looks.
 //
 // An entry that cannot be written (the file cannot be opened or created, the
 // entry is longer than the writer's limit, a short write, a failed close) is
 // lost, but counted (the part of an entry that a short write left is cut
-// off again, so the log holds whole lines only): the run's summary tells the operator how many
-// entries of which file were lost, since a lost CRC line is a copy without its proof. Later entries
-// are still tried.
+// off again, so the log holds whole lines only): the run's summary tells the
+// operator how many entries of which file were lost, since a lost CRC line is
+// a copy without its proof. Later entries are still tried.
 class Log {
   public:
     // An empty path logs nothing (and loses nothing).
     Log(platform::FileSystem& fileSystem, std::string path)
         : fileSystem_(fileSystem), path_(std::move(path)) {}
+    ~Log() { Close(); }
+    Log(const Log&) = delete;
+    Log& operator=(const Log&) = delete;
 
     // Appends the message and CR LF. The message is written as it is ("%"
     // included). An entry of more than 2,000 characters with its line end is
     // not written.
     void Write(std::string_view message);
+    // Closes the file until the next entry. A failure reported on closing
+    // counts as a lost entry.
+    void Close();
 
     const std::string& Path() const { return path_; }
     // The entries that could not be written so far.
@@ -37,9 +48,12 @@ class Log {
 
   private:
     void Lost(platform::HostError why);
+    bool OpenFile();
+    bool Append();
 
     platform::FileSystem& fileSystem_;
     std::string path_;
+    std::unique_ptr<platform::FileHandle> file_;
     std::int64_t failedEntries_ = 0;
     platform::HostError lastFailure_ = platform::HostError::None;
     std::string entry_;  // the entry with its line end, kept for its storage

@@ -80,8 +80,8 @@ class FaultyFileSystem : public FileSystem {
     std::unique_ptr<DirectorySearch> FindFirst(const std::string& pattern,
                                                std::uint32_t attributeFilter) override;
     // Counted as FindFirst, like FindSubdirectories.
-    std::unique_ptr<DirectorySearch> FindFirstWithoutArchive(const std::string& pattern,
-                                                             std::uint32_t attributeFilter) override;
+    std::unique_ptr<DirectorySearch> FindFirstWithoutArchive(
+        const std::string& pattern, std::uint32_t attributeFilter) override;
     // Counted as FindFirst.
     std::unique_ptr<DirectorySearch> FindSubdirectories(const std::string& pattern,
                                                         std::uint32_t attributeFilter) override;
@@ -95,6 +95,8 @@ class FaultyFileSystem : public FileSystem {
     bool FileExists(const std::string& path) override;
     bool SameEntry(const std::string& first, const std::string& second) override;
     std::string ProgramPath() override;
+    // Passed on, not counted.
+    void ReleaseMedia() override;
 
     // What a counted call is to do.
     struct Verdict {

@@ -64,8 +64,11 @@ TEST(Log, HostFailuresAreCountedAndLaterEntriesStillWritten) {
     EXPECT_EQ(log.LastFailure(), HostError::NoSpace);
     EXPECT_EQ(drives.Read("d/run.log"), "whole\r\n");  // no half line left
 
-    faulty.FailCall(FsCall::Close, faulty.Calls(FsCall::Close) + 1, HostError::IoError);
+    // The file stays open between entries: a failure on closing shows when
+    // the log lets go of it.
     log.Write("close failed");
+    faulty.FailCall(FsCall::Close, faulty.Calls(FsCall::Close) + 1, HostError::IoError);
+    log.Close();
     EXPECT_EQ(log.FailedEntries(), 3);
     EXPECT_EQ(log.LastFailure(), HostError::IoError);
 
