@@ -5,6 +5,7 @@
 #include "options/log_lines.h"
 #include "platform/faulty_file_system.h"
 #include "platform/temp_drives.h"
+#include "testkit/held_paths.h"
 
 namespace brenx::options {
 namespace {
@@ -80,6 +81,41 @@ TEST(Log, HostFailuresAreCountedAndLaterEntriesStillWritten) {
     nowhere.Write("entry");
     EXPECT_EQ(nowhere.FailedEntries(), 1);
     EXPECT_EQ(nowhere.Path(), "x:\\no\\media.log");
+}
+
+TEST(Log, StaysOpenBetweenEntriesUntilItIsClosed) {
+    platform::testing::TempDrives drives;
+    Log log(drives.Fs(), "e:\\run.log");
+    log.Write("one");
+    EXPECT_EQ(testkit::HeldUnder(drives.Root()).size(), 1u);
+    EXPECT_EQ(drives.Read("e/run.log"), "one\r\n");  // complete before Write returns
+    log.Close();
+    EXPECT_TRUE(testkit::HeldUnder(drives.Root()).empty());
+    log.Write("two");
+    EXPECT_EQ(drives.Read("e/run.log"), "one\r\ntwo\r\n");
+    // Another writer's entries in between are kept: each entry goes to the end.
+    drives.Write("e/run.log", drives.Read("e/run.log") + "other\r\n");
+    log.Write("three");
+    EXPECT_EQ(drives.Read("e/run.log"), "one\r\ntwo\r\nother\r\nthree\r\n");
+    EXPECT_EQ(log.FailedEntries(), 0);
+}
+
+TEST(Log, AnEntryGoesWhereThePathLeadsWhenTheOpenLogWasMovedOrDeleted) {
+    platform::testing::TempDrives drives;
+    Log log(drives.Fs(), "d:\\run.log");
+    log.Write("first");
+    ASSERT_EQ(std::rename(drives.Host("d/run.log").c_str(), drives.Host("d/moved.log").c_str()), 0);
+    log.Write("second");
+    EXPECT_EQ(drives.Read("d/run.log"), "second\r\n");
+    EXPECT_TRUE(drives.Read("d/moved.log").starts_with("first\r\n"));
+
+    ASSERT_EQ(std::remove(drives.Host("d/run.log").c_str()), 0);
+    log.Write("third");
+    EXPECT_EQ(drives.Read("d/run.log"), "third\r\n");
+    log.Write("fourth");
+    EXPECT_EQ(drives.Read("d/run.log"), "third\r\nfourth\r\n");
+    EXPECT_EQ(log.FailedEntries(), 0);
+    EXPECT_EQ(testkit::HeldUnder(drives.Root()).size(), 1u);
 }
 
 }  // namespace
