@@ -16,25 +16,33 @@ bool FitsTheLimit(std::string_view entry) {
 
 }  // namespace
 
-void Log::Lost(platform::HostError why) {
-    ++failedEntries_;
+// How often the path is looked at while entries come, and how much may wait
+// for the look.
+constexpr std::chrono::milliseconds kLookInterval{100};
+constexpr std::size_t kMostUnchecked = 1 << 20;
+
+void Log::Lost(platform::HostError why, std::int64_t entries) {
+    failedEntries_ += entries;
     lastFailure_ = why;
 }
 
 bool Log::OpenFile() {
+    unchecked_.clear();
+    uncheckedEntries_ = 0;
+    lookedAt_ = std::chrono::steady_clock::now();
     file_ = fileSystem_.Open(path_, platform::Access::Append, platform::Disposition::OpenAlways);
     if (file_) return true;
     Lost(fileSystem_.LastError());
     return false;
 }
 
-// One write at the end of the file. Half an entry is taken back: it would run
-// into the next one, and a cut CRC line would name a wrong checksum or a
+// One write at the end of the file. Half a write is taken back: it would run
+// into the next entry, and a cut CRC line would name a wrong checksum or a
 // wrong file. The file is closed after a failure, and opened again for the
 // next entry.
-bool Log::Append() {
-    const auto size = static_cast<std::int64_t>(entry_.size());
-    const std::int64_t written = file_->Write(entry_.data(), size);
+bool Log::Append(const std::string& text, std::int64_t entries) {
+    const auto size = static_cast<std::int64_t>(text.size());
+    const std::int64_t written = file_->Write(text.data(), size);
     if (written == size) return true;
     const platform::HostError why = file_->LastError();
     if (written > 0) {
@@ -43,8 +51,26 @@ bool Log::Append() {
     }
     file_->Close();
     file_.reset();
-    Lost(why);
+    Lost(why, entries);
     return false;
+}
+
+void Log::FollowThePath() {
+    lookedAt_ = std::chrono::steady_clock::now();
+    if (file_->IsStillAtItsPath()) {
+        unchecked_.clear();
+        uncheckedEntries_ = 0;
+        return;
+    }
+    const std::string again = std::move(unchecked_);
+    const std::int64_t entries = uncheckedEntries_;
+    if (!file_->Close()) Lost(file_->LastError());
+    file_.reset();
+    if (!OpenFile()) {
+        Lost(lastFailure_, entries - 1);
+        return;
+    }
+    Append(again, entries);
 }
 
 void Log::Write(std::string_view message) {
@@ -56,13 +82,18 @@ void Log::Write(std::string_view message) {
         return;
     }
     if (!file_ && !OpenFile()) return;
-    if (!Append() || file_->IsStillAtItsPath()) return;
-    // Moved or deleted while open: the entry goes to the file the path names now.
-    Close();
-    if (OpenFile()) Append();
+    if (!Append(entry_, 1)) return;
+    unchecked_ += entry_;
+    ++uncheckedEntries_;
+    if (std::chrono::steady_clock::now() - lookedAt_ >= kLookInterval ||
+        unchecked_.size() >= kMostUnchecked) {
+        FollowThePath();
+    }
 }
 
 void Log::Close() {
+    if (!file_) return;
+    if (uncheckedEntries_ > 0) FollowThePath();
     if (!file_) return;
     if (!file_->Close()) Lost(file_->LastError());
     file_.reset();

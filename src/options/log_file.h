@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -13,9 +14,12 @@ namespace brenx::options {
 // stays open between entries, each entry one write at the end of the file,
 // complete in the file when Write returns; Close lets go of it before every
 // question and wait, so that nothing holds its medium then, and the next
-// entry opens it again. An entry written while the path no longer named the
-// open file (the log was moved or deleted meanwhile) is written again into
-// the file the path names now, so that no entry goes where no one looks.
+// entry opens it again.
+//
+// Whether the path still names the open file is looked at every tenth of a
+// second while entries come, and on Close: when the log was moved or deleted
+// meanwhile, the entries written since the last look are written again into
+// the file the path names now, so that none goes where no one looks for it.
 //
 // An entry that cannot be written (the file cannot be opened or created, the
 // entry is longer than the writer's limit, a short write, a failed close) is
@@ -47,9 +51,12 @@ class Log {
     platform::HostError LastFailure() const { return lastFailure_; }
 
   private:
-    void Lost(platform::HostError why);
+    void Lost(platform::HostError why, std::int64_t entries = 1);
     bool OpenFile();
-    bool Append();
+    bool Append(const std::string& text, std::int64_t entries);
+    // Looks whether the path still names the open file; writes the entries
+    // since the last look again where it leads when it does not.
+    void FollowThePath();
 
     platform::FileSystem& fileSystem_;
     std::string path_;
@@ -57,6 +64,10 @@ class Log {
     std::int64_t failedEntries_ = 0;
     platform::HostError lastFailure_ = platform::HostError::None;
     std::string entry_;  // the entry with its line end, kept for its storage
+    // The entries written since the path was last seen to name the open file.
+    std::string unchecked_;
+    std::int64_t uncheckedEntries_ = 0;
+    std::chrono::steady_clock::time_point lookedAt_;
 };
 
 }  // namespace brenx::options
