@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "jobs/read_file.h"
 #include "jobs/verify_line.h"
 
 namespace brenx::platform {
@@ -38,7 +39,8 @@ class VerifyJob {
     Step MissingBar();
     Step CheckFile(const VerifyLine& line);
     FileRead ReadLogged(const std::string& logged, std::string& inUse);
-    FileRead AskAboutFile(const std::string& logged, std::string& inUse);
+    FileRead AskAboutFile(const std::string& logged, std::string& inUse,
+                          const ReadOutcome& failure);
     Step Compare(std::uint32_t expected, const std::string& inUse);
     bool Finish();
     bool LogReadFailed(platform::FileHandle& log);

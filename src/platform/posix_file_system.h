@@ -75,6 +75,10 @@ class PosixFileSystem : public FileSystem {
     // a missing directory on the way.
     HostError ErrorOf(int errnoValue, const std::string& host);
     bool FailErrno(int errnoValue, const std::string& host);
+    // FailErrno for a call that makes the entry: a "missing" entry whose
+    // directory is there, or an invalid argument, is a name the medium
+    // refuses (exFAT through FUSE says ENOENT, FAT says EINVAL).
+    bool FailCreating(int errnoValue, const std::string& host);
     void RememberEscapingName(const std::string& name);
     // What a search leaves out.
     struct SearchScope {

@@ -46,7 +46,8 @@ TEST(MediaFree, ACopyThatChangesMedia) {
         "new media?",
         MediaAnswer::TryAgain);
     world.op.ExpectMedia(
-        "Couldn't CopyBFile( d:\\src\\sub\\b.txt, e:\\dst\\sub\\b.txt); try new media?",
+        "Couldn't CopyBFile( d:\\src\\sub\\b.txt, e:\\dst\\sub\\b.txt); try new media?\r\n"
+        "(the file is larger than the space left on the medium)",
         MediaAnswer::TryAgain);
     world.op.ExpectInfo("Looks like we got out of here alive yet once again; I hope....");
     EXPECT_EQ(world.Run(), 0);
@@ -87,7 +88,8 @@ TEST(MediaFree, AVerifyThatChangesMediaWithItsLogOnAMedium) {
     WatchQuestions(world);
     world.op.ExpectLogMessage("Changed Media");
     world.op.ExpectMedia(
-        "Couldn't ReadBFile(e:\\dst\\b.txt)!?; Try again? (wait awhile for new cd?)",
+        "Couldn't ReadBFile(e:\\dst\\b.txt)!?; Try again? (wait awhile for new cd?)\r\n"
+        "(the file is not there)",
         MediaAnswer::TryAgain, [&world](const run::MediaQuestion&, run::MediaDialogActions&) {
             // The next medium: without the log, with the second file.
             std::filesystem::remove(world.drives.Host("e/dst/brun.log"));
@@ -105,7 +107,8 @@ TEST(MediaFree, AReadBackAndAnArchiveClearing) {
     WatchQuestions(reading);
     reading.Settings().read = true;
     reading.fs.FailCall(platform::FsCall::Read, 1, platform::HostError::IoError);
-    reading.op.ExpectMedia("Couldn't ReadBFile(e:\\a.txt)!?; Try again?", MediaAnswer::TryAgain);
+    reading.op.ExpectMedia("Couldn't ReadBFile(e:\\a.txt)!?; Try again?\r\n(input/output error)",
+                           MediaAnswer::TryAgain);
     EXPECT_EQ(reading.Run(), 0);
     EXPECT_EQ(reading.run->counters.fileCount, 1);
 
