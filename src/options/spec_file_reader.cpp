@@ -214,8 +214,8 @@ bool SpecFileReader::AskMissingBar() {
         "missing %s on line %d of @%s: \"%s\"", {"|", lineNumber_, specFileName_, currentLine_});
     op_.SetClipboardText(subject);
     return op_.ConfirmMessage(
-        support::SafeFormat("%s; OK to pretend it's there anyway? (I clipped it)", {subject}),
-        true);
+        support::SafeFormat("%s; OK to pretend it's there anyway? (I clipped it)", {subject}), true,
+        QuestionId::Other);
 }
 
 bool SpecFileReader::AskBadLetter() {
@@ -223,7 +223,7 @@ bool SpecFileReader::AskBadLetter() {
                                                     {lineNumber_, specFileName_, currentLine_});
     op_.SetClipboardText(subject);
     return op_.ConfirmMessage(support::SafeFormat("%s; ok to ignore? (I clipped it)", {subject}),
-                              true);
+                              true, QuestionId::Other);
 }
 
 }  // namespace brenx::options

@@ -312,4 +312,8 @@ void FaultyFileSystem::ReleaseMedia() {
     inner_.ReleaseMedia();
 }
 
+bool FaultyFileSystem::HostPath(const std::string& path, std::string& hostPath) {
+    return Pass(inner_.HostPath(path, hostPath));
+}
+
 }  // namespace brenx::platform

@@ -102,6 +102,8 @@ class FaultyFileSystem : public FileSystem {
     std::string ProgramPath() override;
     // Passed on, not counted.
     void ReleaseMedia() override;
+    // Never made to fail: it names a file without touching it.
+    bool HostPath(const std::string& path, std::string& hostPath) override;
 
     // What a counted call is to do.
     struct Verdict {

@@ -107,6 +107,11 @@ class FileSystem {
     // The full Windows path of the program's own file; empty on failure.
     virtual std::string ProgramPath() = 0;
 
+    // The host's own name for a path, for a host facility that does not come
+    // through this interface (a sound player, a document viewer). False when
+    // the path has none (a drive without a mapping, a strange name).
+    virtual bool HostPath(const std::string& path, std::string& hostPath) = 0;
+
     // Lets go of everything held on any medium, so that the operator can take
     // it out: every open file is closed for now and opened again at its next
     // use, which fails (NoMedia) unless its path still names the same file.

@@ -371,6 +371,14 @@ std::string PosixFileSystem::ProgramPath() {
     return drives_.ToWindows(programHostPath_);
 }
 
+bool PosixFileSystem::HostPath(const std::string& path, std::string& hostPath) {
+    std::string host;
+    if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, false);
+    hostPath = std::move(host);
+    SetLastError(HostError::None);
+    return true;
+}
+
 std::unique_ptr<FileSystem> MakeHostFileSystem() {
     return std::make_unique<PosixFileSystem>(DriveMap::FromEnvironment());
 }

@@ -55,6 +55,7 @@ class PosixFileSystem : public FileSystem {
     bool FileExists(const std::string& path) override;
     bool SameEntry(const std::string& first, const std::string& second) override;
     std::string ProgramPath() override;
+    bool HostPath(const std::string& path, std::string& hostPath) override;
     void ReleaseMedia() override;
 
     // The host path of the current directory, for a program started there;

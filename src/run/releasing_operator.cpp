@@ -10,9 +10,10 @@ void ReleasingOperator::Release() {
     fileSystem_.ReleaseMedia();
 }
 
-bool ReleasingOperator::ConfirmMessage(const std::string& text, bool alarm) {
+bool ReleasingOperator::ConfirmMessage(const std::string& text, bool alarm,
+                                       options::QuestionId id) {
     Release();
-    return inner_.ConfirmMessage(text, alarm);
+    return inner_.ConfirmMessage(text, alarm, id);
 }
 
 void ReleasingOperator::InfoMessage(const std::string& text) {

@@ -25,7 +25,7 @@ class ReleasingOperator : public Operator {
     ReleasingOperator(Operator& inner, platform::FileSystem& fileSystem, options::Log& log)
         : inner_(inner), fileSystem_(fileSystem), log_(log) {}
 
-    bool ConfirmMessage(const std::string& text, bool alarm) override;
+    bool ConfirmMessage(const std::string& text, bool alarm, options::QuestionId id) override;
     void InfoMessage(const std::string& text) override;
     void ErrorMessage(const std::string& text) override;
     void ShowLogMessage(const std::string& text) override;

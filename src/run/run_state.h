@@ -4,6 +4,7 @@
 #include <string>
 
 #include "run/drive_letter_dialog.h"
+#include "run/pace.h"
 #include "run/releasing_operator.h"
 #include "run/run_counters.h"
 #include "run/status_memo.h"
@@ -122,6 +123,9 @@ class RunState {
     EchoKeys echoKeys;
     // The media question last shown; a question without text shows it again.
     std::string lastMediaText;
+    // The front end's turns during long work (events, progress); the program
+    // sets the interval, tests keep 0 (every poll) unless they test it.
+    FrontEndPace pace;
     // When a read of a file last showed the destination's free space (ticks;
     // 0 for never): a job that reads many small files shows it a few times a
     // second, not once per file.

@@ -74,7 +74,8 @@ class ScriptedRunOperator : public run::Operator {
         return *this;
     }
 
-    bool ConfirmMessage(const std::string& text, bool alarm) override {
+    bool ConfirmMessage(const std::string& text, bool alarm, options::QuestionId id) override {
+        questionIds_.push_back(id);
         const auto step = Next(Kind::kConfirm, text);
         if (!step) return false;
         if (step->alarm && *step->alarm != alarm) {
@@ -145,6 +146,8 @@ class ScriptedRunOperator : public run::Operator {
     const std::string& Clipboard() const { return clipboard_; }
     int ClipboardWrites() const { return clipboardWrites_; }
     const std::vector<std::string>& Shown() const { return shown_; }
+    // The identity of every question asked, in order.
+    const std::vector<options::QuestionId>& QuestionIds() const { return questionIds_; }
     const std::vector<run::MediaQuestion>& MediaQuestions() const { return mediaQuestions_; }
     const std::vector<run::FilePick>& Picks() const { return picks_; }
     const std::vector<int>& Waits() const { return waits_; }
@@ -218,6 +221,7 @@ class ScriptedRunOperator : public run::Operator {
 
     std::deque<Step> steps_;
     std::vector<std::string> shown_;
+    std::vector<options::QuestionId> questionIds_;
     std::vector<run::MediaQuestion> mediaQuestions_;
     std::vector<run::FilePick> picks_;
     std::vector<int> waits_;
