@@ -71,6 +71,8 @@ Program::Program(const std::vector<std::string>& arguments, run::Operator& op,
     platform::LoadLocalTimeZone();
     parts_ = std::make_unique<Parts>(arguments, op);
     Parts& p = *parts_;
+    // The file system keeps the current directory from here on.
+    platform::MoveProcessToRoot();
     TellDriveTableProblems(p.fs.Drives(), op);
     p.options.LoadJobSettings();
     p.log.emplace(p.fs, p.options.Settings().log);

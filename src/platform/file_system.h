@@ -12,7 +12,12 @@
 
 namespace brenx::platform {
 
-enum class Access { Read, Write, ReadWrite };
+enum class Access {
+    Read,
+    Write,
+    ReadWrite,
+    Append,  // writes, each one at the end of the file, whoever else writes to it
+};
 
 enum class Disposition {
     OpenExisting,  // fails when the file does not exist
@@ -106,6 +111,11 @@ class FileSystem {
     // through this interface (a sound player, a document viewer). False when
     // the path has none (a drive without a mapping, a strange name).
     virtual bool HostPath(const std::string& path, std::string& hostPath) = 0;
+
+    // Lets go of everything held on any medium, so that the operator can take
+    // it out: every open file is closed for now and opened again at its next
+    // use, which fails (NoMedia) unless its path still names the same file.
+    virtual void ReleaseMedia() {}
 
     HostError LastError() const { return lastError_; }
 

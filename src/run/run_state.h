@@ -5,6 +5,7 @@
 
 #include "run/drive_letter_dialog.h"
 #include "run/pace.h"
+#include "run/releasing_operator.h"
 #include "run/run_counters.h"
 #include "run/status_memo.h"
 #include "run/transfer_buffer.h"
@@ -84,7 +85,9 @@ class RunState {
     options::JobSettings& Settings();
     platform::FileSystem& Fs() { return parts_.fileSystem; }
     options::Log& Log() { return parts_.log; }
-    Operator& Op() { return parts_.op; }
+    // The front end's operator, behind the run's release of every medium
+    // before each question and wait (ReleasingOperator).
+    Operator& Op() { return releasingOp_; }
     StatusBoard& Board() { return parts_.board; }
     platform::ProcessStarter& Starter() { return parts_.starter; }
     TickSource& Ticks() { return parts_.ticks; }
@@ -130,6 +133,7 @@ class RunState {
 
   private:
     RunParts parts_;
+    ReleasingOperator releasingOp_;
 };
 
 }  // namespace brenx::run

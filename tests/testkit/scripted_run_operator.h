@@ -116,6 +116,7 @@ class ScriptedRunOperator : public run::Operator {
 
     bool PumpEvents() override {
         ++pumps_;
+        if (onPump) onPump();
         return TakeStop();
     }
     // Records the wait and moves the attached clock on by its length; a Stop
@@ -136,6 +137,11 @@ class ScriptedRunOperator : public run::Operator {
     void AttachClock(FakeTickSource& clock) { clock_ = &clock; }
     // Takes the place of the default wait when set.
     std::function<bool(int)> onWait;
+    // Runs at every question and message, before it is checked against the
+    // script (to look at what the run holds while the operator is asked).
+    std::function<void(const std::string&)> onQuestion;
+    // Runs at every event poll (to press Stop at a chosen moment).
+    std::function<void()> onPump;
 
     const std::string& Clipboard() const { return clipboard_; }
     int ClipboardWrites() const { return clipboardWrites_; }
@@ -197,6 +203,7 @@ class ScriptedRunOperator : public run::Operator {
     }
 
     std::optional<Step> Next(Kind kind, const std::string& text) {
+        if (onQuestion) onQuestion(text);
         shown_.push_back(text);
         if (steps_.empty()) {
             ADD_FAILURE() << "unexpected " << Name(kind) << ": " << text;
