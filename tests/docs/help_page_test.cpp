@@ -1,7 +1,7 @@
-// The help page and the console's manual page against the program itself:
-// every switch the command line acts on, every key the settings file is read
-// for with its default, and every exit code, so that what users read never
-// drifts from what the program does.
+// The help page, the console's manual page and the settings notes in docs/
+// against the program itself: every switch the command line acts on, every
+// key the settings file is read for with its default, and every exit code,
+// so that what users read never drifts from what the program does.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -232,6 +232,85 @@ TEST(HelpPage, TellsEveryExitCodeOfTheProgram) {
         }
     }
     EXPECT_EQ(documented, ProgramExitCodes());
+}
+
+// The page's default of each settings key, as the text of its <code>.
+std::map<std::string, std::string> PageDefaults() {
+    std::map<std::string, std::string> defaults;
+    for (const auto& row : TableRows("settings-keys")) {
+        const std::vector<std::string> name = CodeTexts(row[0]), value = CodeTexts(row[1]);
+        if (name.size() == 1 && !value.empty()) defaults[name[0]] = value[0];
+    }
+    return defaults;
+}
+
+// The cells of the Markdown tables of a document whose header row starts
+// with this cell.
+std::vector<std::vector<std::string>> MarkdownRows(const std::string& text,
+                                                   const std::string& firstHeader) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(text);
+    bool inTable = false;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] != '|') {
+            inTable = false;
+            continue;
+        }
+        std::vector<std::string> cells;
+        const std::regex cell("\\|\\s*((?:[^|\\\\]|\\\\.)*?)\\s*(?=\\|)");
+        for (std::sregex_iterator c(line.begin(), line.end(), cell), none; c != none; ++c) {
+            cells.push_back((*c)[1]);
+        }
+        if (cells.empty()) continue;
+        if (cells[0] == firstHeader)
+            inTable = true;
+        else if (inTable && cells[0].find("---") == std::string::npos)
+            rows.push_back(cells);
+    }
+    return rows;
+}
+
+std::vector<std::string> Backticked(const std::string& text) {
+    const std::regex quoted("`([^`]+)`");
+    std::vector<std::string> names;
+    for (std::sregex_iterator q(text.begin(), text.end(), quoted), none; q != none; ++q) {
+        names.push_back((*q)[1]);
+    }
+    return names;
+}
+
+TEST(SettingsNotes, NameOnlyTheProgramsKeysWithThePagesDefaults) {
+    std::set<std::string> programKeys;
+    for (const options::SettingKey& key : options::SettingKeys())
+        programKeys.insert(key.name);
+    const std::map<std::string, std::string> pageDefaults = PageDefaults();
+    const std::string notes = ReadFile(BRENX_SOURCE_DIR "/docs/settings.md");
+    const auto rows = MarkdownRows(notes, "key");
+    ASSERT_GT(rows.size(), 20u);
+    const std::regex number("\\d+");
+    for (const auto& row : rows) {
+        for (std::string name : Backticked(row[0])) {
+            name = name.substr(0, name.find('='));
+            EXPECT_TRUE(programKeys.contains(name)) << "not a settings key: " << name;
+            // A plain number in the default column is every named key's default.
+            if (row.size() > 2 && std::regex_match(row[1], number)) {
+                EXPECT_EQ(pageDefaults.count(name) ? pageDefaults.at(name) : "", row[1]) << name;
+            }
+        }
+    }
+}
+
+TEST(SettingsNotes, NameOnlySwitchesTheCommandLineTakes) {
+    const std::set<char> taken = SwitchesTheParserTakes();
+    const std::string notes = ReadFile(BRENX_SOURCE_DIR "/docs/settings.md");
+    const auto rows = MarkdownRows(notes, "switch");
+    ASSERT_FALSE(rows.empty());
+    for (const auto& row : rows) {
+        for (const std::string& code : Backticked(row[0])) {
+            ASSERT_GT(code.size(), 1u) << code;
+            EXPECT_TRUE(code[0] == '-' && taken.contains(code[1])) << "not a switch: " << code;
+        }
+    }
 }
 
 TEST(ManualPage, TheConsolesOptionsAreTheSwitchesTheCommandLineTakes) {
