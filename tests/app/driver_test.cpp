@@ -3,7 +3,6 @@
 #include "app/app_world.h"
 #include "app/completion.h"
 #include "options/log_file.h"
-#include "options/spec_file_reader.h"
 #include "run/exit_codes.h"
 #include "run/log_loss.h"
 
@@ -47,33 +46,6 @@ TEST(RunJobs, StartsWithoutAQuestionWhenToldNotToAsk) {
     AppWorld quiet({"-id:\\brenx.ini", "-ld:\\run.log", "-r"}, WriteSpecJobs);
     EXPECT_EQ(quiet.Run(), 0);
     EXPECT_FALSE(quiet.run->flags.askedOnce);
-}
-
-// A list that cannot be read, or that ends at a refused question, is a
-// failed run with the reason; a job that copied no file leaves nothing to
-// flush, so no flush trouble can stand in for that reason.
-TEST(RunJobs, AFailedListIsAFailedRunWithItsReason) {
-    AppWorld missing({"-id:\\brenx.ini", "-ld:\\run.log", "-r"},
-                     [](platform::testing::TempDrives& drives) {
-                         drives.Write("d/brenx.ini", "[brenx]\r\nsource=@d:\\none.txt\r\n");
-                     });
-    missing.op.ExpectError("Couldn't open specification file d:\\none.txt for read");
-    missing.op.ExpectError("Sorry: @ failure with @d:\\none.txt");
-    EXPECT_EQ(missing.Run(), options::kExitSpecNestedOpen);
-    EXPECT_EQ(missing.board.Banner(), run::BannerLook::Failure);
-
-    AppWorld refused({"-id:\\brenx.ini", "-ld:\\run.log", "-r"},
-                     [](platform::testing::TempDrives& drives) {
-                         drives.Write("d/brenx.ini",
-                                      "[brenx]\r\nsource=@d:\\jobs.txt\r\ndestination=e:\\dst\r\n");
-                         std::filesystem::create_directories(drives.Host("d/empty"));
-                         drives.Write("d/jobs.txt", "d:\\empty\\|\r\nno bar\r\n");
-                     });
-    const std::string subject = "missing | on line 2 of @d:\\jobs.txt: \"no bar\"";
-    refused.op.ExpectConfirm(subject + "; OK to pretend it's there anyway? (I clipped it)", false);
-    refused.op.ExpectError("Sorry: " + subject);
-    EXPECT_EQ(refused.Run(), options::kExitSpecMissingBar);
-    EXPECT_TRUE(refused.fs.flushed.empty());
 }
 
 TEST(RunJobs, AWarningAnsweredNoEndsTheRunBeforeAnyJob) {

@@ -176,26 +176,6 @@ TEST(RunVerify, ALineWithoutItsSecondBarIsQuestioned) {
     EXPECT_EQ(world.run.counters.fileCount, 1);
 }
 
-// A log that went through a tool that rewrote its line ends (LF, or CR LF
-// mixed with LF), and lines longer than any fixed piece: every file is
-// checked, so the damaged ones are found.
-TEST(RunVerify, EveryLineEndAndLengthChecksEveryFile) {
-    JobsWorld world;
-    const std::string deep = "e:\\" + std::string(200, 'd') + "\\" + std::string(200, 'e');
-    world.Put("e/a.txt", "a");
-    world.Put("e/b.txt", "b-damaged");
-    world.Put("e/" + std::string(200, 'd') + "/" + std::string(200, 'e') + "/c.txt", "c-damaged");
-    world.Put("d/lf.log", CrcLine("e:\\a.txt", "a") + "\n" + CrcLine("e:\\b.txt", "b") + "\r\n" +
-                              CrcLine(deep + "\\c.txt", "c") + "\n");
-    world.Settings().verify = "d:\\lf.log";
-    EXPECT_FALSE(RunVerify(world.run));
-    EXPECT_EQ(world.run.counters.fileCount, 3);
-    EXPECT_EQ(world.run.counters.crcErrors, 2);
-    EXPECT_TRUE(
-        Contains(world.run.failureReason, "d:\\lf.log #3, file " + deep + "\\c.txt: crc sb "))
-        << world.run.failureReason;
-}
-
 // Two CRC lines run together on one line (a lost line end, a torn write)
 // never count as the first file alone.
 TEST(RunVerify, LinesRunTogetherAreQuestionedAndNeverCounted) {
