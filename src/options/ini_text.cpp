@@ -131,7 +131,9 @@ bool CanWrite(std::string_view section, std::string_view key, std::string_view v
     const std::string_view trimmedKey = Trim(key);
     if (trimmedKey.empty() || trimmedKey != key) return false;
     if (key.find('=') != key.npos || key.front() == '[' || key.front() == ';') return false;
-    if (section.find(']') != section.npos) return false;
+    // Blanks around a section name are not part of it when it is read back:
+    // the key would land in a section of another name.
+    if (section.find(']') != section.npos || Trim(section) != section) return false;
     return !HasLineBreak(section) && !HasLineBreak(key) && !HasLineBreak(value);
 }
 

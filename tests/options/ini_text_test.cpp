@@ -129,6 +129,7 @@ TEST(IniText, WritingCreatesTheTextAndFollowsItsLineEnds) {
     EXPECT_FALSE(refused.Set("a", ";k", "1"));
     EXPECT_FALSE(refused.Set("a", " k", "1"));
     EXPECT_FALSE(refused.Set("a]", "k", "1"));
+    EXPECT_FALSE(refused.Set("\ta", "k", "1"));
     EXPECT_FALSE(refused.Set("a", "k", "1\r\n[b]"));
     EXPECT_EQ(refused.Text(), "[a]\r\n");
 }
