@@ -2,6 +2,7 @@
 
 #include "app/crc_log_copy.h"
 #include "app/job_driver.h"
+#include "app/kept_messages.h"
 #include "copy/random_wait.h"
 #include "jobs/tidy_start.h"
 #include "options/job_settings.h"
@@ -118,6 +119,7 @@ std::int32_t Completion(JobDriver& driver) {
     }
     if (run.exitCode != 0) run::ReportFailure(run);
     SkipMessages(run);
+    KeptMessages(run);
     run::ReportLogLoss(run);
     return CloseOrTidy(driver);
 }

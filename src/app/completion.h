@@ -12,8 +12,9 @@ class JobDriver;
 
 // The end of every run: the totals into the log, a last wait on CD-R media,
 // the destinations flushed onto their media, the success or failure banner,
-// the counts file, the CRC log's copy on the destination, the skip, CRC-error
-// and lost-log-entry messages, then the tidy program. Returns the exit code.
+// the counts file, the CRC log's copy on the destination, the skip, CRC-error,
+// wrong-date, kept-archive-bit and lost-log-entry messages, then the tidy
+// program. Returns the exit code.
 std::int32_t Completion(JobDriver& driver);
 
 // After the last job of a spec file, when all went well: the success banner,

@@ -10,6 +10,7 @@
 #include "run/destination_free.h"
 #include "run/messages.h"
 #include "run/name_parts.h"
+#include "run/reason_line.h"
 #include "run/run_state.h"
 #include "run/show_status.h"
 #include "run/status_board.h"
@@ -41,13 +42,18 @@ bool RoomForLog(run::RunState& run, std::int64_t logSize) {
     }
 }
 
-bool CopyLog(run::RunState& run, const std::string& target) {
+copy::CopyOutcome CopyLog(run::RunState& run, const std::string& target) {
     const options::JobSettings& s = run.Settings();
     const std::int64_t logSize = platform::FileSize64(run.Fs(), s.log);
-    if (!RoomForLog(run, logSize)) return false;
+    if (!RoomForLog(run, logSize))
+        return copy::CopyFailed(copy::kCopyNoRoom, copy::CopyStage::Room);
     std::string root = s.dst_root;
-    if (copy::EnsureDestinationDirectory(run, root) != 0) return false;
-    return copy::CopyBFile(run, s.log, target, false) == 0;
+    const copy::DirectoryOutcome directory = copy::EnsureDestinationDirectory(run, root);
+    if (directory.code != 0) {
+        return copy::CopyFailed(copy::kCopyCreateFailed, copy::CopyStage::Directory,
+                                directory.error);
+    }
+    return copy::CopyBFile(run, s.log, target, false);
 }
 
 }  // namespace
@@ -67,8 +73,12 @@ void CopyCrcLogToDestination(run::RunState& run) {
     board.SetText(run::BoardText::Destination, target);
     board.SetText(run::BoardText::FileName, run::FileNamePart(s.log));
     run::ShowStatus(run, note + "Copying log file with CRCs");
-    if (!CopyLog(run, target)) {
-        run::ErrorMessage(run, "Copy of %s to %s failed; sorry", {s.log, target});
+    const copy::CopyOutcome outcome = CopyLog(run, target);
+    if (!outcome.Done()) {
+        run::ErrorMessage(
+            run, "%s",
+            {run::WithReason(support::SafeFormat("Copy of %s to %s failed; sorry", {s.log, target}),
+                             copy::CopyFailureReason(outcome))});
         return;
     }
     board.SetText(run::BoardText::Source, "");

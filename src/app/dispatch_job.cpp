@@ -18,8 +18,11 @@
 namespace brenx::app {
 namespace {
 
+// The settings file the run read, in parentheses with "??" when it was not
+// there; nothing when the run kept the file closed (-x): no file was missed.
 std::string SettingsFileLabel(run::RunState& run) {
     const options::SettingsFile& file = run.Options().SettingsFileState();
+    if (run.Settings().nosettings && file.ResolvedPath().empty()) return std::string();
     const std::string path = file.ResolvedPath().empty() ? file.Name() : file.ResolvedPath();
     return file.Existed() ? path : "(" + path + "?\?)";
 }

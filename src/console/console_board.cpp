@@ -12,7 +12,13 @@ void ConsoleBoard::Labelled(const char* caption, const std::string& text, std::s
     output_.Text(std::string(caption) + " " + text + "\n");
 }
 
+// The engine may set the same banner more than once (the end of a job and
+// the end of the run both report a failure); it is written once.
 void ConsoleBoard::ShowBanner(const std::string& text) {
+    if (bannerShown_ && text == shownBanner_ && look_ == shownBannerLook_) return;
+    bannerShown_ = true;
+    shownBanner_ = text;
+    shownBannerLook_ = look_;
     Flush();
     output_.KeepProgress();
     const char* mark =

@@ -48,6 +48,9 @@ class ConsoleBoard : public run::StatusBoard {
     std::string shownSettings_;
     std::string shownEcho_;
     run::BannerLook look_ = run::BannerLook::Greeting;
+    bool bannerShown_ = false;
+    std::string shownBanner_;
+    run::BannerLook shownBannerLook_ = run::BannerLook::Greeting;
 };
 
 }  // namespace brenx::console

@@ -10,6 +10,7 @@
 #include "run/exit_codes.h"
 #include "run/messages.h"
 #include "run/option_echo.h"
+#include "run/reason_line.h"
 #include "run/run_state.h"
 
 namespace brenx::copy {
@@ -61,23 +62,35 @@ AfterFailure NotNewer(run::RunState& run, const FailedFile& file) {
     return AfterFailure::NextFile;
 }
 
-AfterFailure SkipByOption(run::RunState& run, const char* format, const Paths& paths) {
-    run.Log().Write(support::SafeFormat(format, {paths.from, paths.to}));
+// The failed file as the skip rules and the question see it.
+struct Failure {
+    const FailedFile& file;
+    Paths paths;
+    CopyOutcome outcome;
+};
+
+AfterFailure SkipByOption(run::RunState& run, const char* format, const Failure& failure) {
+    run.Log().Write(
+        run::WithReason(support::SafeFormat(format, {failure.paths.from, failure.paths.to}),
+                        CopyFailureReason(failure.outcome)));
     run.counters.optionSkips += 1;
     return AfterFailure::NextFile;
 }
 
-bool IsAutoSkip(run::RunState& run, const FailedFile& file) {
-    return run.Settings().BLRautoSkip && run.lastCopyResult == kCopySourceFailed &&
-           file.name.find('_') != std::string::npos;
+bool IsAutoSkip(run::RunState& run, const Failure& failure) {
+    return run.Settings().BLRautoSkip && failure.outcome.code == kCopySourceFailed &&
+           failure.file.name.find('_') != std::string::npos;
 }
 
-AfterFailure AskAboutFailure(run::RunState& run, const FailedFile& file, const Paths& paths) {
+AfterFailure AskAboutFailure(run::RunState& run, const Failure& failure) {
+    const FailedFile& file = failure.file;
+    const Paths& paths = failure.paths;
     // The note is appended after formatting: a cant_file name is no format.
     const std::string& cantFile = run.Settings().cant_file;
-    const std::string question =
+    const std::string question = run::WithReason(
         support::SafeFormat("Couldn't CopyBFile( %s, %s); try new media?", {paths.from, paths.to}) +
-        (cantFile.empty() ? std::string() : support::SafeFormat(" (cant_file:%s)", {cantFile}));
+            (cantFile.empty() ? std::string() : support::SafeFormat(" (cant_file:%s)", {cantFile})),
+        CopyFailureReason(failure.outcome));
     const run::MediaAnswer answer =
         AskCopyMedia(run, file.destinationDirectory, "%s", {question}, true);
     if (run::Accepted(answer)) {
@@ -87,35 +100,38 @@ AfterFailure AskAboutFailure(run::RunState& run, const FailedFile& file, const P
     return answer == run::MediaAnswer::Skip ? AfterFailure::NextFile : AfterFailure::EndWalk;
 }
 
-AfterFailure SkipRulesOrAsk(run::RunState& run, const FailedFile& file) {
+AfterFailure SkipRulesOrAsk(run::RunState& run, const Failure& failure) {
     const options::JobSettings& settings = run.Settings();
-    const Paths paths = PathsOf(file);
-    if (IsAutoSkip(run, file)) {
+    const FailedFile& file = failure.file;
+    if (IsAutoSkip(run, failure)) {
         run.counters.autoSkips += 1;
-        run.Log().Write(support::SafeFormat("BLRautoSkip %d: CopyBfile( %s, %s)",
-                                            {run.counters.autoSkips, paths.from, paths.to}));
+        run.Log().Write(run::WithReason(
+            support::SafeFormat("BLRautoSkip %d: CopyBfile( %s, %s)",
+                                {run.counters.autoSkips, failure.paths.from, failure.paths.to}),
+            CopyFailureReason(failure.outcome)));
         run::ShowOptionEcho(run);
         return AfterFailure::NextFile;
     }
-    if (settings.cant_all) return SkipByOption(run, "cant_all skip: CopyBfile ( %s, %s)", paths);
+    if (settings.cant_all) return SkipByOption(run, "cant_all skip: CopyBfile ( %s, %s)", failure);
     if (options::IsCantSkipName(settings, file.name)) {
-        return SkipByOption(run, "cant_skip skip: CopyBfile ( %s, %s)", paths);
+        return SkipByOption(run, "cant_skip skip: CopyBfile ( %s, %s)", failure);
     }
     if (options::IsListedInCantFile(run.Fs(), settings, file.sourceDirectory, file.name)) {
-        return SkipByOption(run, "cant_file skip: CopyBfile ( %s, %s)", paths);
+        return SkipByOption(run, "cant_file skip: CopyBfile ( %s, %s)", failure);
     }
-    return AskAboutFailure(run, file, paths);
+    return AskAboutFailure(run, failure);
 }
 
 }  // namespace
 
-AfterFailure AnalyseFailure(run::RunState& run, const FailedFile& file) {
+AfterFailure AnalyseFailure(run::RunState& run, const FailedFile& file,
+                            const CopyOutcome& outcome) {
     if (run.exitCode != 0) return AfterFailure::EndWalk;
-    if (run.lastCopyResult == kCopyNotNeeded) return NotNewer(run, file);
-    if (run.lastCopyResult == kCopyNoRoom && !NewMediaForRoom(run, file)) {
+    if (outcome.code == kCopyNotNeeded) return NotNewer(run, file);
+    if (outcome.code == kCopyNoRoom && !NewMediaForRoom(run, file)) {
         return AfterFailure::EndWalk;
     }
-    return SkipRulesOrAsk(run, file);
+    return SkipRulesOrAsk(run, Failure{file, PathsOf(file), outcome});
 }
 
 }  // namespace brenx::copy

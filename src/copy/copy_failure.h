@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "copy/copy_result.h"
+
 namespace brenx::run {
 class RunState;
 }
@@ -25,14 +27,15 @@ struct FailedFile {
     std::int64_t size;                        // the size of its directory entry
 };
 
-// Turns a failed attempt (lastCopyResult) into the walk's next step. No room
-// (9) asks for new media (no: exit code 21); a file not newer (8) is counted
-// and, with NewerComplaint, may end the job (exit code 18). Every other
-// failure, and no room after new media, goes through the skip rules
-// (BLRautoSkip for a source that did not open and whose name has "_",
-// cant_all, cant_skip, cant_file) and otherwise asks "Couldn't CopyBFile(
-// ...); try new media?" with Skip shown. Once the run has failed (a stop, a
-// failed flush) the walk ends without a question.
-AfterFailure AnalyseFailure(run::RunState& run, const FailedFile& file);
+// Turns a failed attempt into the walk's next step. No room (9) asks for new
+// media (no: exit code 21); a file not newer (8) is counted and, with
+// NewerComplaint, may end the job (exit code 18). Every other failure, and no
+// room after new media, goes through the skip rules (BLRautoSkip for a source
+// that did not open and whose name has "_", cant_all, cant_skip, cant_file)
+// and otherwise asks "Couldn't CopyBFile( ...); try new media?" with Skip
+// shown. The skip's log entry and the question carry the failure's reason on
+// a second line. Once the run has failed (a stop, a failed flush) the walk
+// ends without a question.
+AfterFailure AnalyseFailure(run::RunState& run, const FailedFile& file, const CopyOutcome& outcome);
 
 }  // namespace brenx::copy

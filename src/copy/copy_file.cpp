@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "copy/copy_date.h"
 #include "copy/copy_needed.h"
 #include "copy/copy_result.h"
 #include "copy/room_check.h"
@@ -12,6 +13,7 @@
 #include "options/log_lines.h"
 #include "platform/file_queries.h"
 #include "platform/file_system.h"
+#include "platform/host_reason.h"
 #include "run/destination_free.h"
 #include "run/run_state.h"
 #include "run/tick_source.h"
@@ -68,28 +70,36 @@ platform::DosDateTime SourceDate(run::RunState& run, const CopyOrder& order) {
     return known != platform::kNoDosDateTime ? known : run.Fs().GetFileDate(order.source);
 }
 
+// Attributes that do not take leave a good copy; the log says so.
 void GiveAttributes(run::RunState& run, const CopyOrder& order) {
     const options::JobSettings& settings = run.Settings();
     if (!settings.atts) return;
     platform::FileSystem& fs = run.Fs();
     const std::int64_t attributes = fs.GetAttributes(order.source);
-    if (attributes < 0) return;
     const std::uint32_t readOnly = settings.ReadOnly ? platform::kAttrReadOnly : 0;
-    fs.SetAttributes(order.destination, static_cast<std::uint32_t>(attributes) | readOnly);
+    if (attributes >= 0 &&
+        fs.SetAttributes(order.destination, static_cast<std::uint32_t>(attributes) | readOnly)) {
+        return;
+    }
+    run.Log().Write(support::SafeFormat(
+        "Couldn't give %s the attributes of %s (%s)",
+        {order.destination, order.source, platform::HostErrorReason(fs.LastError())}));
 }
 
 // Dates the copy through its open handle (no second look-up of its path),
 // closes it, then gives it the source's attributes (a read-only copy could
-// not be dated). On CD-R media the date is the open source's own. False when
+// not be dated). On CD-R media the date is the open source's own. Fails when
 // the close failed: what was written may not be on the medium.
-bool FinishDestination(run::RunState& run, const CopyOrder& order, FileHandle& source,
-                       FileHandle& destination) {
+CopyOutcome FinishDestination(run::RunState& run, const CopyOrder& order, FileHandle& source,
+                              FileHandle& destination) {
     const platform::DosDateTime date =
         run.flags.cdrMode ? source.GetDate() : SourceDate(run, order);
-    if (date != platform::kNoDosDateTime) destination.SetDate(date);
-    if (!destination.Close()) return false;
+    if (date != platform::kNoDosDateTime) DateTheCopy(run, order.destination, destination, date);
+    if (!destination.Close()) {
+        return CopyFailed(kCopyBroken, CopyStage::CloseDestination, destination.LastError());
+    }
     GiveAttributes(run, order);
-    return true;
+    return CopyOutcome{};
 }
 
 void LogCopy(run::RunState& run, const CopyOrder& order) {
@@ -101,22 +111,25 @@ void LogCopy(run::RunState& run, const CopyOrder& order) {
     }
 }
 
-std::int32_t CopyOpened(run::RunState& run, const CopyOrder& order, FileHandle& source,
-                        FileHandle* destination) {
+// A copy that fails is deleted; the outcome keeps the reason it failed for,
+// whatever the clean-up meets.
+CopyOutcome CopyOpened(run::RunState& run, const CopyOrder& order, FileHandle& source,
+                       FileHandle* destination) {
     support::Crc32Init(run.crc);
-    bool good = run.Settings().nodata || Transfer(run, source, destination);
+    CopyOutcome outcome =
+        run.Settings().nodata ? CopyOutcome{} : Transfer(run, source, destination);
     if (destination != nullptr) {
-        if (good) {
-            good = FinishDestination(run, order, source, *destination);
+        if (outcome.Done()) {
+            outcome = FinishDestination(run, order, source, *destination);
         } else {
             destination->Close();
         }
-        if (!good) RemoveBrokenCopy(run, order.destination);
+        if (!outcome.Done()) RemoveBrokenCopy(run, order.destination);
     }
-    if (!good) return kCopyBroken;
+    if (!outcome.Done()) return outcome;
     support::Crc32Final(run.crc);
     LogCopy(run, order);
-    return kCopyDone;
+    return outcome;
 }
 
 bool Needed(run::RunState& run, const CopyOrder& order) {
@@ -146,48 +159,47 @@ bool HasRoom(run::RunState& run, const CopyOrder& order) {
         facts.destinationKnown ? std::optional<std::int64_t>(facts.destinationSize) : std::nullopt);
 }
 
-std::int32_t Copy(run::RunState& run, const CopyOrder& order) {
+CopyOutcome Copy(run::RunState& run, const CopyOrder& order) {
     const options::JobSettings& settings = run.Settings();
     run.counters.fileBytesRead = 0;
     RefreshDestinationFree(run, order);
-    if (!Needed(run, order)) return kCopyNotNeeded;
-    if (!settings.nocopy && !HasRoom(run, order)) return kCopyNoRoom;
+    if (!Needed(run, order)) return CopyFailed(kCopyNotNeeded, CopyStage::Needed);
+    if (!settings.nocopy && !HasRoom(run, order)) return CopyFailed(kCopyNoRoom, CopyStage::Room);
     platform::FileSystem& fs = run.Fs();
     std::unique_ptr<FileHandle> source =
         fs.Open(order.source, platform::Access::Read, platform::Disposition::OpenExisting);
-    if (!source) return kCopySourceFailed;
+    if (!source) return CopyFailed(kCopySourceFailed, CopyStage::OpenSource, fs.LastError());
     std::unique_ptr<FileHandle> destination;
     if (!settings.nocopy && IsTheSourceItself(run, order)) {
         run.Log().Write(support::SafeFormat("Won't copy %s onto itself", {order.source}));
-        return kCopyCreateFailed;
+        return CopyFailed(kCopyCreateFailed, CopyStage::OntoItself);
     }
     if (!settings.nocopy) {
         destination = fs.Open(order.destination, platform::Access::ReadWrite,
                               platform::Disposition::CreateAlways);
         if (!destination) {
+            const platform::HostError why = fs.LastError();
             source->Close();
             fs.DeleteFile(order.destination);
-            return kCopyCreateFailed;
+            return CopyFailed(kCopyCreateFailed, CopyStage::CreateDestination, why);
         }
     }
-    const std::int32_t result = CopyOpened(run, order, *source, destination.get());
+    const CopyOutcome outcome = CopyOpened(run, order, *source, destination.get());
     source->Close();
-    if (result == kCopyDone && !settings.nocopy)
-        run.counters.dstBytesFree -= order.facts.sourceSize;
-    return result;
+    if (outcome.Done() && !settings.nocopy) run.counters.dstBytesFree -= order.facts.sourceSize;
+    return outcome;
 }
 
 }  // namespace
 
-std::int32_t CopyKnownFile(run::RunState& run, const std::string& source,
-                           const std::string& destination, bool writeLogLine,
-                           const FileFacts& facts) {
-    run.lastCopyResult = Copy(run, CopyOrder{source, destination, writeLogLine, facts});
-    return run.lastCopyResult;
+CopyOutcome CopyKnownFile(run::RunState& run, const std::string& source,
+                          const std::string& destination, bool writeLogLine,
+                          const FileFacts& facts) {
+    return Copy(run, CopyOrder{source, destination, writeLogLine, facts});
 }
 
-std::int32_t CopyBFile(run::RunState& run, const std::string& source,
-                       const std::string& destination, bool writeLogLine) {
+CopyOutcome CopyBFile(run::RunState& run, const std::string& source, const std::string& destination,
+                      bool writeLogLine) {
     FileFacts facts;
     facts.sourceSize = platform::FileSize64(run.Fs(), source);
     return CopyKnownFile(run, source, destination, writeLogLine, facts);

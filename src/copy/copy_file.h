@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
+#include "copy/copy_result.h"
 #include "copy/file_facts.h"
 
 namespace brenx::run {
@@ -18,22 +18,23 @@ namespace brenx::copy {
 // log when `writeLogLine` is set. With nocopy it only reads and checksums the
 // source; the log line still names the destination.
 //
-// It asks nothing: it returns a code of copy_result.h, also left in
-// lastCopyResult. A copy that is not needed (8), does not fit (9) or whose
-// source does not open (2) leaves a destination file of the same name as it
-// was: it may be the only good copy there is. A copy that fails after the
-// destination was created (7: a block that could not be read or was written
-// short, a failed close, a stop) deletes what it made, so no partial file is
-// ever left behind; a failed create (3) deletes the name too. The source is
-// only ever read.
-std::int32_t CopyBFile(run::RunState& run, const std::string& source,
-                       const std::string& destination, bool writeLogLine);
+// It asks nothing: it returns a code of copy_result.h with the step that
+// failed and the host's reason. A copy that is not needed (8), does not fit
+// (9) or whose source does not open (2) leaves a destination file of the same
+// name as it was: it may be the only good copy there is. A copy that fails
+// after the destination was created (7: a block that could not be read or was
+// written short, a failed close, a stop) deletes what it made, so no partial
+// file is ever left behind; a failed create (3) deletes the name too. The
+// source is only ever read. The copy's date is read back once it is set
+// (DateTheCopy).
+CopyOutcome CopyBFile(run::RunState& run, const std::string& source, const std::string& destination,
+                      bool writeLogLine);
 
 // CopyBFile for a file the caller knows already (the tree walk: the
 // source's size and date from its directory entry, the destination from its
 // directory's listing), which spares the queries per file.
-std::int32_t CopyKnownFile(run::RunState& run, const std::string& source,
-                           const std::string& destination, bool writeLogLine,
-                           const FileFacts& facts);
+CopyOutcome CopyKnownFile(run::RunState& run, const std::string& source,
+                          const std::string& destination, bool writeLogLine,
+                          const FileFacts& facts);
 
 }  // namespace brenx::copy

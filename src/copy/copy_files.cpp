@@ -66,41 +66,55 @@ struct Destination {
     DestinationListing& listing;
 };
 
-std::int32_t EnsureListedDirectory(run::RunState& run, Destination& to) {
+DirectoryOutcome EnsureListedDirectory(run::RunState& run, Destination& to) {
     const bool due = run.flags.destinationDirPending;
-    const std::int32_t result = EnsureDestinationDirectory(run, to.directory);
-    if (due && result == 0) to.listing.Take(run.Fs(), to.directory);
-    if (due && result != 0) to.listing.Clear();
-    return result;
+    const DirectoryOutcome outcome = EnsureDestinationDirectory(run, to.directory);
+    if (due && outcome.code == 0) to.listing.Take(run.Fs(), to.directory);
+    if (due && outcome.code != 0) to.listing.Clear();
+    return outcome;
 }
 
-bool CopyAttempt(run::RunState& run, const FailedFile& file, Destination& to,
-                 platform::DosDateTime sourceDate) {
+CopyOutcome CopyAttempt(run::RunState& run, const FailedFile& file, Destination& to,
+                        platform::DosDateTime sourceDate) {
     FileFacts facts;
     facts.sourceSize = file.size;
     facts.sourceDate = sourceDate;
     to.listing.Describe(file.newName, facts);
     const std::string from = file.sourceDirectory + file.name;
-    if (CopyKnownFile(run, from, to.directory + file.newName, true, facts) == kCopyDone) {
+    const CopyOutcome outcome = CopyKnownFile(run, from, to.directory + file.newName, true, facts);
+    if (outcome.Done()) {
         to.listing.Copied(file.newName, sourceDate, file.size);
-        return true;
+    } else {
+        to.listing.Unsure(file.newName);
     }
-    to.listing.Unsure(file.newName);
-    return false;
+    return outcome;
+}
+
+// One attempt at the file. A directory that could not be made leaves the
+// previous attempt's code (none on the first), with the directory's reason.
+CopyOutcome AttemptOnce(run::RunState& run, const FailedFile& file, Destination& to,
+                        platform::DosDateTime sourceDate, const CopyOutcome& previous) {
+    if (!run.Settings().nocopy) {
+        const DirectoryOutcome directory = EnsureListedDirectory(run, to);
+        if (directory.code != 0) {
+            return CopyFailed(previous.code, CopyStage::Directory, directory.error);
+        }
+    }
+    return CopyAttempt(run, file, to, sourceDate);
 }
 
 // Attempts the file until it is copied or passed over (true), or the job
 // ends (false). `file` names the destination directory of `to`.
 bool AttemptFile(run::RunState& run, const FailedFile& file, Destination& to,
                  platform::DosDateTime sourceDate) {
-    const bool nocopy = run.Settings().nocopy;
+    CopyOutcome outcome;
     for (;;) {
-        if ((nocopy || EnsureListedDirectory(run, to) == 0) &&
-            CopyAttempt(run, file, to, sourceDate)) {
+        outcome = AttemptOnce(run, file, to, sourceDate, outcome);
+        if (outcome.Done()) {
             CountCopy(run, file.size);
             return true;
         }
-        switch (AnalyseFailure(run, file)) {
+        switch (AnalyseFailure(run, file, outcome)) {
             case AfterFailure::Retry:
                 continue;
             case AfterFailure::NextFile:
@@ -129,7 +143,6 @@ bool CopyEntry(run::RunState& run, const std::string& source, Destination& to,
     ShowFileAtHand(run, from, destination, newName);
     if (!StillWaitingForStartFile(run, from)) {
         run.counters.fileSize = size;
-        run.lastCopyResult = kCopyDone;
         RandomWaitOrEject(run, false);
         if (!AttemptFile(run, FailedFile{source, destination, entry.name, newName, size}, to,
                          entry.date)) {

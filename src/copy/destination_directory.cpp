@@ -3,24 +3,32 @@
 #include "copy/flush.h"
 #include "options/job_settings.h"
 #include "platform/directory_routines.h"
+#include "platform/file_system.h"
+#include "platform/host_reason.h"
+#include "run/reason_line.h"
 #include "run/run_state.h"
 
 namespace brenx::copy {
 
-std::int32_t EnsureDestinationDirectory(run::RunState& run, std::string& destination) {
-    if (!run.flags.destinationDirPending) return 0;
-    std::int32_t result = 0;
+DirectoryOutcome EnsureDestinationDirectory(run::RunState& run, std::string& destination) {
+    if (!run.flags.destinationDirPending) return {};
+    DirectoryOutcome outcome;
     while (!platform::ForceDirectoryPath(run.Fs(), destination, run.Settings().FixDotCrash)) {
-        const std::string asked = destination;
-        const run::MediaAnswer answer = AskCopyMedia(
-            run, asked, "Couldn't create new directory %s (try new media maybe?)", {asked}, false);
+        // Taken before the flush that precedes the question can replace it.
+        outcome.error = run.Fs().LastError();
+        const std::string question = run::WithReason(
+            support::SafeFormat("Couldn't create new directory %s (try new media maybe?)",
+                                {destination}),
+            platform::HostErrorReason(outcome.error));
+        const run::MediaAnswer answer = AskCopyMedia(run, destination, "%s", {question}, false);
         if (!run::Accepted(answer)) {
-            result = kDirectoryGivenUp;
+            outcome.code = kDirectoryGivenUp;
             break;
         }
     }
     run.flags.destinationDirPending = false;
-    return result;
+    if (outcome.code == 0) outcome.error = platform::HostError::None;
+    return outcome;
 }
 
 }  // namespace brenx::copy

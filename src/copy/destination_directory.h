@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/host_error.h"
+
 namespace brenx::run {
 class RunState;
 }
@@ -13,15 +15,21 @@ namespace brenx::copy {
 // gave up making it.
 inline constexpr std::int32_t kDirectoryGivenUp = 4;
 
+// 0 when the directory is there; kDirectoryGivenUp with the host's reason
+// for the last attempt to make it.
+struct DirectoryOutcome {
+    std::int32_t code = 0;
+    platform::HostError error = platform::HostError::None;
+};
+
 // Makes sure the destination directory is there before the next copy, when
 // it is due to be looked at (destinationDirPending: a new directory, new
 // media, a retry). Makes every missing directory along the path; each
 // failure asks for new media ("Couldn't create new directory %s (try new
-// media maybe?)", after a flush of what was written). With FixDotCrash the
-// directories are made with dot-crash names and `destination` is rewritten
-// so; the rest of the directory's files use the rewritten path. 0 when the
-// directory is there, 4 when the operator gave up. Either way the directory
-// is no longer due.
-std::int32_t EnsureDestinationDirectory(run::RunState& run, std::string& destination);
+// media maybe?)" and the host's reason, after a flush of what was written).
+// With FixDotCrash the directories are made with dot-crash names and
+// `destination` is rewritten so; the rest of the directory's files use the
+// rewritten path. Either way the directory is no longer due.
+DirectoryOutcome EnsureDestinationDirectory(run::RunState& run, std::string& destination);
 
 }  // namespace brenx::copy

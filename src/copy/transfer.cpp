@@ -25,21 +25,25 @@ void ShowFileProgress(run::RunState& run) {
 
 }  // namespace
 
-bool Transfer(run::RunState& run, platform::FileHandle& source, platform::FileHandle* destination) {
+CopyOutcome Transfer(run::RunState& run, platform::FileHandle& source,
+                     platform::FileHandle* destination) {
     std::uint8_t* const data = run.buffer.Data();
     const auto block = static_cast<std::int64_t>(run::TransferBuffer::Size());
     const bool crc = run.Settings().crc;
     for (;;) {
         const std::int64_t count = source.Read(data, block);
-        if (count < 0) return false;
+        if (count < 0) return CopyFailed(kCopyBroken, CopyStage::ReadSource, source.LastError());
         if (count > 0) {
-            if (destination != nullptr && destination->Write(data, count) < count) return false;
+            if (destination != nullptr && destination->Write(data, count) < count) {
+                return CopyFailed(kCopyBroken, CopyStage::WriteDestination,
+                                  destination->LastError());
+            }
             if (crc) support::Crc32Update(data, static_cast<std::size_t>(count), run.crc);
             run.counters.fileBytesRead += count;
             if (run.counters.fileBytesRead > kProgressThreshold) ShowFileProgress(run);
         }
-        if (!run::KeepGoing(run)) return false;
-        if (count < block) return true;
+        if (!run::KeepGoing(run)) return CopyFailed(kCopyBroken, CopyStage::Stopped);
+        if (count < block) return CopyOutcome{};
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "copy/copy_result.h"
+
 namespace brenx::platform {
 class FileHandle;
 }
@@ -14,8 +16,10 @@ namespace brenx::copy {
 // run's CRC register when crc is on. A read that comes back short is the end
 // of the file. Counts fileBytesRead; once more than 1,000,000 bytes of the
 // file have passed, the free-space line shows "read/size". Polls KeepGoing
-// after every block. False when a read failed (an error is no end of file),
-// a block was written short, or the run was stopped.
-bool Transfer(run::RunState& run, platform::FileHandle& source, platform::FileHandle* destination);
+// after every block. Fails (kCopyBroken, with the step and the host's reason)
+// when a read failed (an error is no end of file), a block was written
+// short, or the run was stopped.
+CopyOutcome Transfer(run::RunState& run, platform::FileHandle& source,
+                     platform::FileHandle* destination);
 
 }  // namespace brenx::copy

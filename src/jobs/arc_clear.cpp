@@ -7,8 +7,10 @@
 #include "jobs/version_stop.h"
 #include "jobs/volume_root.h"
 #include "options/job_settings.h"
+#include "options/log_file.h"
 #include "platform/file_attributes.h"
 #include "platform/file_system.h"
+#include "platform/host_reason.h"
 #include "run/exit_codes.h"
 #include "run/keep_going.h"
 #include "run/media_note.h"
@@ -32,14 +34,23 @@ void ShowCleared(run::RunState& run, const std::string& path) {
                    support::GroupedNumber(counters.byteCount), run::MediaNote(run, " (%s)")})});
 }
 
+// A file that keeps its archive bit is taken again by the next arconly
+// copy; a medium without extended attributes keeps every bit. Each one is
+// logged with the host's reason and counted for the run's summary.
+void ClearArchiveBit(run::RunState& run, const std::string& path,
+                     const platform::SearchEntry& entry) {
+    platform::FileSystem& fs = run.Fs();
+    if (fs.SetAttributes(path, entry.attributes & ~platform::kAttrArchive)) return;
+    run.Log().Write(support::SafeFormat("Couldn't clear the archive bit of %s (%s)",
+                                        {path, platform::HostErrorReason(fs.LastError())}));
+    run.counters.archiveKept += 1;
+}
+
 // Clears the entry's archive bit (unless the start file is still ahead) and
-// counts it. Whether the host took the change is not looked at: a file that
-// keeps its bit is simply taken again next time.
+// counts it; a file whose bit stays is counted all the same.
 void ClearEntry(run::RunState& run, const std::string& path, const platform::SearchEntry& entry) {
     run.Board().SetText(run::BoardText::FileName, path);
-    if (!run.flags.waitingForStartFile) {
-        run.Fs().SetAttributes(path, entry.attributes & ~platform::kAttrArchive);
-    }
+    if (!run.flags.waitingForStartFile) ClearArchiveBit(run, path, entry);
     run::RunCounters& counters = run.counters;
     const std::int64_t size = platform::SearchRecordSize(entry);
     counters.byteCount += size;

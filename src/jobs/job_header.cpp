@@ -1,25 +1,17 @@
 #include "jobs/job_header.h"
 
-#include <cstdio>
-
 #include "options/log_file.h"
 #include "options/log_lines.h"
 #include "options/option_load.h"
 #include "platform/clock.h"
 #include "run/run_state.h"
+#include "support/date_stamp.h"
 #include "support/safe_format.h"
 
 namespace brenx::jobs {
 
-std::string HeaderTime(const support::LocalTime& time) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", time.year, time.month,
-                  time.day, time.hour, time.minute, time.second);
-    return text;
-}
-
 std::string HeaderTimeNow() {
-    return HeaderTime(platform::LocalNow());
+    return support::FormatDateTime(platform::LocalNow());
 }
 
 void WriteJobHeader(run::RunState& run, std::string_view second, std::string_view third) {

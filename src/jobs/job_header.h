@@ -11,11 +11,8 @@ class RunState;
 
 namespace brenx::jobs {
 
-// The date and time of a job header: the date, a blank and the time, as
-// "2026-12-08 04:41:53" (one form on every host, so that logs written on
-// different machines read alike).
-std::string HeaderTime(const support::LocalTime& time);
-// HeaderTime of the host's local time now.
+// The date and time of a job header, the host's local time now, as
+// "2026-12-08 04:41:53" (support::FormatDateTime).
 std::string HeaderTimeNow();
 
 // Starts a job's part of the log: the separator line of 56 "=", then the two

@@ -14,6 +14,7 @@
 #include "run/keep_going.h"
 #include "run/media_note.h"
 #include "run/option_echo.h"
+#include "run/reason_line.h"
 #include "run/run_state.h"
 #include "run/show_status.h"
 #include "run/status_board.h"
@@ -26,14 +27,16 @@ namespace {
 enum class Outcome { Counted, Skipped, Stop };
 
 // Reads the file until it reads to its end, the operator skips it, or the
-// job ends.
+// job ends. The question says why the file could not be read.
 Outcome ReadOrAsk(run::RunState& run, const std::string& path) {
     for (;;) {
-        const ReadResult result = ReadBFile(run, path);
-        if (result == ReadResult::Done) return Outcome::Counted;
-        if (result == ReadResult::Stopped) return Outcome::Stop;
-        const run::MediaAnswer answer =
-            run::AskMedia(run, "Couldn't ReadBFile(%s)!?; Try again?", {path}, true);
+        const ReadOutcome read = ReadBFile(run, path);
+        if (read.result == ReadResult::Done) return Outcome::Counted;
+        if (read.result == ReadResult::Stopped) return Outcome::Stop;
+        const std::string question =
+            run::WithReason(support::SafeFormat("Couldn't ReadBFile(%s)!?; Try again?", {path}),
+                            ReadFailureReason(read));
+        const run::MediaAnswer answer = run::AskMedia(run, "%s", {question}, true);
         if (answer == run::MediaAnswer::Skip) return Outcome::Skipped;
         if (!run::Accepted(answer)) return Outcome::Stop;
     }

@@ -4,6 +4,7 @@
 
 #include "options/job_settings.h"
 #include "platform/file_system.h"
+#include "platform/host_reason.h"
 #include "run/destination_free.h"
 #include "run/keep_going.h"
 #include "run/run_state.h"
@@ -43,51 +44,61 @@ bool ShowProgress(run::RunState& run, platform::FileHandle& file) {
     return true;
 }
 
+ReadOutcome ReadFailed(platform::FileHandle& file) {
+    return ReadOutcome{ReadResult::ReadFailed, file.LastError()};
+}
+
 // Reads block after block until a short one, which is the end of the file.
-ReadResult ReadBlocks(run::RunState& run, platform::FileHandle& file) {
+ReadOutcome ReadBlocks(run::RunState& run, platform::FileHandle& file) {
     const bool crc = run.Settings().crc;
     std::uint8_t* const buffer = run.buffer.Data();
     const auto blockSize = static_cast<std::int64_t>(run.buffer.Size());
     run::RunCounters& counters = run.counters;
     for (;;) {
         const std::int64_t count = file.Read(buffer, blockSize);
-        if (!run::KeepGoing(run)) return ReadResult::Stopped;
-        if (count < 0) return ReadResult::ReadFailed;
+        if (!run::KeepGoing(run)) return ReadOutcome{ReadResult::Stopped};
+        if (count < 0) return ReadFailed(file);
         if (count > 0 && crc) {
             support::Crc32Update(buffer, static_cast<std::size_t>(count), run.crc);
         }
         counters.fileBytesRead += count;
-        if (!ShowProgress(run, file)) return ReadResult::ReadFailed;
+        if (!ShowProgress(run, file)) return ReadFailed(file);
         if (count < blockSize) {
             if (counters.fileSize < 0) counters.fileSize = counters.fileBytesRead;
-            return ReadResult::Done;
+            return ReadOutcome{};
         }
     }
 }
 
 }  // namespace
 
-ReadResult ReadBFile(run::RunState& run, const std::string& name) {
+std::string ReadFailureReason(const ReadOutcome& outcome) {
+    if (outcome.result == ReadResult::Done || outcome.result == ReadResult::Stopped) return {};
+    return platform::HostErrorReason(outcome.error);
+}
+
+ReadOutcome ReadBFile(run::RunState& run, const std::string& name) {
+    platform::FileSystem& fs = run.Fs();
     std::unique_ptr<platform::FileHandle> file =
-        run.Fs().Open(name, platform::Access::Read, platform::Disposition::OpenExisting);
-    if (!file) return ReadResult::CannotOpen;
+        fs.Open(name, platform::Access::Read, platform::Disposition::OpenExisting);
+    if (!file) return ReadOutcome{ReadResult::CannotOpen, fs.LastError()};
     const bool nodata = run.Settings().nodata;
     run.counters.fileSize = nodata ? file->Size() : -1;
     run.counters.fileBytesRead = 0;
     RefreshFreeSpace(run);
     support::Crc32Init(run.crc);
-    ReadResult result = ReadResult::Done;
+    ReadOutcome outcome;
     if (nodata) {
-        if (run.counters.fileSize < 0) result = ReadResult::ReadFailed;
+        if (run.counters.fileSize < 0) outcome = ReadFailed(*file);
     } else {
         // Where the host cannot drop them (a file system in memory), the
         // pages are read as they are; that is no fault of the medium.
         file->DropCachedPages();
-        result = ReadBlocks(run, *file);
+        outcome = ReadBlocks(run, *file);
     }
-    if (result == ReadResult::Done) support::Crc32Final(run.crc);
+    if (outcome.result == ReadResult::Done) support::Crc32Final(run.crc);
     file->Close();
-    return result;
+    return outcome;
 }
 
 }  // namespace brenx::jobs

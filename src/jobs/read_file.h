@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/host_error.h"
+
 namespace brenx::run {
 class RunState;
 }
@@ -17,14 +19,25 @@ enum class ReadResult : std::uint8_t {
     Stopped = 7,     // the operator stopped the job during the read
 };
 
+// How the read ended (which also tells the step that failed) and the host's
+// reason for a failure.
+struct ReadOutcome {
+    ReadResult result = ReadResult::Done;
+    platform::HostError error = platform::HostError::None;
+};
+
+// Why a read failed, in a few words for the operator; empty when it did not.
+std::string ReadFailureReason(const ReadOutcome& outcome);
+
 // Reads a file to its end through the transfer buffer, for verify and
 // read-back: the read-only twin of the copy. The file's cached pages are
 // dropped first, so that the bytes come from the medium and not from the
 // host's memory of what was written. With `crc` the bytes go through the
 // run's CRC register; with `nodata` the file is only opened and sized. The
 // per-file progress (fileBytesRead, and fileSize once known) is kept up and,
-// past the first million bytes, shown after every block. A read error is a failure, never an
-// early end: a damaged medium must not pass for a short file.
-ReadResult ReadBFile(run::RunState& run, const std::string& name);
+// past the first million bytes, shown after every block. A read error is a
+// failure, never an early end: a damaged medium must not pass for a short
+// file.
+ReadOutcome ReadBFile(run::RunState& run, const std::string& name);
 
 }  // namespace brenx::jobs

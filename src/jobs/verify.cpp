@@ -8,9 +8,11 @@
 #include "jobs/version_stop.h"
 #include "options/job_settings.h"
 #include "platform/file_system.h"
+#include "platform/host_reason.h"
 #include "run/confirm_start.h"
 #include "run/messages.h"
 #include "run/option_echo.h"
+#include "run/reason_line.h"
 #include "run/run_state.h"
 #include "run/status_board.h"
 #include "support/safe_format.h"
@@ -30,7 +32,10 @@ bool ReadTheLog(run::RunState& run, const std::string& path) {
     std::unique_ptr<platform::FileHandle> log =
         run.Fs().Open(path, platform::Access::Read, platform::Disposition::OpenExisting);
     if (!log) {
-        run::ErrorMessage(run, "Sorry couldn't open verify log %s", {path});
+        run::ErrorMessage(
+            run, "%s",
+            {run::WithReason(support::SafeFormat("Sorry couldn't open verify log %s", {path}),
+                             platform::HostErrorReason(run.Fs().LastError()))});
         return false;
     }
     VerifyJob job(run, path);

@@ -11,6 +11,7 @@
 #include "run/destination_free.h"
 #include "run/keep_going.h"
 #include "run/messages.h"
+#include "run/reason_line.h"
 #include "run/run_state.h"
 #include "run/status_board.h"
 #include "support/number_text.h"
@@ -108,13 +109,15 @@ VerifyJob::Step VerifyJob::CheckFile(const VerifyLine& line) {
 
 // Reads the file under the name in use; after a failure once more under its
 // shortened name (fix64: CD writers cut long names to 64 characters), then
-// asks the operator.
+// asks the operator, with the reason the name as given could not be read.
 VerifyJob::FileRead VerifyJob::ReadLogged(const std::string& logged, std::string& inUse) {
     bool clipped = false;
+    ReadOutcome failure;
     for (;;) {
-        const ReadResult result = ReadBFile(run_, inUse);
-        if (result == ReadResult::Done) return FileRead::Read;
-        if (result == ReadResult::Stopped) return FileRead::Stop;
+        const ReadOutcome outcome = ReadBFile(run_, inUse);
+        if (outcome.result == ReadResult::Done) return FileRead::Read;
+        if (outcome.result == ReadResult::Stopped) return FileRead::Stop;
+        if (!clipped) failure = outcome;
         if (clipped) {
             inUse = logged;
         } else if (run_.Settings().fix64) {
@@ -126,7 +129,7 @@ VerifyJob::FileRead VerifyJob::ReadLogged(const std::string& logged, std::string
                 continue;
             }
         }
-        const FileRead answer = AskAboutFile(logged, inUse);
+        const FileRead answer = AskAboutFile(logged, inUse, failure);
         if (answer != FileRead::Read) return answer;
         clipped = false;
     }
@@ -134,10 +137,14 @@ VerifyJob::FileRead VerifyJob::ReadLogged(const std::string& logged, std::string
 
 // The media question for a file that cannot be read; Read means "try again"
 // (with the name re-rooted afresh: the operator may have fixed the source).
-VerifyJob::FileRead VerifyJob::AskAboutFile(const std::string& logged, std::string& inUse) {
+VerifyJob::FileRead VerifyJob::AskAboutFile(const std::string& logged, std::string& inUse,
+                                            const ReadOutcome& failure) {
     run_.driveLetters.PresetFor(logged);
-    const run::MediaAnswer answer = run::AskMedia(
-        run_, "Couldn't ReadBFile(%s)!?; Try again? (wait awhile for new cd?)", {inUse}, true);
+    const std::string question = run::WithReason(
+        support::SafeFormat("Couldn't ReadBFile(%s)!?; Try again? (wait awhile for new cd?)",
+                            {inUse}),
+        ReadFailureReason(failure));
+    const run::MediaAnswer answer = run::AskMedia(run_, "%s", {question}, true);
     if (run::Accepted(answer)) {
         inUse = logged;
         ApplyVerifyRoot(run_, inUse);

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "jobs/read_file.h"
 #include "jobs/verify_line.h"
 
 namespace brenx::platform {
@@ -39,7 +40,8 @@ class VerifyJob {
     Step DamagedLine(std::string_view format);
     Step CheckFile(const VerifyLine& line);
     FileRead ReadLogged(const std::string& logged, std::string& inUse);
-    FileRead AskAboutFile(const std::string& logged, std::string& inUse);
+    FileRead AskAboutFile(const std::string& logged, std::string& inUse,
+                          const ReadOutcome& failure);
     Step Compare(std::uint32_t expected, const std::string& inUse);
     bool Finish();
     bool LogReadFailed(platform::FileHandle& log);

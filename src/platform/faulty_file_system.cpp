@@ -54,7 +54,12 @@ class FaultyFileHandle : public FileHandle {
         return Pass(inner_->GetDate());
     }
     bool SetDate(DosDateTime date) override {
-        if (Faulted(FsCall::HandleSetDate)) return false;
+        const Verdict verdict = state_->Count(FsCall::HandleSetDate);
+        if (verdict.ignore) return Ignored();
+        if (verdict.fail) {
+            SetLastError(verdict.error);
+            return false;
+        }
         return Pass(inner_->SetDate(date));
     }
     bool Flush() override {
@@ -87,6 +92,10 @@ class FaultyFileHandle : public FileHandle {
         const Verdict verdict = state_->Count(kind);
         if (verdict.fail) SetLastError(verdict.error);
         return verdict.fail;
+    }
+    bool Ignored() {
+        SetLastError(HostError::None);
+        return true;
     }
     template <typename T>
     T Pass(T result) {
@@ -126,6 +135,7 @@ Verdict State::Count(FsCall kind) {
     for (const Rule& rule : rules) {
         if (rule.kind == kind && (n == rule.n || (rule.persistent && n > rule.n))) {
             ++fired;
+            if (rule.ignore) return {false, HostError::None, -1, true};
             return {true, rule.error, rule.shortBytes};
         }
     }
@@ -141,6 +151,10 @@ void FaultyFileSystem::FailCall(FsCall kind, int n, HostError error, bool persis
 
 void FaultyFileSystem::ShortenWrite(int n, std::int64_t bytes, HostError error) {
     state_->rules.push_back({FsCall::Write, n, error, false, std::max<std::int64_t>(bytes, 0)});
+}
+
+void FaultyFileSystem::IgnoreCall(FsCall kind, int n, bool persistent) {
+    state_->rules.push_back({kind, n, HostError::None, persistent, -1, true});
 }
 
 void FaultyFileSystem::ClearFaults() {
@@ -173,6 +187,14 @@ bool FaultyFileSystem::Faulted(FsCall kind) {
     return verdict.fail;
 }
 
+bool FaultyFileSystem::Intercepted(FsCall kind, bool& reported) {
+    const Verdict verdict = state_->Count(kind);
+    if (!verdict.fail && !verdict.ignore) return false;
+    SetLastError(verdict.error);
+    reported = verdict.ignore;
+    return true;
+}
+
 std::unique_ptr<FileHandle> FaultyFileSystem::Open(const std::string& path, Access access,
                                                    Disposition disposition) {
     if (Faulted(FsCall::Open)) return nullptr;
@@ -193,7 +215,7 @@ std::int64_t FaultyFileSystem::GetAttributes(const std::string& path) {
 }
 
 bool FaultyFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
-    if (Faulted(FsCall::SetAttributes)) return false;
+    if (bool reported = false; Intercepted(FsCall::SetAttributes, reported)) return reported;
     return Pass(inner_.SetAttributes(path, attributes));
 }
 
@@ -203,7 +225,7 @@ DosDateTime FaultyFileSystem::GetFileDate(const std::string& path) {
 }
 
 bool FaultyFileSystem::SetFileDate(const std::string& path, DosDateTime date) {
-    if (Faulted(FsCall::SetDate)) return false;
+    if (bool reported = false; Intercepted(FsCall::SetDate, reported)) return reported;
     return Pass(inner_.SetFileDate(path, date));
 }
 

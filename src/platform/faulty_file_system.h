@@ -58,6 +58,11 @@ class FaultyFileSystem : public FileSystem {
     // The n-th write stores only the first `bytes` bytes of its data and
     // reports that count, with `error` as its reason.
     void ShortenWrite(int n, std::int64_t bytes, HostError error = HostError::NoSpace);
+    // The n-th call of `kind` (with `persistent`, every later one too) says it
+    // succeeded and changes nothing, as a medium that takes a date or an
+    // attribute and keeps its own. For SetDate, HandleSetDate and
+    // SetAttributes.
+    void IgnoreCall(FsCall kind, int n, bool persistent = false);
     // Removes every fault; the counts stay.
     void ClearFaults();
     // Sets every count, and the number of faults fired, back to zero.
@@ -80,8 +85,8 @@ class FaultyFileSystem : public FileSystem {
     std::unique_ptr<DirectorySearch> FindFirst(const std::string& pattern,
                                                std::uint32_t attributeFilter) override;
     // Counted as FindFirst, like FindSubdirectories.
-    std::unique_ptr<DirectorySearch> FindFirstWithoutArchive(const std::string& pattern,
-                                                             std::uint32_t attributeFilter) override;
+    std::unique_ptr<DirectorySearch> FindFirstWithoutArchive(
+        const std::string& pattern, std::uint32_t attributeFilter) override;
     // Counted as FindFirst.
     std::unique_ptr<DirectorySearch> FindSubdirectories(const std::string& pattern,
                                                         std::uint32_t attributeFilter) override;
@@ -101,6 +106,7 @@ class FaultyFileSystem : public FileSystem {
         bool fail = false;
         HostError error = HostError::None;
         std::int64_t shortBytes = -1;  // for a write: store only this many bytes
+        bool ignore = false;           // report success, do nothing
     };
 
     // The counts and faults, shared with the handles and searches handed out.
@@ -111,6 +117,7 @@ class FaultyFileSystem : public FileSystem {
             HostError error;
             bool persistent;
             std::int64_t shortBytes;
+            bool ignore = false;
         };
         std::vector<Rule> rules;
         std::array<int, kFsCallKinds> calls{};
@@ -123,6 +130,10 @@ class FaultyFileSystem : public FileSystem {
   private:
     // Counts the call; when it is to fail, records the error and returns true.
     bool Faulted(FsCall kind);
+    // Counts the call; true when it is not to reach the inner file system,
+    // with what it reports in `reported` (false for a fault, true when it is
+    // ignored).
+    bool Intercepted(FsCall kind, bool& reported);
     // Records the inner file system's outcome and passes the result through.
     template <typename T>
     T Pass(T result) {

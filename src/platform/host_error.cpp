@@ -31,6 +31,10 @@ std::string HostErrorText(HostError error) {
                    "process.";
         case HostError::InvalidName:
             return "The filename, directory name, or volume label syntax is incorrect.";
+        case HostError::NameTooLong:
+            return "The filename or extension is too long.";
+        case HostError::LinkLoop:
+            return "The name of the file cannot be resolved by the system.";
         case HostError::InvalidArgument:
             return "The parameter is incorrect.";
         case HostError::TooManyOpenFiles:
@@ -63,9 +67,12 @@ HostError HostErrorFromErrno(int errnoValue) {
         case EFBIG:
             return HostError::FileTooLarge;
         case EIO:
+        case EUCLEAN:
+        case EBADMSG:
             return HostError::IoError;
         case ENXIO:
         case ENODEV:
+        case ENOTCONN:
         case ENOMEDIUM:
         case EMEDIUMTYPE:
             return HostError::NoMedia;
@@ -76,10 +83,12 @@ HostError HostErrorFromErrno(int errnoValue) {
         case ETXTBSY:
         case EAGAIN:
             return HostError::SharingViolation;
-        case ENAMETOOLONG:
-        case ELOOP:
         case EILSEQ:
             return HostError::InvalidName;
+        case ENAMETOOLONG:
+            return HostError::NameTooLong;
+        case ELOOP:
+            return HostError::LinkLoop;
         case EINVAL:
         case EBADF:
         case ESPIPE:
@@ -89,6 +98,7 @@ HostError HostErrorFromErrno(int errnoValue) {
         case ENFILE:
             return HostError::TooManyOpenFiles;
         case ENOTSUP:
+        case ENOSYS:
             return HostError::NotSupported;
         default:
             return HostError::Other;

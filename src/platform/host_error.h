@@ -19,8 +19,10 @@ enum class HostError {
     NoMedia,           // a drive letter with no mapping, or a device with no medium
     AlreadyExists,     // a directory or file that must be new exists already
     SharingViolation,  // the file is busy (in use by the system)
-    InvalidName,       // the path cannot be a name on this host, or could leave its directory
-    InvalidArgument,   // a value the call cannot take (a bad date, a negative offset)
+    InvalidName,      // the name cannot be one on this host or medium, or could leave its directory
+    NameTooLong,      // a name or the whole path is longer than the file system takes
+    LinkLoop,         // symbolic links on the way lead round in a circle
+    InvalidArgument,  // a value the call cannot take (a bad date, a negative offset)
     TooManyOpenFiles,  // the process or the system has no more file handles
     NotSupported,      // the host file system cannot do this (extended attributes)
     Other,             // anything else

@@ -136,7 +136,7 @@ std::unique_ptr<FileHandle> PosixFileSystem::CreateNewFile(std::string& host, Ac
     if (known && kind.kernel) return Fail(HostError::AccessDenied, nullptr);
     const int fd = OpenDescriptor(host, OpenFlags(access, Disposition::CreateNew));
     if (fd < 0) {
-        FailErrno(errno, host);
+        FailCreating(errno, host);
         return nullptr;
     }
     const Opened opened{fd, true, false, false};
@@ -171,7 +171,11 @@ std::unique_ptr<FileHandle> PosixFileSystem::Open(const std::string& path, Acces
     }
     const int fd = OpenDescriptor(host, OpenFlags(access, disposition));
     if (fd < 0) {
-        FailErrno(errno, host);
+        if (exists || disposition == Disposition::OpenExisting) {
+            FailErrno(errno, host);
+        } else {
+            FailCreating(errno, host);
+        }
         return nullptr;
     }
     return Adopt({fd, writes, writes && !lookFirst, writes && exists}, std::move(host));

@@ -93,6 +93,13 @@ bool PosixFileSystem::FailErrno(int errnoValue, const std::string& host) {
     return false;
 }
 
+bool PosixFileSystem::FailCreating(int errnoValue, const std::string& host) {
+    const HostError error = ErrorOf(errnoValue, host);
+    const bool refused = error == HostError::NotFound || errnoValue == EINVAL;
+    SetLastError(refused ? HostError::InvalidName : error);
+    return false;
+}
+
 HostError PosixFileSystem::ResolveWindows(const std::string& path, WindowsPath& windows) {
     if (!escapingNames_.empty()) {
         const std::vector<std::string> raw = SplitAtSeparators(path);
@@ -247,7 +254,7 @@ bool PosixFileSystem::CreateDirectory(const std::string& path) {
     std::string host;
     if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, false);
     volumes_.ForgetDirectories();
-    if (mkdir(host.c_str(), 0777) != 0) return FailErrno(errno, host);
+    if (mkdir(host.c_str(), 0777) != 0) return FailCreating(errno, host);
     SetLastError(HostError::None);
     return true;
 }

@@ -32,8 +32,8 @@ class PosixFileSystem : public FileSystem {
     std::unique_ptr<DirectorySearch> FindFirst(const std::string& pattern,
                                                std::uint32_t attributeFilter) override;
     // Leaves out the extended-attribute look-up of each entry.
-    std::unique_ptr<DirectorySearch> FindFirstWithoutArchive(const std::string& pattern,
-                                                             std::uint32_t attributeFilter) override;
+    std::unique_ptr<DirectorySearch> FindFirstWithoutArchive(
+        const std::string& pattern, std::uint32_t attributeFilter) override;
     // Leaves out the names the directory lists as regular files.
     std::unique_ptr<DirectorySearch> FindSubdirectories(const std::string& pattern,
                                                         std::uint32_t attributeFilter) override;
@@ -59,6 +59,10 @@ class PosixFileSystem : public FileSystem {
     // a missing directory on the way.
     HostError ErrorOf(int errnoValue, const std::string& host);
     bool FailErrno(int errnoValue, const std::string& host);
+    // FailErrno for a call that makes the entry: a "missing" entry whose
+    // directory is there, or an invalid argument, is a name the medium
+    // refuses (exFAT through FUSE says ENOENT, FAT says EINVAL).
+    bool FailCreating(int errnoValue, const std::string& host);
     void RememberEscapingName(const std::string& name);
     // What a search leaves out.
     struct SearchScope {

@@ -14,6 +14,8 @@ struct RunCounters {
     std::int64_t crcErrors = 0;     // CRC mismatches found by verify
     std::int64_t optionSkips = 0;   // skipped by a skip setting
     std::int32_t autoSkips = 0;     // skipped by the BLRautoSkip rule
+    std::int64_t wrongDates = 0;    // copies whose date was not set as their source's
+    std::int64_t archiveKept = 0;   // files whose archive bit could not be cleared
 
     // Per-file progress and the destination's free space as last shown.
     std::int64_t fileSize = 0;

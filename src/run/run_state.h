@@ -111,9 +111,6 @@ class RunState {
     std::int32_t verifyCut = 0;
     DriveLetterDialog driveLetters;
 
-    // The result of the last one-file copy.
-    std::int32_t lastCopyResult = 0;
-
     TransferBuffer buffer;
     support::RandomNames randomNames;
     support::Crc32Register crc;

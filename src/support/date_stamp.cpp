@@ -1,5 +1,6 @@
 #include "support/date_stamp.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "support/utf8.h"
@@ -25,6 +26,13 @@ std::string FormatStartStamp(const LocalTime& time) {
         AppendTwoDigits(stamp, field);
     }
     return stamp;
+}
+
+std::string FormatDateTime(const LocalTime& time) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", time.year, time.month,
+                  time.day, time.hour, time.minute, time.second);
+    return text;
 }
 
 void ExpandDateStamp(std::string& text, std::string_view startStamp) {

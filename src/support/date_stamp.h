@@ -21,6 +21,11 @@ struct LocalTime {
 // ten digits.
 std::string FormatStartStamp(const LocalTime& time);
 
+// A date and time as "2026-12-08 04:41:53": the date, a blank and the time,
+// one form on every host, so that logs written on different machines read
+// alike.
+std::string FormatDateTime(const LocalTime& time);
+
 // Replaces the first "+" of the text by the stamp, keeping at most 5000
 // characters after it (never cutting a character in two); other "+"
 // characters stay. A text without "+" is left as it is.

@@ -16,6 +16,22 @@ std::size_t NextSpace(std::string_view text, std::size_t from, std::size_t end) 
     return space == std::string_view::npos ? end : space;
 }
 
+// Moves the column over a piece of text. A line break that the text holds
+// already (a question of two lines) starts the count again.
+void Advance(std::size_t& column, std::string_view piece) {
+    const std::size_t lineFeed = piece.rfind('\n');
+    if (lineFeed == std::string_view::npos) {
+        column += Utf8Length(piece);
+    } else {
+        column = Utf8Length(piece.substr(lineFeed + 1));
+    }
+}
+
+// The width a word takes on the current line: up to a line break it holds.
+std::size_t WordWidth(std::string_view word) {
+    return Utf8Length(word.substr(0, word.find_first_of("\r\n")));
+}
+
 // The offset of the space at which the line that starts at `start` breaks,
 // or `end` when it runs to the end. Widths count characters; each space
 // is looked at once per line, so a whole wrap is linear in the text.
@@ -25,9 +41,10 @@ std::size_t BreakingSpace(std::string_view text, std::size_t start, std::size_t 
     while (true) {
         const std::size_t space = NextSpace(text, from, end);
         if (space == end) return end;
-        column += Utf8Length(text.substr(from, space - from)) + 1;
+        Advance(column, text.substr(from, space - from));
+        column += 1;
         const std::size_t wordEnd = NextSpace(text, space + 1, end);
-        const std::size_t word = Utf8Length(text.substr(space + 1, wordEnd - space - 1));
+        const std::size_t word = WordWidth(text.substr(space + 1, wordEnd - space - 1));
         if (column + word > kLineWidth) return space;
         from = space + 1;
     }

@@ -2,6 +2,7 @@
 
 #include "app/app_world.h"
 #include "app/completion.h"
+#include "app/kept_messages.h"
 #include "options/log_file.h"
 #include "run/exit_codes.h"
 #include "run/log_loss.h"
@@ -98,6 +99,20 @@ TEST(DispatchJob, TriesTheJobKindsInTheirOrder) {
     }
 }
 
+TEST(DispatchJob, NamesTheSettingsFileUnlessTheRunKeptItClosed) {
+    AppWorld missing({"d:\\src\\", "e:\\dst\\", "-r"});
+    EXPECT_EQ(missing.Run(), 0);
+    EXPECT_EQ(missing.board.Text(run::BoardText::SettingsFile), "(d:\\prog\\brenx.ini?\?)");
+
+    // -x: no file was missed, so none is named.
+    AppWorld closed({"d:\\src\\", "e:\\dst\\", "-r", "-x"},
+                    [](platform::testing::TempDrives& drives) {
+                        drives.Write("d/prog/brenx.ini", "[brenx]\r\n");
+                    });
+    EXPECT_EQ(closed.Run(), 0);
+    EXPECT_EQ(closed.board.Text(run::BoardText::SettingsFile), "");
+}
+
 TEST(Completion, SkipMessagesPassUpToSkipsOkSkipsSilently) {
     AppWorld world({"-x"});
     run::RunState& run = world.MakeRun();
@@ -135,6 +150,32 @@ TEST(Completion, SkipMessagesPassUpToSkipsOkSkipsSilently) {
     world.Settings().skips_ok = 100;
     world.op.ExpectError("4 crc errors (check log for \"crc sb\"?).");
     SkipMessages(run);
+}
+
+TEST(Completion, TellsOnceHowManyDatesAndArchiveBitsDidNotTake) {
+    // A medium that ignores dates: both copies keep the time they were made,
+    // which the run says once at its end, even with -r; the run succeeds.
+    AppWorld world({"d:\\src\\", "e:\\dst\\", "-s", "-r", "-ld:\\run.log"});
+    platform::DosDateFields old;
+    old.year = 2018;
+    for (const char* file : {"d:\\src\\a.txt", "d:\\src\\sub\\b.txt"})
+        world.fs.SetFileDate(file, platform::PackDosDateTime(old));
+    world.fs.IgnoreCall(platform::FsCall::HandleSetDate, 1, true);
+    const std::string dates =
+        "2 copies kept a wrong date (the medium didn't take their sources' dates); the next "
+        "NewerOnly or DifferentOnly run decides by them (check log for \"date\"?).";
+    world.op.ExpectError(dates);
+    EXPECT_EQ(world.Run(), 0);
+    const std::string log = world.drives.Read("d/run.log");
+    EXPECT_NE(log.find("Date didn't take on e:\\dst\\sub\\b.txt: sb "), std::string::npos);
+    EXPECT_NE(log.find(dates + "\r\n"), std::string::npos);
+
+    world.run->counters.wrongDates = 0;
+    world.run->counters.archiveKept = 1;
+    world.op.ExpectError(
+        "1 archive bit couldn't be cleared; the next arconly copy takes that file again (check "
+        "log for \"archive bit\"?).");
+    KeptMessages(*world.run);
 }
 
 TEST(Completion, TellsOnceHowManyLogEntriesWereLost) {

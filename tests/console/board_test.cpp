@@ -40,9 +40,17 @@ TEST(ConsoleBoard, WritesTheJobsPlacesOnceEach) {
     board.SetOptionEcho(cells);
     board.SetBannerLook(run::BannerLook::Failure);
     board.SetText(BoardText::Banner, "Oops sorry about that...");
+    // The end of the job and the end of the run both set it: one line.
+    board.SetBannerLook(run::BannerLook::Failure);
+    board.SetText(BoardText::Banner, "Oops sorry about that...");
     EXPECT_EQ(kit.Written(),
               "Source: d:\\src\\\nVerify log: d:\\run.log\nOptions: recurse  crc\n!! Oops sorry "
               "about that...\n");
+    // Another banner is written, and so is the first again after it.
+    board.SetText(BoardText::Banner, "timer complaint: overflow");
+    board.SetText(BoardText::Banner, "Oops sorry about that...");
+    EXPECT_TRUE(
+        kit.Written().ends_with("!! timer complaint: overflow\n!! Oops sorry about that...\n"));
 }
 
 }  // namespace

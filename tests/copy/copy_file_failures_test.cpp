@@ -29,15 +29,17 @@ TEST(CopyBFileFailure, AFailedReadIsABrokenCopyNotTheEndOfTheFile) {
     world.Destination("keep", "");
     world.Source("a.txt", kContent);
     world.fs.FailCall(FsCall::Read, 2, HostError::IoError);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyBroken);
-    EXPECT_EQ(world.run.lastCopyResult, kCopyBroken);
+    const CopyOutcome outcome = CopyBFile(world.run, kFrom, kTo, true);
+    EXPECT_EQ(outcome.code, kCopyBroken);
+    EXPECT_EQ(outcome.stage, CopyStage::ReadSource);
+    EXPECT_EQ(outcome.error, HostError::IoError);
     ExpectNoTrace(world);
     EXPECT_EQ(world.drives.Read("d/src/a.txt"), kContent);
 
     // The same in nocopy: no CRC line for a file read only in part.
     world.Settings().nocopy = true;
     world.fs.FailCall(FsCall::Read, 3, HostError::IoError);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyBroken);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyBroken);
     EXPECT_EQ(world.LogText(), "");
 }
 
@@ -46,20 +48,20 @@ TEST(CopyBFileFailure, AShortWriteOrAFailedCloseLeavesNoPartialFile) {
     world.Destination("keep", "");
     world.Source("a.txt", kContent);
     world.fs.ShortenWrite(2, 1000);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyBroken);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyBroken);
     ExpectNoTrace(world);
 
     // The destination is closed first; its close losing data is a failure.
     world.fs.ResetCounts();
     world.fs.FailCall(FsCall::Close, 1, HostError::IoError);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyBroken);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyBroken);
     ExpectNoTrace(world);
 
     // The same on CD-R media, where the date goes through the handle first.
     world.run.flags.cdrMode = true;
     world.fs.ResetCounts();
     world.fs.FailCall(FsCall::Close, 1, HostError::NoSpace);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyBroken);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyBroken);
     ExpectNoTrace(world);
     EXPECT_EQ(world.drives.Read("d/src/a.txt"), kContent);
 }
@@ -70,7 +72,7 @@ TEST(CopyBFileFailure, ABrokenCopyThatCannotBeDeletedIsLogged) {
     world.Source("a.txt", kContent);
     world.fs.FailCall(FsCall::Write, 1, HostError::IoError);
     world.fs.FailCall(FsCall::Delete, 1, HostError::IoError);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyBroken);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyBroken);
     EXPECT_EQ(world.LogLines(),
               std::vector<std::string>{"Couldn't delete the broken copy e:\\dst\\a.txt (" +
                                        platform::HostErrorText(HostError::IoError) + ")"});
@@ -82,19 +84,19 @@ TEST(CopyBFileFailure, ACopyThatCannotStartKeepsASameNamedFile) {
     world.Source("a.txt", kContent);
     world.Destination("a.txt", "the only good copy");
     world.fs.refusedOpens[kFrom] = HostError::AccessDenied;
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopySourceFailed);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopySourceFailed);
     EXPECT_EQ(world.Copied("a.txt"), "the only good copy");
     world.fs.refusedOpens.clear();
 
     world.Free(10);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNoRoom);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyNoRoom);
     EXPECT_EQ(world.Copied("a.txt"), "the only good copy");
     EXPECT_EQ(world.LogText(), "");
 
     // A destination that cannot be created: code 3, and the name is cleared.
     world.Free(std::nullopt);
     world.fs.refusedOpens["e:\\dst\\b.txt"] = HostError::IoError;
-    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true), kCopyCreateFailed);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true).code, kCopyCreateFailed);
     ExpectNoTrace(world, "b.txt");
 }
 
@@ -105,13 +107,13 @@ TEST(CopyBFileFailure, GivingUpDuringACopyRemovesIt) {
     // "Give up now?" no: the copy goes on.
     world.op.PressStop();
     world.op.ExpectConfirm("Give up now?", false, true);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(world.Copied("a.txt"), kContent);
     EXPECT_EQ(world.run.exitCode, 0);
 
     world.op.PressStop();
     world.op.ExpectConfirm("Give up now?", true, true);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true), kCopyBroken);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true).code, kCopyBroken);
     EXPECT_EQ(world.run.exitCode, run::kExitGaveUp);
     ExpectNoTrace(world, "b.txt");
 }

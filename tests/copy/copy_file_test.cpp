@@ -32,7 +32,7 @@ TEST(CopyBFile, CopiesDatesAndLogsFilesOfEveryBlockCount) {
     // An empty file: one read, a dated empty copy, CRC 0.
     world.Source("a.txt", "");
     world.Date(kFrom, 2020, 10);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_TRUE(world.Exists("a.txt"));
     EXPECT_EQ(world.Copied("a.txt"), "");
     EXPECT_EQ(world.fs.GetFileDate(kTo), world.fs.GetFileDate(kFrom));
@@ -42,7 +42,7 @@ TEST(CopyBFile, CopiesDatesAndLogsFilesOfEveryBlockCount) {
     const std::string full = Bytes(run::kTransferBufferSize);
     world.Source("b.bin", full);
     world.fs.ResetCounts();
-    EXPECT_EQ(CopyBFile(world.run, "d:\\src\\b.bin", "e:\\dst\\b.bin", false), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, "d:\\src\\b.bin", "e:\\dst\\b.bin", false).code, kCopyDone);
     EXPECT_EQ(world.fs.Calls(FsCall::Read), 2);
     EXPECT_EQ(world.fs.Calls(FsCall::Write), 1);
     EXPECT_EQ(world.Copied("b.bin"), full);
@@ -51,18 +51,17 @@ TEST(CopyBFile, CopiesDatesAndLogsFilesOfEveryBlockCount) {
     const std::string more = Bytes(run::kTransferBufferSize + 1);
     world.Source("c.bin", more);
     world.fs.ResetCounts();
-    EXPECT_EQ(CopyBFile(world.run, "d:\\src\\c.bin", "e:\\dst\\c.bin", true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, "d:\\src\\c.bin", "e:\\dst\\c.bin", true).code, kCopyDone);
     EXPECT_EQ(world.fs.Calls(FsCall::Read), 2);
     EXPECT_EQ(world.fs.Calls(FsCall::Write), 3);  // two blocks and the log entry
     EXPECT_EQ(world.Copied("c.bin"), more);
     EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\c.bin|" + CrcText(more));
     EXPECT_EQ(world.run.counters.fileBytesRead, static_cast<std::int64_t>(more.size()));
-    EXPECT_EQ(world.run.lastCopyResult, kCopyDone);
 
     // Without crc the line is the destination alone.
     world.Settings().crc = false;
     world.Settings().NewerOnly = false;
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(world.LogLines().back(), "e:\\dst\\a.txt");
 }
 
@@ -93,7 +92,7 @@ TEST(CopyBFile, NodataMakesADatedEmptyCopyAndNocopyOnlyReads) {
     world.Source("a.txt", "contents");
     world.Date(kFrom, 2019);
     world.Settings().nodata = true;
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(world.Copied("a.txt"), "");
     EXPECT_EQ(world.fs.GetFileDate(kTo), world.fs.GetFileDate(kFrom));
     EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\a.txt|0");
@@ -102,15 +101,15 @@ TEST(CopyBFile, NodataMakesADatedEmptyCopyAndNocopyOnlyReads) {
     // nothing is made.
     world.Settings().nodata = false;
     world.Settings().nocopy = true;
-    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\new.txt", true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\new.txt", true).code, kCopyDone);
     EXPECT_FALSE(world.Exists("new.txt"));
     EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\new.txt|" + CrcText("contents"));
 
     // nocopy alone keeps the date rule; with crc_only every file is read.
     world.Date(kTo, 2021);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNotNeeded);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyNotNeeded);
     world.Settings().crc_only = true;
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\a.txt|" + CrcText("contents"));
     EXPECT_EQ(world.Copied("a.txt"), "");
 }
@@ -122,27 +121,26 @@ TEST(CopyBFile, DateRulesLeaveTheDestinationAsItWas) {
     world.Date(kFrom, 2020);
     world.Date(kTo, 2021);
     // NewerOnly: a newer or same-dated destination stays.
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNotNeeded);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyNotNeeded);
     world.Date(kTo, 2020);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNotNeeded);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyNotNeeded);
     EXPECT_EQ(world.Copied("a.txt"), "old");
-    EXPECT_EQ(world.run.lastCopyResult, kCopyNotNeeded);
     EXPECT_EQ(world.LogText(), "");
 
     // DifferentOnly: the same date stays, any other is copied.
     world.Settings().NewerOnly = false;
     world.Settings().DifferentOnly = true;
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNotNeeded);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyNotNeeded);
     world.Date(kTo, 2021);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(world.Copied("a.txt"), "new");
 
     // NewerOnly with an older destination copies; so does a missing one.
     world.Settings().DifferentOnly = false;
     world.Settings().NewerOnly = true;
     world.Date(kTo, 2019);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true).code, kCopyDone);
 }
 
 TEST(CopyBFile, RoomCheckCreditsASameNamedFileExceptOnCdr) {
@@ -152,32 +150,32 @@ TEST(CopyBFile, RoomCheckCreditsASameNamedFileExceptOnCdr) {
     world.Free(1000);
     // 5,000 - (4,500 - 1,024) = 1,524 > 1,000: no room; the old file stays.
     world.Destination("a.txt", std::string(4500, 'o'));
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNoRoom);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyNoRoom);
     EXPECT_EQ(world.Copied("a.txt"), std::string(4500, 'o'));
     // 5,000 - (5,100 - 1,024) = 924 <= 1,000: the copy goes ahead.
     world.Destination("a.txt", std::string(5100, 'o'));
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(world.Copied("a.txt"), std::string(5000, 's'));
     // No credit on CD-R media.
     world.Destination("a.txt", std::string(5100, 'o'));
     world.run.flags.cdrMode = true;
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyNoRoom);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyNoRoom);
     EXPECT_EQ(world.Copied("a.txt"), std::string(5100, 'o'));
     // Without a same-named file the need is the size plus 1,025.
     world.run.flags.cdrMode = false;
     world.Free(6024);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true).code, kCopyDone);
     world.Free(4999);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\c.txt", true), kCopyNoRoom);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\c.txt", true).code, kCopyNoRoom);
     EXPECT_FALSE(world.Exists("c.txt"));
     // A free space that could not be measured (-1) leaves no room; nocopy
     // makes no room check.
     world.Free(std::nullopt);
     world.fs.FailCall(FsCall::FreeSpace, 1, platform::HostError::IoError, true);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\d.txt", true), kCopyNoRoom);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\d.txt", true).code, kCopyNoRoom);
     EXPECT_EQ(world.run.counters.dstBytesFree, -1);
     world.Settings().nocopy = true;
-    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\d.txt", true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\d.txt", true).code, kCopyDone);
 }
 
 TEST(CopyBFile, AttributesFollowTheSourceOnlyWithAtts) {
@@ -185,18 +183,18 @@ TEST(CopyBFile, AttributesFollowTheSourceOnlyWithAtts) {
     world.Destination("keep", "");
     world.Source("a.txt", "x");
     world.Settings().ReadOnly = true;
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(world.fs.GetAttributes(kTo) & platform::kAttrReadOnly, 0);
 
     world.Settings().atts = true;
-    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true).code, kCopyDone);
     EXPECT_NE(world.fs.GetAttributes("e:\\dst\\b.txt") & platform::kAttrReadOnly, 0);
     EXPECT_EQ(world.fs.GetAttributes(kFrom) & platform::kAttrReadOnly, 0);
 
     // A read-only source gives a read-only copy with atts alone.
     world.Settings().ReadOnly = false;
     world.fs.SetAttributes(kFrom, platform::kAttrReadOnly);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\c.txt", true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\c.txt", true).code, kCopyDone);
     EXPECT_NE(world.fs.GetAttributes("e:\\dst\\c.txt") & platform::kAttrReadOnly, 0);
 }
 
@@ -206,7 +204,7 @@ TEST(CopyBFile, TheCopyIsDatedThroughItsHandleBeforeItIsClosed) {
     world.Source("a.txt", "x");
     world.Date(kFrom, 2018, 30);
     world.fs.ResetCounts();
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(world.fs.Calls(FsCall::HandleSetDate), 1);
     EXPECT_EQ(world.fs.Calls(FsCall::SetDate), 0);
     EXPECT_EQ(world.fs.GetFileDate(kTo), world.fs.GetFileDate(kFrom));
@@ -214,7 +212,7 @@ TEST(CopyBFile, TheCopyIsDatedThroughItsHandleBeforeItIsClosed) {
     // A copy made read-only is dated all the same: its attributes come last.
     world.Settings().atts = true;
     world.Settings().ReadOnly = true;
-    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\ro.txt", true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\ro.txt", true).code, kCopyDone);
     EXPECT_EQ(world.fs.GetFileDate("e:\\dst\\ro.txt"), world.fs.GetFileDate(kFrom));
     EXPECT_NE(world.fs.GetAttributes("e:\\dst\\ro.txt") & platform::kAttrReadOnly, 0);
 
@@ -222,8 +220,8 @@ TEST(CopyBFile, TheCopyIsDatedThroughItsHandleBeforeItIsClosed) {
     world.Settings().atts = false;
     world.run.flags.cdrMode = true;
     world.fs.ResetCounts();
-    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\cd.txt", true), kCopyDone);
-    EXPECT_EQ(world.fs.Calls(FsCall::HandleGetDate), 1);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\cd.txt", true).code, kCopyDone);
+    EXPECT_EQ(world.fs.Calls(FsCall::HandleGetDate), 2);  // the source's, and the copy's read back
     EXPECT_EQ(world.fs.Calls(FsCall::HandleSetDate), 1);
     EXPECT_EQ(world.fs.Calls(FsCall::SetDate), 0);
     EXPECT_EQ(world.fs.GetFileDate("e:\\dst\\cd.txt"), world.fs.GetFileDate(kFrom));
@@ -239,7 +237,7 @@ TEST(CopyKnownFile, TakesWhatTheWalkKnowsInsteadOfAsking) {
     facts.sourceDate = platform::PackDosDateTime({2015, 6, 7, 8, 9, 10});
     facts.destinationKnown = true;  // listed: not there
     world.fs.ResetCounts();
-    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts), kCopyDone);
+    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts).code, kCopyDone);
     EXPECT_EQ(world.fs.Calls(FsCall::GetDate), 0);
     EXPECT_EQ(world.fs.Calls(FsCall::FindFirst), 0);
     // Dated as listed: a source changed during the copy is copied again next time.
@@ -248,16 +246,16 @@ TEST(CopyKnownFile, TakesWhatTheWalkKnowsInsteadOfAsking) {
     // A listed destination that is not older is passed over unasked.
     facts.destinationDate = platform::PackDosDateTime({2016, 1, 1, 0, 0, 0});
     world.fs.ResetCounts();
-    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts), kCopyNotNeeded);
+    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts).code, kCopyNotNeeded);
     EXPECT_EQ(world.fs.Calls(FsCall::GetDate), 0);
 
     // A listed size counts in the room check: 3 - (5,000 - 1,024) fits in 0.
     world.Settings().NewerOnly = false;
     world.Free(0);
     facts.destinationSize = 5000;
-    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts), kCopyDone);
+    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts).code, kCopyDone);
     facts.destinationSize = -1;
-    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts), kCopyNoRoom);
+    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts).code, kCopyNoRoom);
 }
 
 TEST(CopyBFile, MeasuresTheFreeSpaceOftenEnoughForTheRoomCheck) {
@@ -269,19 +267,19 @@ TEST(CopyBFile, MeasuresTheFreeSpaceOftenEnoughForTheRoomCheck) {
     world.fs.ResetCounts();
     // Plenty of room: one measurement, then the copies take their sizes off it.
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+        EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(world.fs.Calls(FsCall::FreeSpace), 1);
     EXPECT_EQ(world.run.counters.dstBytesFree, (std::int64_t{1} << 40) - 9);
     // A quarter of a second on, it is measured again.
     world.ticks.Advance(250);
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(world.fs.Calls(FsCall::FreeSpace), 2);
     // Near the limit, every file is measured.
     world.fs.fixedFree = 1000;
     world.ticks.Advance(250);
     world.fs.ResetCounts();
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true), kCopyDone);
+        EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(world.fs.Calls(FsCall::FreeSpace), 3);
     EXPECT_EQ(world.board.Text(run::BoardText::FreeSpace), "drive e:\\ has 1,000 bytes free");
 }
@@ -290,7 +288,7 @@ TEST(CopyBFile, NeverTruncatesASourceThatIsItsOwnDestination) {
     CopyWorld world;
     world.Settings().NewerOnly = false;  // nothing else would stop it
     world.Source("a.txt", "the only copy");
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kFrom, true), kCopyCreateFailed);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kFrom, true).code, kCopyCreateFailed);
     EXPECT_EQ(world.drives.Read("d/src/a.txt"), "the only copy");
     EXPECT_EQ(world.LogLines().back(), "Won't copy d:\\src\\a.txt onto itself");
 }

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "copy/copy_files.h"
 #include "copy/copy_tree.h"
@@ -25,9 +28,11 @@ bool Logged(const CopyWorld& world, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-std::string CouldNotCopy(const std::string& name, const std::string& note = "") {
+// The question about a file that failed, with its reason on a second line.
+std::string CouldNotCopy(const std::string& name, const std::string& reason,
+                         const std::string& note = "") {
     return "Couldn't CopyBFile( d:\\src\\" + name + ", e:\\dst\\" + name + "); try new media?" +
-           note;
+           note + "\r\n(" + reason + ")";
 }
 
 TEST(CopyTreeFailure, SkipRulesPassFailedFilesOverWithoutAsking) {
@@ -38,11 +43,15 @@ TEST(CopyTreeFailure, SkipRulesPassFailedFilesOverWithoutAsking) {
     world.fs.refusedOpens["d:\\src\\x_y.dat"] = HostError::AccessDenied;
     world.fs.refusedOpens["d:\\src\\xy.dat"] = HostError::AccessDenied;
     // BLRautoSkip: an unopenable name with "_" is counted; one without is asked about.
-    world.op.ExpectMedia(CouldNotCopy("xy.dat"), MediaAnswer::Skip);
+    world.op.ExpectMedia(CouldNotCopy("xy.dat", "access denied"), MediaAnswer::Skip);
     EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
     EXPECT_EQ(world.run.counters.autoSkips, 1);
     EXPECT_EQ(world.run.counters.fileCount, 0);
-    EXPECT_TRUE(Logged(world, "BLRautoSkip 1: CopyBfile( d:\\src\\x_y.dat, e:\\dst\\x_y.dat)"));
+    // The skip's log entry says why on its second line.
+    EXPECT_NE(
+        world.LogText().find(
+            "BLRautoSkip 1: CopyBfile( d:\\src\\x_y.dat, e:\\dst\\x_y.dat)\r\n(access denied)\r\n"),
+        std::string::npos);
     const auto& echo = world.board.Echo();
     EXPECT_NE(std::find(echo.begin(), echo.end(), "BLRautoSkip:1"), echo.end());
 
@@ -71,7 +80,7 @@ TEST(CopyTreeFailure, TheMediaQuestionRetriesSkipsOrGivesUp) {
     world.fs.refusedOpens["d:\\src\\a.txt"] = HostError::IoError;
     const std::string note = " (cant_file:skip.lst)";
     // Try again: the file is tried again and copied.
-    world.op.ExpectMedia(CouldNotCopy("a.txt", note), MediaAnswer::TryAgain,
+    world.op.ExpectMedia(CouldNotCopy("a.txt", "input/output error", note), MediaAnswer::TryAgain,
                          [&](const run::MediaQuestion& question, run::MediaDialogActions&) {
                              EXPECT_TRUE(question.showSkip);
                              world.fs.refusedOpens.clear();
@@ -85,17 +94,64 @@ TEST(CopyTreeFailure, TheMediaQuestionRetriesSkipsOrGivesUp) {
     // Skip: passed over without a count.
     world.Settings().NewerOnly = false;
     world.fs.refusedOpens["d:\\src\\a.txt"] = HostError::IoError;
-    world.op.ExpectMedia(CouldNotCopy("a.txt", note), MediaAnswer::Skip);
+    world.op.ExpectMedia(CouldNotCopy("a.txt", "input/output error", note), MediaAnswer::Skip);
     EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
     EXPECT_EQ(world.run.counters.fileCount, 1);
     EXPECT_EQ(world.run.counters.optionSkips, 0);
 
     // Give up: the job ends with exit code 3 and the files' reason.
-    world.op.ExpectMedia(CouldNotCopy("a.txt", note), MediaAnswer::GiveUp);
+    world.op.ExpectMedia(CouldNotCopy("a.txt", "input/output error", note), MediaAnswer::GiveUp);
     EXPECT_FALSE(CopyTree(world.run, kSource, kDestination));
     EXPECT_EQ(world.run.exitCode, run::kExitCopyFiles);
     EXPECT_EQ(world.run.failureReason, "brenxfiles(d:\\src\\,e:\\dst\\)");
     EXPECT_EQ(world.Copied("a.txt"), "a");  // the earlier copy stays
+}
+
+// A name the medium refuses, a full medium, a link loop in the source and an
+// I/O error each look like a media problem unless the question says which.
+// Deleting the broken copy fails too, and never takes the reason's place.
+TEST(CopyTreeFailure, TheQuestionAndItsLogEntrySayWhyTheFileFailed) {
+    struct Case {
+        std::string name;
+        std::function<void(CopyWorld&)> make;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {"a:b.txt",
+         [](CopyWorld& w) {
+             w.Source("a:b.txt", "x");
+             w.fs.refusedOpens["e:\\dst\\a:b.txt"] = HostError::InvalidName;
+         },
+         "the name is not valid on this medium"},
+        {"big.bin",
+         [](CopyWorld& w) {
+             w.Source("big.bin", std::string(100000, 'b'));
+             w.fs.ShortenWrite(1, 4096, HostError::NoSpace);
+         },
+         "no space left on the medium"},
+        {"loop",
+         [](CopyWorld& w) { std::filesystem::create_symlink("loop", w.drives.Host("d/src/loop")); },
+         "too many levels of links"},
+        {"bad.bin",
+         [](CopyWorld& w) {
+             w.Source("bad.bin", std::string(100000, 'x'));
+             w.fs.FailCall(FsCall::Read, 1, HostError::IoError);
+         },
+         "input/output error"},
+    };
+    for (const Case& c : cases) {
+        CopyWorld world;
+        c.make(world);
+        world.fs.FailCall(FsCall::Delete, 1, HostError::AccessDenied, true);
+        world.op.ExpectMedia(CouldNotCopy(c.name, c.reason), MediaAnswer::Skip);
+        EXPECT_TRUE(CopyTree(world.run, kSource, kDestination)) << c.name;
+        // The media dialog's log entry holds the question with its reason.
+        const std::string log = world.LogText();
+        const std::size_t entry = log.find("Media (Couldn't CopyBFile( d:\\src\\" + c.name);
+        ASSERT_NE(entry, std::string::npos) << c.name << log;
+        EXPECT_NE(log.find("\r\n(" + c.reason + ")\r\n):mrIGNORE", entry), std::string::npos)
+            << log;
+    }
 }
 
 TEST(CopyTreeFailure, NoRoomAsksForNewMediaAndThenAboutTheFile) {
@@ -113,7 +169,8 @@ TEST(CopyTreeFailure, NoRoomAsksForNewMediaAndThenAboutTheFile) {
                      [](const run::MediaQuestion& question, run::MediaDialogActions&) {
                          EXPECT_FALSE(question.showSkip);
                      })
-        .ExpectMedia(CouldNotCopy(second), MediaAnswer::TryAgain);
+        .ExpectMedia(CouldNotCopy(second, "the file is larger than the space left on the medium"),
+                     MediaAnswer::TryAgain);
     EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
     EXPECT_EQ(world.run.counters.fileCount, 2);
     EXPECT_EQ(world.run.counters.byteCount, 120);
@@ -143,7 +200,8 @@ TEST(CopyTreeFailure, ADirectoryThatCannotBeMadeAsksForNewMedia) {
     CopyWorld world;
     world.Source("a.txt", "a");
     world.fs.FailCall(FsCall::CreateDirectory, 1, HostError::IoError);
-    const std::string question = "Couldn't create new directory e:\\dst\\ (try new media maybe?)";
+    const std::string question =
+        "Couldn't create new directory e:\\dst\\ (try new media maybe?)\r\n(input/output error)";
     world.op.ExpectMedia(question, MediaAnswer::TryAgain,
                          [](const run::MediaQuestion& asked, run::MediaDialogActions&) {
                              EXPECT_FALSE(asked.showSkip);
@@ -158,7 +216,7 @@ TEST(CopyTreeFailure, ADirectoryThatCannotBeMadeAsksForNewMedia) {
     refused.Source("a.txt", "a");
     refused.fs.FailCall(FsCall::CreateDirectory, 1, HostError::IoError, true);
     refused.op.ExpectMedia(question, MediaAnswer::GiveUp)
-        .ExpectMedia(CouldNotCopy("a.txt"), MediaAnswer::Skip);
+        .ExpectMedia(CouldNotCopy("a.txt", "input/output error"), MediaAnswer::Skip);
     EXPECT_TRUE(CopyTree(refused.run, kSource, kDestination));
     EXPECT_EQ(refused.run.counters.fileCount, 0);
 }

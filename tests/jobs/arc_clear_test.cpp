@@ -71,6 +71,27 @@ TEST(RunArcClear, ClearsTheBitOnceAndKeepsTheOtherAttributes) {
     EXPECT_EQ(world.run.counters.fileCount, 4);
 }
 
+// A file system without extended attributes (exFAT, FAT) keeps every bit:
+// each file is logged with the host's reason and counted, and the walk and
+// its exit code go on as before.
+TEST(RunArcClear, ABitThatDoesNotClearIsLoggedAndCounted) {
+    JobsWorld world;
+    SourceTree tree(world);
+    world.fs.FailCall(platform::FsCall::SetAttributes, 1, platform::HostError::NotSupported, true);
+    EXPECT_TRUE(RunArcClear(world.run));
+    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.counters.fileCount, 3);
+    EXPECT_EQ(world.run.counters.archiveKept, 3);
+    const std::string log = world.LogText();
+    for (const char* path : {"d:\\src\\a.txt", "d:\\src\\ro.txt", "d:\\src\\sub\\b.txt"}) {
+        EXPECT_NE(log.find(std::string("Couldn't clear the archive bit of ") + path +
+                           " (the medium's file system cannot do that)\r\n"),
+                  std::string::npos)
+            << path;
+    }
+    EXPECT_TRUE(HasArchiveBit(world, "d:\\src\\a.txt"));
+}
+
 TEST(RunArcClear, LeavesEverythingAloneWithNodataAndBeforeTheStartFile) {
     JobsWorld world;
     SourceTree tree(world);

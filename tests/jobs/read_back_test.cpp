@@ -106,8 +106,9 @@ TEST(RunReadBack, AFailingFileCanBeSkippedOrEndTheWalk) {
     world.Settings().recurse = true;
     // Open 1 is the log's header entry; open 2 the first file.
     world.fs.FailCall(platform::FsCall::Open, 2, platform::HostError::IoError);
-    world.op.ExpectMedia("Couldn't ReadBFile(e:\\dst\\bad.txt)!?; Try again?",
-                         run::MediaAnswer::Skip);
+    world.op.ExpectMedia(
+        "Couldn't ReadBFile(e:\\dst\\bad.txt)!?; Try again?\r\n(input/output error)",
+        run::MediaAnswer::Skip);
     EXPECT_TRUE(RunReadBack(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 1);
     EXPECT_EQ(world.run.counters.byteCount, 4);
@@ -120,8 +121,9 @@ TEST(RunReadBack, AFailingFileCanBeSkippedOrEndTheWalk) {
     broken.Put("e/dst/big.bin", Pattern(100000));
     broken.Settings().destination = "e:\\dst\\";
     broken.fs.FailCall(platform::FsCall::Read, 2, platform::HostError::IoError);
-    broken.op.ExpectMedia("Couldn't ReadBFile(e:\\dst\\big.bin)!?; Try again?",
-                          run::MediaAnswer::GiveUp);
+    broken.op.ExpectMedia(
+        "Couldn't ReadBFile(e:\\dst\\big.bin)!?; Try again?\r\n(input/output error)",
+        run::MediaAnswer::GiveUp);
     EXPECT_TRUE(RunReadBack(broken.run));
     EXPECT_EQ(broken.run.counters.fileCount, 0);
     EXPECT_EQ(broken.run.exitCode, run::kExitReadFiles);
@@ -133,8 +135,9 @@ TEST(RunReadBack, AFailingFileCanBeSkippedOrEndTheWalk) {
     deep.Settings().destination = "e:\\dst\\";
     deep.Settings().recurse = true;
     deep.fs.FailCall(platform::FsCall::Read, 2, platform::HostError::IoError);
-    deep.op.ExpectMedia("Couldn't ReadBFile(e:\\dst\\sub\\big.bin)!?; Try again?",
-                        run::MediaAnswer::TryAgain);
+    deep.op.ExpectMedia(
+        "Couldn't ReadBFile(e:\\dst\\sub\\big.bin)!?; Try again?\r\n(input/output error)",
+        run::MediaAnswer::TryAgain);
     EXPECT_TRUE(RunReadBack(deep.run));
     EXPECT_EQ(deep.run.counters.fileCount, 1);
     EXPECT_EQ(deep.run.exitCode, 0);

@@ -24,7 +24,7 @@ TEST(ReadBFile, ReadsTheFileToItsEndWithItsCrc) {
     JobsWorld world;
     const std::string content = Pattern(1200000);
     world.Put("e/big.bin", content);
-    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin"), ReadResult::Done);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin").result, ReadResult::Done);
     EXPECT_EQ(world.run.crc.value, CrcOf(content));
     EXPECT_EQ(world.run.crc.byteTotal, 1200000u);
     EXPECT_EQ(world.run.counters.fileSize, 1200000);
@@ -40,23 +40,23 @@ TEST(ReadBFile, ReadsTheFileToItsEndWithItsCrc) {
     // A file of whole blocks ends at the empty read after them.
     const std::string blocks = Pattern(65024 * 2, 9);
     world.Put("e/blocks.bin", blocks);
-    EXPECT_EQ(ReadBFile(world.run, "e:\\blocks.bin"), ReadResult::Done);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\blocks.bin").result, ReadResult::Done);
     EXPECT_EQ(world.run.crc.value, CrcOf(blocks));
 
     // Without crc the bytes are read but not summed.
     world.Settings().crc = false;
-    EXPECT_EQ(ReadBFile(world.run, "e:\\blocks.bin"), ReadResult::Done);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\blocks.bin").result, ReadResult::Done);
     EXPECT_EQ(world.run.crc.byteTotal, 0u);
     EXPECT_EQ(world.run.counters.fileBytesRead, 65024 * 2);
 }
 
 TEST(ReadBFile, TellsAFileThatCannotBeOpenedFromOneThatFailsToRead) {
     JobsWorld world;
-    EXPECT_EQ(ReadBFile(world.run, "e:\\none.bin"), ReadResult::CannotOpen);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\none.bin").result, ReadResult::CannotOpen);
 
     world.Put("e/big.bin", Pattern(200000));
     world.fs.FailCall(platform::FsCall::Read, 2, platform::HostError::IoError);
-    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin"), ReadResult::ReadFailed);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin").result, ReadResult::ReadFailed);
     EXPECT_EQ(world.run.counters.fileBytesRead, 65024);
     // The handle was closed all the same.
     EXPECT_EQ(world.fs.Calls(platform::FsCall::Close), 1);
@@ -67,15 +67,15 @@ TEST(ReadBFile, TellsAFileThatCannotBeOpenedFromOneThatFailsToRead) {
     world.fs.ClearFaults();
     world.fs.ResetCounts();
     world.fs.FailCall(platform::FsCall::Size, 1, platform::HostError::IoError);
-    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin"), ReadResult::Done);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin").result, ReadResult::Done);
     EXPECT_EQ(world.run.counters.fileSize, 200000);
     EXPECT_EQ(world.fs.Calls(platform::FsCall::Size), 0);
-    EXPECT_EQ(ReadBFile(world.run, "e:\\huge.bin"), ReadResult::ReadFailed);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\huge.bin").result, ReadResult::ReadFailed);
 
     // A host that cannot drop the cached pages still reads them.
     world.fs.FailCall(platform::FsCall::DropCachedPages, 1, platform::HostError::NotSupported,
                       true);
-    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin"), ReadResult::Done);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin").result, ReadResult::Done);
     EXPECT_EQ(world.run.crc.value, CrcOf(Pattern(200000)));
 }
 
@@ -83,7 +83,7 @@ TEST(ReadBFile, NodataOpensAndSizesOnly) {
     JobsWorld world;
     world.Put("e/a.bin", Pattern(1000));
     world.Settings().nodata = true;
-    EXPECT_EQ(ReadBFile(world.run, "e:\\a.bin"), ReadResult::Done);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\a.bin").result, ReadResult::Done);
     EXPECT_EQ(world.fs.Calls(platform::FsCall::Read), 0);
     EXPECT_EQ(world.fs.Calls(platform::FsCall::DropCachedPages), 0);
     EXPECT_EQ(world.run.counters.fileSize, 1000);
@@ -112,7 +112,7 @@ TEST(ReadBFile, StopsWhenTheOperatorGivesUp) {
     world.Put("e/big.bin", Pattern(200000));
     world.op.PressStop();
     world.op.ExpectConfirm("Give up now?", true);
-    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin"), ReadResult::Stopped);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin").result, ReadResult::Stopped);
     EXPECT_EQ(world.run.counters.fileBytesRead, 0);
 }
 
@@ -151,7 +151,7 @@ TEST(ReadBFile, ReadsFromTheMediumNotFromTheCache) {
     world.fs.beforeRead = [&](const std::string& path) {
         if (path == "e:\\cached.bin") residentAtRead.push_back(ResidentPages(host));
     };
-    EXPECT_EQ(ReadBFile(world.run, "e:\\cached.bin"), ReadResult::Done);
+    EXPECT_EQ(ReadBFile(world.run, "e:\\cached.bin").result, ReadResult::Done);
     EXPECT_EQ(world.run.crc.value, CrcOf(content));
     ASSERT_EQ(residentAtRead.size(), 1u);
     EXPECT_EQ(residentAtRead[0], 0u);

@@ -73,8 +73,10 @@ TEST(RunVerify, FollowsTheMediaToAnotherLetter) {
     JobsWorld world;
     MovedMedia media(world);
     world.op
-        .ExpectMedia("Couldn't ReadBFile(d:\\data\\a.txt)!?; Try again? (wait awhile for new cd?)",
-                     run::MediaAnswer::SourceFixed, PressFixSource)
+        .ExpectMedia(
+            "Couldn't ReadBFile(d:\\data\\a.txt)!?; Try again? (wait awhile for new cd?)"
+            "\r\n(a directory on the way is not there)",
+            run::MediaAnswer::SourceFixed, PressFixSource)
         .ExpectDriveLetter(
             [](run::DriveLetterDialog& dialog) {
                 EXPECT_EQ(dialog.Text(), "d");
@@ -94,8 +96,10 @@ TEST(RunVerify, FollowsTheMediaToADirectory) {
     JobsWorld world;
     MovedMedia media(world);
     world.op
-        .ExpectMedia("Couldn't ReadBFile(d:\\data\\a.txt)!?; Try again? (wait awhile for new cd?)",
-                     run::MediaAnswer::SourceFixed, PressFixSource)
+        .ExpectMedia(
+            "Couldn't ReadBFile(d:\\data\\a.txt)!?; Try again? (wait awhile for new cd?)"
+            "\r\n(a directory on the way is not there)",
+            run::MediaAnswer::SourceFixed, PressFixSource)
         .ExpectDriveLetter(
             [](run::DriveLetterDialog& dialog) {
                 dialog.UseCurrentDirectory();
@@ -116,8 +120,10 @@ TEST(RunVerify, FollowsTheMediaToADirectory) {
     kept.Put("e/backup/data/sub/b.txt", "B");
     kept.drives.Write("e/data/a.txt", "changed");
     kept.op
-        .ExpectMedia("Couldn't ReadBFile(d:\\data\\a.txt)!?; Try again? (wait awhile for new cd?)",
-                     run::MediaAnswer::SourceFixed, PressFixSource)
+        .ExpectMedia(
+            "Couldn't ReadBFile(d:\\data\\a.txt)!?; Try again? (wait awhile for new cd?)"
+            "\r\n(a directory on the way is not there)",
+            run::MediaAnswer::SourceFixed, PressFixSource)
         .ExpectDriveLetter(
             [](run::DriveLetterDialog& dialog) {
                 dialog.UseCurrentDirectory();
@@ -153,7 +159,8 @@ TEST(RunVerify, FindsAFileUnderItsNameCutTo64Characters) {
     plain.Settings().fix64 = false;
     plain.op.ExpectMedia(
         support::SafeFormat("Couldn't ReadBFile(%s)!?; Try again? (wait awhile for new cd?)",
-                            {logged}),
+                            {logged}) +
+            "\r\n(the file is not there)",
         run::MediaAnswer::GiveUp);
     EXPECT_FALSE(RunVerify(plain.run));
 
@@ -163,7 +170,8 @@ TEST(RunVerify, FindsAFileUnderItsNameCutTo64Characters) {
     neither.Settings().verify = "d:\\long.log";
     neither.op.ExpectMedia(
         support::SafeFormat("Couldn't ReadBFile(%s)!?; Try again? (wait awhile for new cd?)",
-                            {logged}),
+                            {logged}) +
+            "\r\n(a directory on the way is not there)",
         run::MediaAnswer::GiveUp);
     EXPECT_FALSE(RunVerify(neither.run));
     // The long name, then the short one, were tried.

@@ -25,8 +25,9 @@ constexpr const char* kScreenSaverNote =
 constexpr const char* kCannotRead =
     "Couldn't ReadBFile(%s)!?; Try again? (wait awhile for new cd?)";
 
-std::string Question(const std::string& name) {
-    return support::SafeFormat(kCannotRead, {name});
+// The question about a file that cannot be read, with its reason.
+std::string Question(const std::string& name, const std::string& reason) {
+    return support::SafeFormat(kCannotRead, {name}) + "\r\n(" + reason + ")";
 }
 
 bool Contains(const std::string& text, const std::string& part) {
@@ -261,7 +262,7 @@ TEST(RunVerify, AFileThatCannotBeReadIsPutToTheOperator) {
     world.Put("d/miss.log", Lines({"|e:\\gone.txt|0", CrcLine("e:\\a.txt", "a")}));
     world.Settings().verify = "d:\\miss.log";
     world.run.jobMode = run::JobMode::Verify;
-    world.op.ExpectMedia(Question("e:\\gone.txt"), run::MediaAnswer::Skip);
+    world.op.ExpectMedia(Question("e:\\gone.txt", "the file is not there"), run::MediaAnswer::Skip);
     EXPECT_TRUE(RunVerify(world.run));
     // A skipped file counts nowhere.
     EXPECT_EQ(world.run.counters.fileCount, 1);
@@ -274,12 +275,13 @@ TEST(RunVerify, AFileThatCannotBeReadIsPutToTheOperator) {
     EXPECT_EQ(world.run.driveLetters.Text(), "e");
     EXPECT_EQ(world.run.driveLetters.Caption(), "jiggery verify: \"e:\\gone.txt\"");
 
-    world.op.ExpectMedia(Question("e:\\gone.txt"), run::MediaAnswer::GiveUp);
+    world.op.ExpectMedia(Question("e:\\gone.txt", "the file is not there"),
+                         run::MediaAnswer::GiveUp);
     EXPECT_FALSE(RunVerify(world.run));
 
     // Trying again after the file came back reads it.
     world.op.ExpectMedia(
-        Question("e:\\gone.txt"), run::MediaAnswer::TryAgain,
+        Question("e:\\gone.txt", "the file is not there"), run::MediaAnswer::TryAgain,
         [&](const run::MediaQuestion&, run::MediaDialogActions&) { world.Put("e/gone.txt", ""); });
     EXPECT_TRUE(RunVerify(world.run));
 }
@@ -292,7 +294,7 @@ TEST(RunVerify, AReadErrorInTheMiddleOfAFileIsAMediaQuestionNotARead) {
     world.Settings().verify = "d:\\big.log";
     // Read 1 is the log; reads 2 on are the file's blocks.
     world.fs.FailCall(platform::FsCall::Read, 3, platform::HostError::IoError);
-    world.op.ExpectMedia(Question("e:\\big.bin"), run::MediaAnswer::TryAgain);
+    world.op.ExpectMedia(Question("e:\\big.bin", "input/output error"), run::MediaAnswer::TryAgain);
     EXPECT_TRUE(RunVerify(world.run));
     // Counted once, with all its bytes, from the read that reached the end.
     EXPECT_EQ(world.run.counters.fileCount, 1);
@@ -304,7 +306,7 @@ TEST(RunVerify, AReadErrorInTheMiddleOfAFileIsAMediaQuestionNotARead) {
     skip.Put("d/big.log", Lines({CrcLine("e:\\big.bin", big)}));
     skip.Settings().verify = "d:\\big.log";
     skip.fs.FailCall(platform::FsCall::Read, 3, platform::HostError::IoError);
-    skip.op.ExpectMedia(Question("e:\\big.bin"), run::MediaAnswer::Skip)
+    skip.op.ExpectMedia(Question("e:\\big.bin", "input/output error"), run::MediaAnswer::Skip)
         .ExpectConfirm("Finished but there no files to verify! Exit without error anyway?", false);
     EXPECT_FALSE(RunVerify(skip.run));
     EXPECT_EQ(skip.run.counters.fileCount, 0);
@@ -314,9 +316,11 @@ TEST(RunVerify, AReadErrorInTheMiddleOfAFileIsAMediaQuestionNotARead) {
 TEST(RunVerify, ALogThatCannotBeReadFailsTheJob) {
     JobsWorld world;
     world.Settings().verify = "d:\\missing.log";
-    world.op.ExpectError("Sorry couldn't open verify log d:\\missing.log");
+    const std::string sorry =
+        "Sorry couldn't open verify log d:\\missing.log\r\n(the file is not there)";
+    world.op.ExpectError(sorry);
     EXPECT_FALSE(RunVerify(world.run));
-    EXPECT_EQ(world.op.Clipboard(), "Sorry couldn't open verify log d:\\missing.log");
+    EXPECT_EQ(world.op.Clipboard(), sorry);
 
     // A log that fails in the middle is not taken for a short one.
     world.Put("e/a.txt", "a");

@@ -96,6 +96,29 @@ TEST(PosixFiles, FailuresKeepTheHostReason) {
     EXPECT_EQ(HostErrorFromErrno(EROFS), HostError::WriteProtected);
     EXPECT_EQ(HostErrorFromErrno(EFBIG), HostError::FileTooLarge);
     EXPECT_EQ(HostErrorFromErrno(ENOMEDIUM), HostError::NoMedia);
+    // What a USB stick gives: a vanished device (or its FUSE daemon gone),
+    // a damaged file system, names it refuses.
+    EXPECT_EQ(HostErrorFromErrno(ENOTCONN), HostError::NoMedia);
+    EXPECT_EQ(HostErrorFromErrno(ENODEV), HostError::NoMedia);
+    EXPECT_EQ(HostErrorFromErrno(EUCLEAN), HostError::IoError);
+    EXPECT_EQ(HostErrorFromErrno(EILSEQ), HostError::InvalidName);
+    EXPECT_EQ(HostErrorFromErrno(ENAMETOOLONG), HostError::NameTooLong);
+    EXPECT_EQ(HostErrorFromErrno(ELOOP), HostError::LinkLoop);
+}
+
+TEST(PosixFiles, ALinkLoopAndANameTooLongSayWhatTheyAre) {
+    TempDrives t;
+    PosixFileSystem& fs = t.Fs();
+    std::filesystem::create_symlink("loop", t.Host("d/loop"));
+    EXPECT_FALSE(fs.Open("d:\\loop", Access::Read, Disposition::OpenExisting));
+    EXPECT_EQ(fs.LastError(), HostError::LinkLoop);
+    EXPECT_FALSE(fs.Open("d:\\loop", Access::Write, Disposition::CreateAlways));
+    EXPECT_EQ(fs.LastError(), HostError::LinkLoop);
+    const std::string tooLong = "d:\\" + std::string(300, 'n');
+    EXPECT_FALSE(fs.Open(tooLong, Access::Write, Disposition::CreateAlways));
+    EXPECT_EQ(fs.LastError(), HostError::NameTooLong);
+    EXPECT_FALSE(fs.CreateDirectory(tooLong));
+    EXPECT_EQ(fs.LastError(), HostError::NameTooLong);
 }
 
 TEST(PosixFiles, NeverOpensDirectoriesOrSpecialFiles) {
@@ -196,8 +219,8 @@ TEST(PosixFiles, EveryWayOfNamingAFileReachesIt) {
     EXPECT_FALSE(fs.Open("d:\\sub\\f.txt\\", Access::Read, Disposition::OpenExisting));
     EXPECT_EQ(fs.LastError(), HostError::PathNotFound);
     EXPECT_FALSE(fs.Open("d:\\sub\\f.txt\\", Access::Write, Disposition::CreateAlways));
-    EXPECT_FALSE(fs.Open(std::string("d:\\sub\\f.txt\0x", 14), Access::Read,
-                         Disposition::OpenExisting));
+    EXPECT_FALSE(
+        fs.Open(std::string("d:\\sub\\f.txt\0x", 14), Access::Read, Disposition::OpenExisting));
     EXPECT_EQ(fs.LastError(), HostError::InvalidName);
     // A letter without media, named plainly or not.
     EXPECT_FALSE(fs.Open("q:\\sub\\f.txt", Access::Read, Disposition::OpenExisting));

@@ -96,6 +96,31 @@ TEST(CopyScenario, AnUnreadableFileFollowsTheSkipRulesOrTheOperator) {
     }
 }
 
+std::size_t Count(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+TEST(CopyScenario, TheQuestionSaysWhyAndTheFailureIsToldOnce) {
+    Scenario scenario;
+    scenario.Write("s/ok.txt", "fine");
+    ASSERT_EQ(symlink("loop", scenario.Host("s/loop").c_str()), 0);
+    // No settings file at all (-x), and giving up at the question.
+    const RunResult run =
+        RunBrenxc(scenario, {"s:\\", "t:\\dst\\", "-r", "-x", "-lL:\\run.log"}, "n\n");
+    EXPECT_EQ(run.exitCode, 3) << run.errors;
+    EXPECT_TRUE(Contains(run.errors,
+                         "Couldn't CopyBFile( s:\\loop, t:\\dst\\loop); try new media?\n"
+                         "(too many levels of links)\n"))
+        << run.errors;
+    EXPECT_TRUE(Contains(scenario.Read("run.log"), "(too many levels of links)\r\n):mrCancel"));
+    // The end of the job and the end of the run both report the failure.
+    EXPECT_EQ(Count(run.errors, "Oops sorry about that..."), 1u) << run.errors;
+    EXPECT_FALSE(Contains(run.errors, "Settings:")) << run.errors;
+}
+
 TEST(CopyScenario, CopyingStartsAtTheStartFile) {
     Scenario scenario;
     scenario.Write("brenx.ini", kSettings + "startfile=s:\\sub\\b.txt\r\n");

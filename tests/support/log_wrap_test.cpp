@@ -57,6 +57,18 @@ TEST(WrapForLog, SeventyEightCharactersFitOnALine) {
     EXPECT_EQ(WrapForLog(accented), accented + "\r\n");
 }
 
+TEST(WrapForLog, ALineBreakInTheTextStartsTheCountAgain) {
+    // Two lines of 70 characters each fit as they are: a question and its reason.
+    const std::string first = std::string(60, 'q') + " new media?";
+    const std::string second = "(" + std::string(40, 'r') + " of the reason here)";
+    EXPECT_EQ(WrapForLog(first + "\r\n" + second + "\r\n):mrOK"),
+              first + "\r\n" + second + "\r\n):mrOK\r\n");
+    // A second line too long for itself breaks by its own width.
+    const std::string longer = std::string(50, 'a') + " " + std::string(30, 'b');
+    EXPECT_EQ(WrapForLog("x\r\n" + longer),
+              "x\r\n" + std::string(50, 'a') + "\r\n" + std::string(30, 'b') + "\r\n");
+}
+
 TEST(WrapForLog, LongWordsShortTextsAndSpaces) {
     EXPECT_EQ(WrapForLog(""), "");
     EXPECT_EQ(WrapForLog("short"), "short\r\n");

@@ -1,0 +1,35 @@
+#include "app/kept_messages.h"
+
+#include <cstdint>
+
+#include "options/log_file.h"
+#include "run/messages.h"
+#include "run/run_state.h"
+#include "support/safe_format.h"
+
+namespace brenx::app {
+namespace {
+
+void Tell(run::RunState& run, std::int64_t count, const char* one, const char* many) {
+    if (count <= 0) return;
+    const std::string text = support::SafeFormat(count == 1 ? one : many, {count});
+    run.Log().Write(text);
+    run::ErrorMessage(run, "%s", {text});
+}
+
+}  // namespace
+
+void KeptMessages(run::RunState& run) {
+    Tell(run, run.counters.wrongDates,
+         "%d copy kept a wrong date (the medium didn't take its source's date); the next "
+         "NewerOnly or DifferentOnly run decides by it (check log for \"date\"?).",
+         "%d copies kept a wrong date (the medium didn't take their sources' dates); the next "
+         "NewerOnly or DifferentOnly run decides by them (check log for \"date\"?).");
+    Tell(run, run.counters.archiveKept,
+         "%d archive bit couldn't be cleared; the next arconly copy takes that file again "
+         "(check log for \"archive bit\"?).",
+         "%d archive bits couldn't be cleared; the next arconly copy takes those files again "
+         "(check log for \"archive bit\"?).");
+}
+
+}  // namespace brenx::app

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "platform/host_error.h"
+
+namespace brenx::platform {
+
+// Why a host call failed, in a few plain words for the second line of a
+// question or a log entry about a file ("no space left on the medium"). Empty
+// for None.
+std::string HostErrorReason(HostError error);
+
+}  // namespace brenx::platform
