@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Times a copy by brenxc (CRC-32 and one log line per file) side by side with
 # the usual tools, each run into a fresh destination, and prints Markdown
-# tables of the medians.
+# tables of the medians. Every run is durable: brenxc flushes the destination's
+# file system before it says it is done, so each peer's copy is followed by
+# `sync -f` of its destination (dd by conv=fsync), and all of them are timed
+# until their data is on the disk.
 #
 #   bench/copy_bench.sh [brenxc]   one 2 GiB file, then 20,000 files of 4 KiB
 #   BENCH_WAITS=1 bench/copy_bench.sh   also the processor time of a 60 s random wait
 #
 # Settings (environment): BRENXC (the program when not given, default
 # build/src/brenxc),
-# BENCH_DIR (default /dev/shm/brenx-bench: a memory file system, so that the
-# figures show the programs and not a disk), BIG_MIB (2048),
+# BENCH_DIR (default /var/tmp/brenx-bench: a disk, where durability costs what
+# it costs on media; /dev/shm/... shows the programs alone), BIG_MIB (2048),
 # FILES (20000), DIRS (200), FILE_KIB (4); RUNS (5) runs of each, whose median
 # and best are shown (on a busy machine the best shows a program's own cost).
 #
@@ -20,14 +23,14 @@ set -euo pipefail
 
 here="$(cd "$(dirname "$0")/.." && pwd)"
 BRENXC="$(realpath "${1:-${BRENXC:-$here/build/src/brenxc}}")"
-WORK="${BENCH_DIR:-/dev/shm/brenx-bench}"
+WORK="${BENCH_DIR:-/var/tmp/brenx-bench}"
 RUNS="${RUNS:-5}"
 BIG_MIB="${BIG_MIB:-2048}"
 FILES="${FILES:-20000}"
 DIRS="${DIRS:-200}"
 FILE_KIB="${FILE_KIB:-4}"
 
-for tool in dd cp rhash tar rsync; do
+for tool in dd cp rhash tar rsync sync; do
     command -v "$tool" >/dev/null || { echo "missing: $tool (./dev installs it)" >&2; exit 2; }
 done
 [ -x "$BRENXC" ] || { echo "missing: $BRENXC (build it first)" >&2; exit 2; }
@@ -53,8 +56,11 @@ brenxc_copy() {  # source dir, destination dir (both under $WORK), log name
     (cd "$WORK/logs" && "$BRENXC" -x -r -s "-L:$3" "w:\\$1" "w:\\$2" </dev/null)
 }
 
-tar_copy() { mkdir -p "$2" && tar -C "$1" -cf - . | tar -C "$2" -xf -; }
-cp_then_crc() { cp "$1" "$2" && rhash --crc32 "$2"; }
+# The peers, each made durable at its end as brenxc is.
+durable_cp() { cp "$@" && sync -f "${@: -1}"; }
+tar_copy() { mkdir -p "$2" && tar -C "$1" -cf - . | tar -C "$2" -xf - && sync -f "$2"; }
+rsync_copy() { rsync -a "$1" "$2" && sync -f "$2"; }
+cp_then_crc() { cp "$1" "$2" && sync -f "$2" && rhash --crc32 "$2"; }
 
 declare -A times
 record() { times[$1]="${times[$1]:-} $2"; }
@@ -68,8 +74,8 @@ big_copy() {  # tool, run
     local out="$WORK/out/big-$2"
     case "$1" in
         brenxc) record "$1" "$(seconds_of brenxc_copy big "out\\big-$2\\brenxc" "big-$2.log")" ;;
-        "dd bs=65024") record "$1" "$(seconds_of dd if="$big" of="$out/dd.bin" bs=65024 status=none)" ;;
-        cp) record "$1" "$(seconds_of cp "$big" "$out/cp.bin")" ;;
+        "dd bs=65024") record "$1" "$(seconds_of dd if="$big" of="$out/dd.bin" bs=65024 conv=fsync status=none)" ;;
+        cp) record "$1" "$(seconds_of durable_cp "$big" "$out/cp.bin")" ;;
         "cp + rhash --crc32") record "$1" "$(seconds_of cp_then_crc "$big" "$out/crc.bin")" ;;
     esac
     rm -rf "${out:?}"/*
@@ -90,7 +96,7 @@ rm -rf "$big"
 
 bytes=$((BIG_MIB * 1024 * 1024))
 base=$(median ${times[brenxc]})
-echo "### One file of $BIG_MIB MiB (median of $RUNS runs, $WORK)"
+echo "### One file of $BIG_MIB MiB, every copy durable (median of $RUNS runs, $WORK)"
 echo
 echo "| program | seconds (median) | best | MB/s (median) | time against brenxc |"
 echo "| --- | ---: | ---: | ---: | ---: |"
@@ -100,6 +106,7 @@ for tool in "brenxc" "dd bs=65024" "cp" "cp + rhash --crc32"; do
         "$(echo "$bytes / $m / 1000000" | bc -l)" "$(echo "$m / $base" | bc -l)"
 done
 echo
+printf 'brenxc / dd bs=65024 conv=fsync: %.2f\n\n' "$(echo "$base / $(median ${times["dd bs=65024"]})" | bc -l)"
 times=()
 
 # --- a tree of small files --------------------------------------------------
@@ -118,9 +125,9 @@ tree_copy() {  # tool, run
     local out="$WORK/out/tree-$2"
     case "$1" in
         brenxc) record "$1" "$(seconds_of brenxc_copy tree "out\\tree-$2\\brenxc" "tree-$2.log")" ;;
-        "cp -r") record "$1" "$(seconds_of cp -r "$WORK/tree" "$out/cp")" ;;
+        "cp -r") record "$1" "$(seconds_of durable_cp -r "$WORK/tree" "$out/cp")" ;;
         "tar | tar") record "$1" "$(seconds_of tar_copy "$WORK/tree" "$out/tar")" ;;
-        "rsync -a") record "$1" "$(seconds_of rsync -a "$WORK/tree/" "$out/rsync/")" ;;
+        "rsync -a") record "$1" "$(seconds_of rsync_copy "$WORK/tree/" "$out/rsync/")" ;;
     esac
 }
 tree_tools=("brenxc" "cp -r" "tar | tar" "rsync -a")
@@ -132,7 +139,7 @@ lines=$(grep -ac '^|' "$WORK/logs/tree-1.log")
 [ "$lines" -eq "$FILES" ] || { echo "CRC lines: $lines, files: $FILES" >&2; exit 1; }
 
 base=$(median ${times[brenxc]})
-echo "### $FILES files of $FILE_KIB KiB in $DIRS directories (median of $RUNS runs)"
+echo "### $FILES files of $FILE_KIB KiB in $DIRS directories, every copy durable (median of $RUNS runs)"
 echo
 echo "| program | seconds (median) | best | files/s (median) | time against brenxc |"
 echo "| --- | ---: | ---: | ---: | ---: |"
@@ -141,6 +148,10 @@ for tool in "brenxc" "cp -r" "tar | tar" "rsync -a"; do
     m=$(median ${times[$tool]})
     printf '| %s | %.2f | %.2f | %.0f | %.2f |\n' "$name" "$m" "$(best ${times[$tool]})" \
         "$(echo "$FILES / $m" | bc -l)" "$(echo "$m / $base" | bc -l)"
+done
+echo
+for peer in "cp -r" "tar | tar"; do
+    printf 'brenxc / %s: %.2f\n' "$peer" "$(echo "$base / $(median ${times[$peer]})" | bc -l)"
 done
 echo
 

@@ -52,11 +52,12 @@ void SucceededEnding(JobDriver& driver) {
     }
 }
 
-std::int32_t CloseOrTidy(JobDriver& driver) {
+RunEnd CloseOrTidy(JobDriver& driver) {
     run::RunState& run = driver.Run();
-    if (run.exitCode == 0 && !run.Settings().tidy.empty()) jobs::StartTidy(run);
-    run.flags.closeAllowed = true;
-    return run.exitCode;
+    const bool tidyFailed =
+        run.exitCode == 0 && !run.Settings().tidy.empty() && !jobs::StartTidy(run);
+    run.flags.closeAllowed = !tidyFailed;
+    return RunEnd{run.exitCode, !tidyFailed};
 }
 
 }  // namespace
@@ -105,7 +106,7 @@ void SpecFileEnding(JobDriver& driver) {
     }
 }
 
-std::int32_t Completion(JobDriver& driver) {
+RunEnd Completion(JobDriver& driver) {
     run::RunState& run = driver.Run();
     run::StopThroughputClock(run);
     LogTotals(run);

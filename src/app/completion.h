@@ -10,12 +10,20 @@ namespace brenx::app {
 
 class JobDriver;
 
+// How a run ended: its exit code, and whether the main window closes now. It
+// stays open only when the tidy program failed to start, so that the
+// operator sees the run is over and closes it.
+struct RunEnd {
+    std::int32_t exitCode = 0;
+    bool windowCloses = true;
+};
+
 // The end of every run: the totals into the log, a last wait on CD-R media,
 // the destinations flushed onto their media, the success or failure banner,
 // the counts file, the CRC log's copy on the destination, the skip, CRC-error,
 // wrong-date, kept-archive-bit and lost-log-entry messages, then the tidy
-// program. Returns the exit code.
-std::int32_t Completion(JobDriver& driver);
+// program.
+RunEnd Completion(JobDriver& driver);
 
 // After the last job of a spec file, when all went well: the success banner,
 // the CRC log's copy, and the closing notice with the skip total.

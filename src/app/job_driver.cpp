@@ -19,13 +19,15 @@ namespace brenx::app {
 JobDriver::JobDriver(run::RunState& run)
     : run_(run), specReader_(run.Fs(), run.Op(), run.Log(), run.Options()) {}
 
-// The run's start, once: the options are loaded, and what comes from them
-// for the whole run is set up: the thresholds of the random waits and
-// ejects, the verify root, the alarm sound.
+// The run's start, once: the options are loaded, the windows go where the
+// operator last left them, and what comes from the options for the whole
+// run is set up: the thresholds of the random waits and ejects, the verify
+// root, the alarm sound.
 void JobDriver::StartRun() {
     options::OptionLoad& options = run_.Options();
     options.LoadJobSettings();
     const options::JobSettings& settings = options.Settings();
+    run_.Board().RestoreWindowPlacement();
     run_.nextWaitAt = settings.RandomWait;
     run_.nextEjectAt = settings.RandomEject;
     run_.Board().SetText(run::BoardText::RandomWaitCaption,
@@ -36,9 +38,14 @@ void JobDriver::StartRun() {
         run_.verifyRoot = settings.fakeverify;
         run_.verifyCut = 0;
     }
-    // A sound that is not there sounds no alarm at all.
-    const bool sound = !settings.noise.empty() && run_.Fs().FileExists(settings.noise);
-    run_.Op().SetAlarmSound(sound ? settings.noise : std::string());
+    // A sound that is not there sounds no alarm at all. The player is the
+    // host's, so it gets the host's name of the file.
+    std::string sound;
+    if (!settings.noise.empty() && run_.Fs().FileExists(settings.noise) &&
+        !run_.Fs().HostPath(settings.noise, sound)) {
+        sound.clear();
+    }
+    run_.Op().SetAlarmSound(sound);
     run_.TakeEchoKeys();
 }
 
@@ -54,7 +61,7 @@ void JobDriver::PrepareJob() {
     run_.Board().SetText(run::BoardText::DestinationCaption, "Destination:");
 }
 
-std::int32_t JobDriver::RunJobs() {
+RunEnd JobDriver::RunJobs() {
     PrepareJob();
     run::ShowDestinationFree(run_);
     const options::JobSettings& settings = run_.Settings();

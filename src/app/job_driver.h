@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "app/completion.h"
 #include "app/destination_flush.h"
 #include "options/spec_file_reader.h"
 
@@ -17,8 +18,8 @@ class JobDriver {
   public:
     explicit JobDriver(run::RunState& run);
 
-    // Runs the whole run and returns its exit code.
-    std::int32_t RunJobs();
+    // Runs the whole run, the completion included.
+    RunEnd RunJobs();
 
     // Before each job. The first time it loads the options and sets up what
     // holds for the whole run (wait and eject thresholds, the verify root, the

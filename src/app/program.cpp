@@ -1,8 +1,13 @@
 #include "app/program.h"
 
+#include <optional>
+
 #include "app/job_driver.h"
+#include "options/job_settings.h"
 #include "options/log_file.h"
 #include "options/option_load.h"
+#include "options/tqmr_file.h"
+#include "options/version_prompt.h"
 #include "platform/clock.h"
 #include "platform/drive_map.h"
 #include "platform/environment.h"
@@ -12,6 +17,7 @@
 #include "platform/start_stamp.h"
 #include "run/caption.h"
 #include "run/operator.h"
+#include "run/pace.h"
 #include "run/run_state.h"
 #include "run/status_board.h"
 #include "run/tick_source.h"
@@ -39,24 +45,69 @@ void Greet(run::RunState& run) {
 
 }  // namespace
 
+// Everything a run works with. The log and the run are made once the options
+// are loaded: the options give the log's place.
+struct Program::Parts {
+    Parts(const std::vector<std::string>& arguments, run::Operator& op)
+        : fs(platform::DriveMap::FromEnvironment()),
+          options(fs, op,
+                  options::OptionInputs{arguments, platform::GetEnvironmentVariable,
+                                        platform::ProgramDirectory(fs), platform::StartStampNow()}),
+          starter(fs) {}
+
+    platform::PosixFileSystem fs;
+    options::OptionLoad options;
+    platform::HostProcessStarter starter;
+    run::SteadyTickSource ticks;
+    std::optional<options::Log> log;
+    std::optional<run::RunState> run;
+    std::optional<JobDriver> driver;
+};
+
+Program::Program(const std::vector<std::string>& arguments, run::Operator& op,
+                 run::StatusBoard& board) {
+    platform::LoadLocalTimeZone();
+    parts_ = std::make_unique<Parts>(arguments, op);
+    Parts& p = *parts_;
+    // The file system keeps the current directory from here on.
+    platform::MoveProcessToRoot();
+    TellDriveTableProblems(p.fs.Drives(), op);
+    p.options.LoadJobSettings();
+    p.log.emplace(p.fs, p.options.Settings().log);
+    p.run.emplace(run::RunParts{p.options, p.fs, *p.log, op, board, p.starter, p.ticks});
+    p.run->pace.SetInterval(run::kFrontEndTurn);
+    p.driver.emplace(*p.run);
+    Greet(*p.run);
+}
+
+Program::~Program() = default;
+
+RunEnd Program::Run() {
+    if (ran_) return end_;
+    ran_ = running_ = true;
+    end_ = parts_->driver->RunJobs();
+    running_ = false;
+    return end_;
+}
+
+bool Program::LoadPlacement(ScreenSize screen, WindowPlacements& windows) {
+    options::TqmrFile file(parts_->fs, parts_->options.Settings().sizeini);
+    return app::LoadPlacement(file, screen, windows);
+}
+
+bool Program::SavePlacement(ScreenSize screen, const WindowPlacements& windows) {
+    options::TqmrFile file(parts_->fs, parts_->options.Settings().sizeini);
+    return app::SavePlacement(file, screen, windows);
+}
+
+void Program::OpenHelp() {
+    options::OpenHelpPage(parts_->starter, parts_->options.Settings().helphtm);
+}
+
 std::int32_t RunProgram(const std::vector<std::string>& arguments, run::Operator& op,
                         run::StatusBoard& board) {
-    platform::LoadLocalTimeZone();
-    platform::PosixFileSystem fs(platform::DriveMap::FromEnvironment());
-    TellDriveTableProblems(fs.Drives(), op);
-    options::OptionLoad options(
-        fs, op,
-        options::OptionInputs{arguments, platform::GetEnvironmentVariable,
-                              platform::ProgramDirectory(fs), platform::StartStampNow()});
-    // The log's place comes from the options, so they are loaded first.
-    options.LoadJobSettings();
-    options::Log log(fs, options.Settings().log);
-    platform::HostProcessStarter starter(fs);
-    run::SteadyTickSource ticks;
-    run::RunState run(run::RunParts{options, fs, log, op, board, starter, ticks});
-    Greet(run);
-    JobDriver driver(run);
-    return driver.RunJobs();
+    Program program(arguments, op, board);
+    return program.Run().exitCode;
 }
 
 }  // namespace brenx::app

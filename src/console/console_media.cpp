@@ -12,8 +12,9 @@ namespace brenx::console {
 // ends it); the bell stays silent meanwhile. True when the input ended.
 bool ConsoleOperator::MinuteWait(const run::MediaQuestion& question) {
     using Clock = std::chrono::steady_clock;
-    Say(MinuteWaitCaption(question) + " Waiting; press Enter to stop waiting.\n");
-    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(timing_.minuteWaitMs);
+    Say(question.minuteWaitCaption + " Waiting; press Enter to stop waiting.\n");
+    const Clock::time_point end =
+        Clock::now() + std::chrono::milliseconds(question.minuteWaitTicks * timing_.waitTickMs);
     std::string line;
     for (;;) {
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now());

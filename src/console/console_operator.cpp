@@ -33,7 +33,7 @@ void ConsoleOperator::NoteStop() {
     Say("\n(Stop noted: it takes effect once this question is answered)\n");
 }
 
-bool ConsoleOperator::ConfirmMessage(const std::string& text, bool alarm) {
+bool ConsoleOperator::ConfirmMessage(const std::string& text, bool alarm, options::QuestionId id) {
     Say(DialogText("Confirm?", text));
     std::string line;
     for (;;) {
@@ -41,7 +41,7 @@ bool ConsoleOperator::ConfirmMessage(const std::string& text, bool alarm) {
             case Answer::End:
                 return false;
             case Answer::Stop:
-                if (text == kGiveUpQuestion) {
+                if (id == options::QuestionId::GiveUpNow) {
                     Say("\n(Stop pressed again: giving up)\n");
                     return true;
                 }

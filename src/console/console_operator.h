@@ -13,12 +13,9 @@ namespace brenx::console {
 struct ConsoleTiming {
     // The alarm rings the bell this often while a question waits.
     int bellIntervalMs = 500;
-    // The media dialog's wait.
-    int minuteWaitMs = 60000;
+    // One tick of the media dialog's one-minute wait.
+    int waitTickMs = 1000;
 };
-
-// The question that a Stop press answers with yes.
-inline constexpr std::string_view kGiveUpQuestion = "Give up now?";
 
 // The operator seam on a terminal. Questions and messages go to the output
 // with their caption and the answers they take; each answer is one line of
@@ -41,7 +38,7 @@ class ConsoleOperator : public run::Operator {
                     ConsoleTiming timing = {})
         : input_(input), output_(output), echoAnswers_(echoAnswers), timing_(timing) {}
 
-    bool ConfirmMessage(const std::string& text, bool alarm) override;
+    bool ConfirmMessage(const std::string& text, bool alarm, options::QuestionId id) override;
     void InfoMessage(const std::string& text) override;
     void ErrorMessage(const std::string& text) override;
     void ShowLogMessage(const std::string& text) override;

@@ -11,14 +11,10 @@ std::string DialogText(std::string_view caption, std::string_view text) {
     return shown;
 }
 
-std::string MinuteWaitCaption(const run::MediaQuestion& question) {
-    return support::SafeFormat("wait %.02f'?", {question.randomTime / 60.0});
-}
-
 std::string MediaChoices(const run::MediaQuestion& question) {
     std::string choices = "[y] Yes; try again  [n] No; Give up";
     if (question.showSkip) choices += "  [s] Skip this one?";
-    if (question.showMinuteWait) choices += "  [w] " + MinuteWaitCaption(question);
+    if (question.showMinuteWait) choices += "  [w] " + question.minuteWaitCaption;
     if (question.showFormat) choices += "  [f] Format?";
     if (question.showFixSource) choices += "  [x] Fix source?";
     return choices + "  [c] Clip  (Enter: try again) > ";

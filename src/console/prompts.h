@@ -19,8 +19,6 @@ inline constexpr std::string_view kAcknowledgeChoices = "[Enter] OK > ";
 
 // The media question's answers, as the question offers them.
 std::string MediaChoices(const run::MediaQuestion& question);
-// The one-minute wait's caption, "wait 1.00'?" with the random-wait time.
-std::string MinuteWaitCaption(const run::MediaQuestion& question);
 
 // The drive-letter dialog: its caption, the field and its mode, and the
 // commands.

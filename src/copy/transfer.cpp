@@ -4,27 +4,12 @@
 
 #include "options/job_settings.h"
 #include "platform/file_handle.h"
+#include "run/file_progress.h"
 #include "run/keep_going.h"
 #include "run/run_state.h"
-#include "run/status_board.h"
 #include "support/crc32.h"
-#include "support/number_text.h"
 
 namespace brenx::copy {
-namespace {
-
-// Small files pass without a progress text.
-constexpr std::int64_t kProgressThreshold = 1000000;
-
-void ShowFileProgress(run::RunState& run) {
-    const run::RunCounters& counters = run.counters;
-    run.Board().SetText(run::BoardText::FreeSpace, support::GroupedNumber(counters.fileBytesRead) +
-                                                       "/" +
-                                                       support::GroupedNumber(counters.fileSize));
-}
-
-}  // namespace
-
 CopyOutcome Transfer(run::RunState& run, platform::FileHandle& source,
                      platform::FileHandle* destination) {
     std::uint8_t* const data = run.buffer.Data();
@@ -40,7 +25,7 @@ CopyOutcome Transfer(run::RunState& run, platform::FileHandle& source,
             }
             if (crc) support::Crc32Update(data, static_cast<std::size_t>(count), run.crc);
             run.counters.fileBytesRead += count;
-            if (run.counters.fileBytesRead > kProgressThreshold) ShowFileProgress(run);
+            if (run::FileProgressDue(run)) run::ShowFileProgress(run);
         }
         if (!run::KeepGoing(run)) return CopyFailed(kCopyBroken, CopyStage::Stopped);
         if (count < block) return CopyOutcome{};

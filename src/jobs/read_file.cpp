@@ -6,18 +6,15 @@
 #include "platform/file_system.h"
 #include "platform/host_reason.h"
 #include "run/destination_free.h"
+#include "run/file_progress.h"
 #include "run/keep_going.h"
 #include "run/run_state.h"
-#include "run/status_board.h"
 #include "run/tick_source.h"
 #include "support/crc32.h"
-#include "support/number_text.h"
 
 namespace brenx::jobs {
 namespace {
 
-// Progress is shown only for files that take a while.
-constexpr std::int64_t kProgressThreshold = 1000000;
 // The free space shown while files are read is refreshed at most this often.
 constexpr std::uint64_t kFreeSpaceInterval = 500;
 
@@ -35,12 +32,10 @@ void RefreshFreeSpace(run::RunState& run) {
 // per file would cost as much as reading it.
 bool ShowProgress(run::RunState& run, platform::FileHandle& file) {
     run::RunCounters& counters = run.counters;
-    if (counters.fileBytesRead <= kProgressThreshold) return true;
+    if (!run::FileProgressDue(run)) return true;
     if (counters.fileSize < 0) counters.fileSize = file.Size();
     if (counters.fileSize < 0) return false;
-    run.Board().SetText(run::BoardText::FreeSpace, support::GroupedNumber(counters.fileBytesRead) +
-                                                       "/" +
-                                                       support::GroupedNumber(counters.fileSize));
+    run::ShowFileProgress(run);
     return true;
 }
 

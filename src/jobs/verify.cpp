@@ -7,6 +7,7 @@
 #include "jobs/verify_log_pick.h"
 #include "jobs/version_stop.h"
 #include "options/job_settings.h"
+#include "platform/file_in_memory.h"
 #include "platform/file_system.h"
 #include "platform/host_reason.h"
 #include "run/confirm_start.h"
@@ -28,9 +29,11 @@ void RelabelBoard(run::RunState& run) {
     board.ShowSourceCaption(false);
 }
 
+// The log is taken into memory first: it may lie on one of the media it
+// names (the "b" copy on a destination), which the operator must be free to
+// take out at "Changed Media" and at every question.
 bool ReadTheLog(run::RunState& run, const std::string& path) {
-    std::unique_ptr<platform::FileHandle> log =
-        run.Fs().Open(path, platform::Access::Read, platform::Disposition::OpenExisting);
+    std::unique_ptr<platform::FileHandle> log = platform::ReadWholeFile(run.Fs(), path);
     if (!log) {
         run::ErrorMessage(
             run, "%s",

@@ -45,8 +45,13 @@ bool PickVerifyLog(run::RunState& run) {
     pick.filter = support::SafeFormat("Verify log files|%s", {name});
     pick.directory = StartDirectory(run.Fs(), directoryPart);
     pick.candidates = MatchingFiles(run.Fs(), pick.directory + name, pick.directory);
+    if (!run.Fs().HostPath(pick.directory, pick.hostDirectory)) pick.hostDirectory.clear();
     std::string chosen;
     if (!run.Op().PickFile(pick, chosen)) return false;
+    // A file picked by its host path is named as the program names files.
+    if (!chosen.empty() && chosen[0] == '/' && !run.Fs().FullPathName(chosen, chosen)) {
+        return false;
+    }
     verify = chosen;
     return true;
 }

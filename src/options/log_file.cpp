@@ -1,43 +1,102 @@
 #include "options/log_file.h"
 
-#include "support/safe_format.h"
 #include "support/text_file.h"
+#include "support/utf8.h"
 
 namespace brenx::options {
 
-void Log::Lost(platform::HostError why) {
-    ++failedEntries_;
+namespace {
+
+bool FitsTheLimit(std::string_view entry) {
+    // Characters, not bytes, count; a UTF-8 character has at most four bytes.
+    if (entry.size() <= support::kMaxWrittenText) return true;
+    return entry.size() <= 4 * support::kMaxWrittenText &&
+           support::Utf8Length(entry) <= support::kMaxWrittenText;
+}
+
+}  // namespace
+
+// How often the path is looked at while entries come, and how much may wait
+// for the look.
+constexpr std::chrono::milliseconds kLookInterval{100};
+constexpr std::size_t kMostUnchecked = 1 << 20;
+
+void Log::Lost(platform::HostError why, std::int64_t entries) {
+    failedEntries_ += entries;
     lastFailure_ = why;
+}
+
+bool Log::OpenFile() {
+    unchecked_.clear();
+    uncheckedEntries_ = 0;
+    lookedAt_ = std::chrono::steady_clock::now();
+    file_ = fileSystem_.Open(path_, platform::Access::Append, platform::Disposition::OpenAlways);
+    if (file_) return true;
+    Lost(fileSystem_.LastError());
+    return false;
+}
+
+// One write at the end of the file. Half a write is taken back: it would run
+// into the next entry, and a cut CRC line would name a wrong checksum or a
+// wrong file. The file is closed after a failure, and opened again for the
+// next entry.
+bool Log::Append(const std::string& text, std::int64_t entries) {
+    const auto size = static_cast<std::int64_t>(text.size());
+    const std::int64_t written = file_->Write(text.data(), size);
+    if (written == size) return true;
+    const platform::HostError why = file_->LastError();
+    if (written > 0) {
+        const std::int64_t end = file_->Size();
+        if (end >= written) file_->Truncate(end - written);
+    }
+    file_->Close();
+    file_.reset();
+    Lost(why, entries);
+    return false;
+}
+
+void Log::FollowThePath() {
+    lookedAt_ = std::chrono::steady_clock::now();
+    if (file_->IsStillAtItsPath()) {
+        unchecked_.clear();
+        uncheckedEntries_ = 0;
+        return;
+    }
+    const std::string again = std::move(unchecked_);
+    const std::int64_t entries = uncheckedEntries_;
+    if (!file_->Close()) Lost(file_->LastError());
+    file_.reset();
+    if (!OpenFile()) {
+        Lost(lastFailure_, entries - 1);
+        return;
+    }
+    Append(again, entries);
 }
 
 void Log::Write(std::string_view message) {
     if (path_.empty()) return;
-    auto file = fileSystem_.Open(path_, platform::Access::Write, platform::Disposition::OpenAlways);
-    if (!file) {
-        Lost(fileSystem_.LastError());
-        return;
-    }
-    const std::int64_t end = file->SeekToEnd();
-    if (end < 0) {
-        Lost(file->LastError());
-        file->Close();
-        return;
-    }
     entry_.assign(message);
     entry_ += support::kLineBreak;
-    const int written = support::WriteText(*file, entry_);
-    const platform::HostError writeError = file->LastError();
-    // Half an entry is taken back: it would run into the next one, and a cut
-    // CRC line would name a wrong checksum or a wrong file.
-    if (written < 0 && writeError != platform::HostError::None) file->Truncate(end);
-    const bool closed = file->Close();
-    if (written < 0) {
-        // No host error means the entry was refused for its length.
-        Lost(writeError == platform::HostError::None ? platform::HostError::InvalidArgument
-                                                     : writeError);
-    } else if (!closed) {
-        Lost(file->LastError());
+    if (!FitsTheLimit(entry_)) {
+        Lost(platform::HostError::InvalidArgument);
+        return;
     }
+    if (!file_ && !OpenFile()) return;
+    if (!Append(entry_, 1)) return;
+    unchecked_ += entry_;
+    ++uncheckedEntries_;
+    if (std::chrono::steady_clock::now() - lookedAt_ >= kLookInterval ||
+        unchecked_.size() >= kMostUnchecked) {
+        FollowThePath();
+    }
+}
+
+void Log::Close() {
+    if (!file_) return;
+    if (uncheckedEntries_ > 0) FollowThePath();
+    if (!file_) return;
+    if (!file_->Close()) Lost(file_->LastError());
+    file_.reset();
 }
 
 }  // namespace brenx::options

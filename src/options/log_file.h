@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -8,26 +10,39 @@
 
 namespace brenx::options {
 
-// The run's log, which is also its CRC log: an append-only text file, opened
-// and closed for every entry, so that each entry is on the medium's way
-// before Write returns and the file is free for readers between entries.
+// The run's log, which is also its CRC log: an append-only text file. It
+// stays open between entries, each entry one write at the end of the file,
+// complete in the file when Write returns; Close lets go of it before every
+// question and wait, so that nothing holds its medium then, and the next
+// entry opens it again.
+//
+// Whether the path still names the open file is looked at every tenth of a
+// second while entries come, and on Close: when the log was moved or deleted
+// meanwhile, the entries written since the last look are written again into
+// the file the path names now, so that none goes where no one looks for it.
 //
 // An entry that cannot be written (the file cannot be opened or created, the
 // entry is longer than the writer's limit, a short write, a failed close) is
 // lost, but counted (the part of an entry that a short write left is cut
-// off again, so the log holds whole lines only): the run's summary tells the operator how many
-// entries of which file were lost, since a lost CRC line is a copy without its proof. Later entries
-// are still tried.
+// off again, so the log holds whole lines only): the run's summary tells the
+// operator how many entries of which file were lost, since a lost CRC line is
+// a copy without its proof. Later entries are still tried.
 class Log {
   public:
     // An empty path logs nothing (and loses nothing).
     Log(platform::FileSystem& fileSystem, std::string path)
         : fileSystem_(fileSystem), path_(std::move(path)) {}
+    ~Log() { Close(); }
+    Log(const Log&) = delete;
+    Log& operator=(const Log&) = delete;
 
     // Appends the message and CR LF. The message is written as it is ("%"
     // included). An entry of more than 2,000 characters with its line end is
     // not written.
     void Write(std::string_view message);
+    // Closes the file until the next entry. A failure reported on closing
+    // counts as a lost entry.
+    void Close();
 
     const std::string& Path() const { return path_; }
     // The entries that could not be written so far.
@@ -36,13 +51,23 @@ class Log {
     platform::HostError LastFailure() const { return lastFailure_; }
 
   private:
-    void Lost(platform::HostError why);
+    void Lost(platform::HostError why, std::int64_t entries = 1);
+    bool OpenFile();
+    bool Append(const std::string& text, std::int64_t entries);
+    // Looks whether the path still names the open file; writes the entries
+    // since the last look again where it leads when it does not.
+    void FollowThePath();
 
     platform::FileSystem& fileSystem_;
     std::string path_;
+    std::unique_ptr<platform::FileHandle> file_;
     std::int64_t failedEntries_ = 0;
     platform::HostError lastFailure_ = platform::HostError::None;
     std::string entry_;  // the entry with its line end, kept for its storage
+    // The entries written since the path was last seen to name the open file.
+    std::string unchecked_;
+    std::int64_t uncheckedEntries_ = 0;
+    std::chrono::steady_clock::time_point lookedAt_;
 };
 
 }  // namespace brenx::options

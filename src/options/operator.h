@@ -4,6 +4,15 @@
 
 namespace brenx::options {
 
+// Which question is put. A front end shows the text; the identity lets it
+// answer a question by other means than its buttons (a second Stop press
+// answers "Give up now?") without recognising the question by its words.
+enum class QuestionId {
+    Other,
+    GiveUpNow,  // "Give up now?" after a Stop press
+    SkipDelay,  // "Skip the delay?" after a Stop press during a wait
+};
+
 // What the engine asks of the person at the machine. The engine formats each
 // text first (with SafeFormat) and owns the rules around every question: what
 // is logged and what the answer changes. A front end only shows the text and
@@ -17,7 +26,7 @@ class Operator {
 
     // A yes/no question; true when the operator agreed to what it names.
     // `alarm` asks for the alarm noise while the question waits.
-    virtual bool ConfirmMessage(const std::string& text, bool alarm) = 0;
+    virtual bool ConfirmMessage(const std::string& text, bool alarm, QuestionId id) = 0;
     // A notice that needs only an acknowledgement.
     virtual void InfoMessage(const std::string& text) = 0;
     // A failure report that needs only an acknowledgement.

@@ -246,7 +246,9 @@ bool SpecFileReader::AskBadLetter() {
 // the reason the list failed.
 bool SpecFileReader::Ask(const std::string& subject, const char* question) {
     op_.SetClipboardText(subject);
-    if (op_.ConfirmMessage(support::SafeFormat(question, {subject}), true)) return true;
+    if (op_.ConfirmMessage(support::SafeFormat(question, {subject}), true, QuestionId::Other)) {
+        return true;
+    }
     refusedQuestion_ = subject;
     return false;
 }

@@ -1,5 +1,6 @@
 #include "options/version_prompt.h"
 
+#include "support/file_address.h"
 #include "support/safe_format.h"
 #include "support/text_primitives.h"
 
@@ -13,15 +14,32 @@ VersionPromptResult ShowVersionPrompt(Operator& op, platform::ProcessStarter& st
     const std::string question = support::SafeFormat(
         "%s; brenx version %s/%s/%s; see html help (%s)?",
         {result.failureReason, kVersionMajor, kVersionMinor, kVersionYear, helphtm});
-    if (op.ConfirmMessage(question, true)) OpenHelpPage(starter, helphtm);
+    if (op.ConfirmMessage(question, true, QuestionId::Other)) OpenHelpPage(starter, helphtm);
     return result;
 }
 
-void OpenHelpPage(platform::ProcessStarter& starter, const std::string& helphtm) {
-    std::string page = helphtm;
-    support::Quote(page);
+namespace {
+
+void OpenDocument(platform::ProcessStarter& starter, std::string document) {
+    support::Quote(document);
     platform::HostError ignored = platform::HostError::None;
-    starter.Start(std::string(kDocumentOpener) + " " + page, ignored);
+    starter.Start(std::string(kDocumentOpener) + " " + document, ignored);
+}
+
+}  // namespace
+
+void OpenHelpPage(platform::ProcessStarter& starter, const std::string& helphtm) {
+    OpenDocument(starter, helphtm);
+}
+
+void OpenHelpSection(platform::ProcessStarter& starter, platform::FileSystem& fileSystem,
+                     const std::string& helphtm, const std::string& section) {
+    std::string hostPath;
+    if (section.empty() || !fileSystem.HostPath(helphtm, hostPath)) {
+        OpenHelpPage(starter, helphtm);
+        return;
+    }
+    OpenDocument(starter, support::FileAddress(hostPath, section));
 }
 
 }  // namespace brenx::options

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "options/operator.h"
+#include "platform/file_system.h"
 #include "platform/process_starter.h"
 
 namespace brenx::options {
@@ -35,5 +36,14 @@ VersionPromptResult ShowVersionPrompt(Operator& op, platform::ProcessStarter& st
 // Opens the help page with the desktop's document opener, without waiting;
 // whether it opened is not reported.
 void OpenHelpPage(platform::ProcessStarter& starter, const std::string& helphtm);
+
+// The help page's section on the media question (the anchor "media").
+inline constexpr const char* kMediaHelpSection = "media";
+
+// Opens the help page at one of its sections. A section cannot follow a plain
+// file name, so the page is named by its file address; a page without a host
+// name (a drive without a mapping) opens as OpenHelpPage opens it.
+void OpenHelpSection(platform::ProcessStarter& starter, platform::FileSystem& fileSystem,
+                     const std::string& helphtm, const std::string& section);
 
 }  // namespace brenx::options

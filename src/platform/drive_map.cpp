@@ -55,7 +55,38 @@ std::string WindowsRest(std::string_view path, std::size_t prefixLength) {
     return rest;
 }
 
+// The letter part of an entry: "e", or "e(removable)" or "e(fixed)".
+bool ParseLetter(std::string_view text, char& letter, DriveKind& kind) {
+    kind = DriveKind::ByPlace;
+    const std::size_t open = text.find('(');
+    if (open != std::string_view::npos) {
+        if (text.back() != ')') return false;
+        std::string mark(TrimSpaces(text.substr(open + 1, text.size() - open - 2)));
+        for (char& c : mark) {
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        }
+        if (mark == "removable") {
+            kind = DriveKind::Removable;
+        } else if (mark == "fixed") {
+            kind = DriveKind::Fixed;
+        } else {
+            return false;
+        }
+        text = TrimSpaces(text.substr(0, open));
+    }
+    if (text.size() != 1) return false;
+    letter = text[0];
+    return true;
+}
+
 }  // namespace
+
+bool IsRemovableMediaPlace(std::string_view hostDirectory) {
+    for (std::string_view place : {"/media", "/run/media", "/mnt"}) {
+        if (hostDirectory.size() > place.size() && IsHostPrefix(place, hostDirectory)) return true;
+    }
+    return false;
+}
 
 std::string NormalizeHostPath(std::string_view hostPath) {
     if (hostPath.empty() || hostPath.front() != '/') return std::string(hostPath);
@@ -94,9 +125,11 @@ DriveMap DriveMap::Parse(std::string_view drives, std::string_view uncRoot) {
         entry = TrimSpaces(entry);
         if (entry.empty()) continue;
         const std::size_t equals = entry.find('=');
-        const std::string_view letter = TrimSpaces(entry.substr(0, std::min(equals, entry.size())));
-        if (equals == std::string_view::npos || letter.size() != 1 ||
-            !map.SetDrive(letter[0], entry.substr(equals + 1))) {
+        char letter = 0;
+        DriveKind kind = DriveKind::ByPlace;
+        if (equals == std::string_view::npos ||
+            !ParseLetter(TrimSpaces(entry.substr(0, equals)), letter, kind) ||
+            !map.SetDrive(letter, entry.substr(equals + 1), kind)) {
             map.problems_.emplace_back(entry);
         }
     }
@@ -110,12 +143,14 @@ DriveMap DriveMap::FromEnvironment() {
     return Parse(drives ? drives : "", unc ? unc : "");
 }
 
-bool DriveMap::SetDrive(char letter, std::string_view hostDirectory) {
+bool DriveMap::SetDrive(char letter, std::string_view hostDirectory, DriveKind kind) {
     const int index = LetterIndex(letter);
     if (index < 0) return false;
     if (!hostDirectory.empty() && hostDirectory.front() != '/') return false;
     drives_[index] = hostDirectory.empty() ? std::string() : DirectoryForm(hostDirectory);
     resolved_[index] = drives_[index].empty() ? std::string() : RealPathOf(drives_[index]);
+    removable_[index] = kind == DriveKind::Removable ||
+                        (kind == DriveKind::ByPlace && IsRemovableMediaPlace(drives_[index]));
     EnsureRootMapped();
     return true;
 }
@@ -132,6 +167,17 @@ const std::string& DriveMap::HostDirectory(char letter) const {
     return index < 0 ? kNone : drives_[index];
 }
 
+bool DriveMap::IsRemovable(char letter) const {
+    const int index = LetterIndex(letter);
+    return index >= 0 && removable_[index] && !drives_[index].empty();
+}
+
+const std::string& DriveMap::RealDirectory(char letter) const {
+    static const std::string kNone;
+    const int index = LetterIndex(letter);
+    return index < 0 ? kNone : resolved_[index];
+}
+
 // "/" keeps a letter even when c: was mapped elsewhere: the first free letter
 // counting down from z: takes it, as other Windows emulations on Linux do.
 void DriveMap::EnsureRootMapped() {
@@ -142,6 +188,7 @@ void DriveMap::EnsureRootMapped() {
         if (drives_[index].empty()) {
             drives_[index] = "/";
             resolved_[index] = "/";
+            removable_[index] = false;
             return;
         }
     }

@@ -75,6 +75,7 @@ class FaultyFileHandle : public FileHandle {
         if (Faulted(FsCall::Truncate)) return false;
         return Pass(inner_->Truncate(length));
     }
+    bool IsStillAtItsPath() override { return inner_->IsStillAtItsPath(); }
 
     // A failed close still releases the file, as a real one does.
     bool Close() override {
@@ -305,6 +306,14 @@ bool FaultyFileSystem::SameEntry(const std::string& first, const std::string& se
 std::string FaultyFileSystem::ProgramPath() {
     if (Faulted(FsCall::ProgramPath)) return {};
     return Pass(inner_.ProgramPath());
+}
+
+void FaultyFileSystem::ReleaseMedia() {
+    inner_.ReleaseMedia();
+}
+
+bool FaultyFileSystem::HostPath(const std::string& path, std::string& hostPath) {
+    return Pass(inner_.HostPath(path, hostPath));
 }
 
 }  // namespace brenx::platform

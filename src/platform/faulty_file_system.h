@@ -100,6 +100,10 @@ class FaultyFileSystem : public FileSystem {
     bool FileExists(const std::string& path) override;
     bool SameEntry(const std::string& first, const std::string& second) override;
     std::string ProgramPath() override;
+    // Passed on, not counted.
+    void ReleaseMedia() override;
+    // Never made to fail: it names a file without touching it.
+    bool HostPath(const std::string& path, std::string& hostPath) override;
 
     // What a counted call is to do.
     struct Verdict {

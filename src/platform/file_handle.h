@@ -35,6 +35,10 @@ class FileHandle : public support::ByteStream {
         SetLastError(HostError::NotSupported);
         return false;
     }
+    // False when the file's path no longer names it (it was moved or deleted
+    // while open): what is written now goes where no one looks for it.
+    // Handles that cannot tell answer true.
+    virtual bool IsStillAtItsPath() { return true; }
     // Closes the file. False means the host reported a failure on closing,
     // which can mean that written data was lost. Later calls fail.
     virtual bool Close() = 0;

@@ -12,7 +12,12 @@
 
 namespace brenx::platform {
 
-enum class Access { Read, Write, ReadWrite };
+enum class Access {
+    Read,
+    Write,
+    ReadWrite,
+    Append,  // writes, each one at the end of the file, whoever else writes to it
+};
 
 enum class Disposition {
     OpenExisting,  // fails when the file does not exist
@@ -101,6 +106,16 @@ class FileSystem {
 
     // The full Windows path of the program's own file; empty on failure.
     virtual std::string ProgramPath() = 0;
+
+    // The host's own name for a path, for a host facility that does not come
+    // through this interface (a sound player, a document viewer). False when
+    // the path has none (a drive without a mapping, a strange name).
+    virtual bool HostPath(const std::string& path, std::string& hostPath) = 0;
+
+    // Lets go of everything held on any medium, so that the operator can take
+    // it out: every open file is closed for now and opened again at its next
+    // use, which fails (NoMedia) unless its path still names the same file.
+    virtual void ReleaseMedia() {}
 
     HostError LastError() const { return lastError_; }
 

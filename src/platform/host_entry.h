@@ -14,7 +14,7 @@ struct HostEntry {
     std::uint32_t attributes = 0;
     std::int64_t size = 0;  // 0 for everything but regular files
     DosDateTime date = kNoDosDateTime;
-    bool regular = false;  // a regular file, or a link to one: what Open takes
+    bool regular = false;      // a regular file, or a link to one: what Open takes
     bool archiveKnown = true;  // false: the archive bit was not looked up
 };
 

@@ -11,20 +11,80 @@
 namespace brenx::platform {
 
 PosixFileHandle::PosixFileHandle(int fd, std::string hostPath, std::int64_t sizeAtOpen,
-                                 std::shared_ptr<const RecentFiles> recentFiles)
+                                 std::shared_ptr<const RecentFiles> recentFiles,
+                                 std::shared_ptr<OpenHandles> openHandles)
     : fd_(fd),
       hostPath_(std::move(hostPath)),
       sizeAtOpen_(sizeAtOpen),
-      recentFiles_(std::move(recentFiles)) {}
+      recentFiles_(std::move(recentFiles)),
+      openHandles_(std::move(openHandles)) {
+    if (openHandles_) openHandles_->Add(this);
+}
 
 PosixFileHandle::~PosixFileHandle() {
+    if (openHandles_) openHandles_->Remove(this);
     if (fd_ >= 0) ::close(fd_);
 }
 
 bool PosixFileHandle::IsOpen() {
     if (fd_ >= 0) return true;
+    if (letGo_) return OpenAgain();
     SetLastError(HostError::InvalidArgument);
     return false;
+}
+
+bool PosixFileHandle::KnowIdentity() {
+    if (identityKnown_) return true;
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0) return false;
+    device_ = status.st_dev;
+    inode_ = status.st_ino;
+    identityKnown_ = true;
+    return true;
+}
+
+void PosixFileHandle::LetGo() {
+    // A file whose identity cannot be learnt could not be told from another
+    // one later: it stays open.
+    if (fd_ < 0 || !KnowIdentity()) return;
+    const int flags = ::fcntl(fd_, F_GETFL);
+    if (flags < 0) return;
+    reopenFlags_ = flags & (O_ACCMODE | O_APPEND | O_NONBLOCK);
+    reopenOffset_ = ownOffset_ >= 0 ? -1 : ::lseek(fd_, 0, SEEK_CUR);
+    if (::close(fd_) != 0 && errno != EINTR) closeError_ = HostErrorFromErrno(errno);
+    fd_ = -1;
+    letGo_ = true;
+}
+
+// Opened without blocking whatever the path names now, and checked before
+// anything is read or written: the same regular file, or nothing.
+bool PosixFileHandle::OpenAgain() {
+    int fd = -1;
+    do {
+        fd = ::open(hostPath_.c_str(),
+                    (reopenFlags_ & O_ACCMODE) | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) return Fail(errno == ENOENT || errno == ENOTDIR ? ENOMEDIUM : errno);
+    struct stat status {};
+    const bool same = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+                      status.st_dev == device_ && status.st_ino == inode_;
+    const int statusFlags = reopenFlags_ & (O_APPEND | O_NONBLOCK);
+    if (!same || ::fcntl(fd, F_SETFL, statusFlags) != 0 ||
+        (reopenOffset_ >= 0 && ::lseek(fd, reopenOffset_, SEEK_SET) < 0)) {
+        ::close(fd);
+        SetLastError(HostError::NoMedia);
+        return false;
+    }
+    fd_ = fd;
+    letGo_ = false;
+    return true;
+}
+
+bool PosixFileHandle::IsStillAtItsPath() {
+    if (!IsOpen() || !KnowIdentity()) return false;
+    struct stat status {};
+    if (::stat(hostPath_.c_str(), &status) != 0) return false;
+    return status.st_dev == device_ && status.st_ino == inode_;
 }
 
 bool PosixFileHandle::Fail(int errnoValue) {
@@ -161,7 +221,10 @@ bool PosixFileHandle::SetDate(DosDateTime date) {
     const bool noRecord = recentFiles_ && recentFiles_->RecordGone(hostPath_);
     const bool wasClear = !noRecord && ReadArchiveRecord(hostPath_, record) &&
                           ::fstat(fd_, &before) == 0 && RecordMatches(record, before);
-    const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(seconds), 0}};
+    // Both times: FUSE drivers of FAT and exFAT media (libfuse 2) drop a new
+    // modification time that comes without an access time, and say nothing.
+    const struct timespec times[2] = {{static_cast<time_t>(seconds), 0},
+                                      {static_cast<time_t>(seconds), 0}};
     if (::futimens(fd_, times) != 0) return Fail(errno);
     if (wasClear) ClearArchive(hostPath_);
     SetLastError(HostError::None);
@@ -211,6 +274,15 @@ bool PosixFileHandle::Truncate(std::int64_t length) {
 }
 
 bool PosixFileHandle::Close() {
+    if (letGo_) {
+        letGo_ = false;
+        if (closeError_ != HostError::None) {
+            SetLastError(closeError_);
+            return false;
+        }
+        SetLastError(HostError::None);
+        return true;
+    }
     if (!IsOpen()) return false;
     const int fd = fd_;
     fd_ = -1;

@@ -3,19 +3,29 @@
 #include <memory>
 #include <string>
 
+#include <sys/types.h>
+
 #include "platform/file_handle.h"
+#include "platform/open_handles.h"
 #include "platform/recent_files.h"
 
 namespace brenx::platform {
 
 // A FileHandle over an open POSIX file descriptor, which it owns.
-class PosixFileHandle : public FileHandle {
+//
+// Let go (LetGo), it closes the descriptor and keeps its place; its next use
+// opens the path again, and goes on only when the path still names the same
+// file (device and inode): a medium taken out, or another one put in,
+// fails that use with NoMedia instead of reading or writing something else.
+class PosixFileHandle : public FileHandle, public ReleasableFile {
   public:
     // `sizeAtOpen` is the file's length when it was opened; `recentFiles`,
     // when given, is the file system's knowledge of which files carry no
-    // archive record (SetDate need not look for one on those).
+    // archive record (SetDate need not look for one on those). The handle
+    // enters `openHandles`, when given, while it lives.
     PosixFileHandle(int fd, std::string hostPath, std::int64_t sizeAtOpen = -1,
-                    std::shared_ptr<const RecentFiles> recentFiles = nullptr);
+                    std::shared_ptr<const RecentFiles> recentFiles = nullptr,
+                    std::shared_ptr<OpenHandles> openHandles = nullptr);
     ~PosixFileHandle() override;
     PosixFileHandle(const PosixFileHandle&) = delete;
     PosixFileHandle& operator=(const PosixFileHandle&) = delete;
@@ -31,10 +41,14 @@ class PosixFileHandle : public FileHandle {
     bool Flush() override;
     bool DropCachedPages() override;
     bool Truncate(std::int64_t length) override;
+    bool IsStillAtItsPath() override;
     bool Close() override;
+    void LetGo() override;
 
   private:
     bool IsOpen();
+    bool KnowIdentity();
+    bool OpenAgain();
     bool Fail(int errnoValue);
     std::int64_t FailedCount(int errnoValue);
 
@@ -42,6 +56,18 @@ class PosixFileHandle : public FileHandle {
     std::string hostPath_;
     std::int64_t sizeAtOpen_;
     std::shared_ptr<const RecentFiles> recentFiles_;
+    std::shared_ptr<OpenHandles> openHandles_;
+    // The file's identity, learnt when first needed.
+    bool identityKnown_ = false;
+    dev_t device_ = 0;
+    ino_t inode_ = 0;
+    // While let go: the descriptor's flags and offset to open it again with.
+    bool letGo_ = false;
+    int reopenFlags_ = 0;
+    std::int64_t reopenOffset_ = -1;
+    // A failure that closing reported when the file was let go: what was
+    // written may be lost, which the next Close reports.
+    HostError closeError_ = HostError::None;
     // Bytes read so far while the handle has only read from the start on
     // (-1 once it has moved or written otherwise).
     std::int64_t readFromStart_ = 0;

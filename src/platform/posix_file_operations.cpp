@@ -28,6 +28,9 @@ int OpenFlags(Access access, Disposition disposition) {
         case Access::ReadWrite:
             flags |= O_RDWR;
             break;
+        case Access::Append:
+            flags |= O_WRONLY | O_APPEND;
+            break;
     }
     switch (disposition) {
         case Disposition::OpenExisting:
@@ -123,7 +126,8 @@ std::unique_ptr<FileHandle> PosixFileSystem::Admit(const Opened& opened, std::st
         recentFiles_->Remember(host);
     }
     SetLastError(HostError::None);
-    return std::make_unique<PosixFileHandle>(opened.fd, std::move(host), size, recentFiles_);
+    return std::make_unique<PosixFileHandle>(opened.fd, std::move(host), size, recentFiles_,
+                                             openHandles_);
 }
 
 // A file that the open itself made (O_EXCL) is a regular file of length 0
@@ -256,7 +260,9 @@ bool PosixFileSystem::SetFileDate(const std::string& path, DosDateTime date) {
         if (stat(host.c_str(), &before) != 0) return FailErrno(errno, host);
         wasClear = RecordMatches(record, before);
     }
-    const struct timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(seconds), 0}};
+    // The access time goes with it (see PosixFileHandle::SetDate).
+    const struct timespec times[2] = {{static_cast<time_t>(seconds), 0},
+                                      {static_cast<time_t>(seconds), 0}};
     if (utimensat(AT_FDCWD, host.c_str(), times, 0) != 0) return FailErrno(errno, host);
     if (wasClear) {
         ClearArchive(host);

@@ -62,10 +62,30 @@ bool ReadNames(const std::string& host, bool isRoot, bool directoriesOnly,
 
 }  // namespace
 
-PosixFileSystem::PosixFileSystem(DriveMap drives) : drives_(std::move(drives)) {
+PosixFileSystem::PosixFileSystem(DriveMap drives, std::shared_ptr<MountPoints> mounts)
+    : drives_(std::move(drives)), mounts_(std::move(mounts)) {
     char buffer[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     if (length > 0) programHostPath_.assign(buffer, static_cast<std::size_t>(length));
+    const char* here = getcwd(buffer, sizeof buffer);
+    currentName_ = drives_.ToWindows(here != nullptr ? here : "/");
+    if (currentName_.size() > 3 && currentName_.back() == '\\' && currentName_.find("\\\\") != 0) {
+        currentName_.pop_back();
+    }
+}
+
+HostError PosixFileSystem::MediaOf(char letter) {
+    if (!drives_.IsRemovable(letter)) return HostError::None;
+    std::string real = drives_.RealDirectory(letter);
+    if (real.empty()) {
+        char buffer[PATH_MAX];
+        if (realpath(drives_.HostDirectory(letter).c_str(), buffer) == nullptr) {
+            return HostError::NoMedia;
+        }
+        real = buffer;
+    }
+    if (!mounts_) mounts_ = std::make_shared<HostMountPoints>();
+    return mounts_->IsMountPoint(real) ? HostError::None : HostError::NoMedia;
 }
 
 HostError PosixFileSystem::ErrorOf(int errnoValue, const std::string& host) {
@@ -114,6 +134,9 @@ HostError PosixFileSystem::ResolveWindows(const std::string& path, WindowsPath& 
 HostError PosixFileSystem::Resolve(const std::string& path, WindowsPath& windows,
                                    std::string& host) {
     if (HostError e = ResolveWindows(path, windows); e != HostError::None) return e;
+    if (!windows.IsNetwork()) {
+        if (HostError e = MediaOf(windows.drive); e != HostError::None) return e;
+    }
     WindowsPath root;
     root.drive = windows.drive;
     root.server = windows.server;
@@ -141,7 +164,9 @@ bool PosixFileSystem::ResolvePlainDrivePath(const std::string& path, std::string
         start = end + 1;
     }
     const std::string& directory = drives_.HostDirectory(path[0]);
-    if (directory.empty()) return false;
+    if (directory.empty() || drives_.IsRemovable(path[0])) {
+        if (directory.empty() || MediaOf(path[0]) != HostError::None) return false;
+    }
     resolvedRoot_ = directory;
     host.reserve(directory.size() + path.size());
     host.assign(directory == "/" ? std::string_view() : std::string_view(directory));
@@ -191,6 +216,9 @@ std::unique_ptr<DirectorySearch> PosixFileSystem::Search(const std::string& patt
         error = HostError::NotFound;
     }
     if (error != HostError::None) return Fail(error, nullptr);
+    if (!windows.IsNetwork()) {
+        if (HostError e = MediaOf(windows.drive); e != HostError::None) return Fail(e, nullptr);
+    }
     const std::string namePattern = windows.components.back();
     windows.components.pop_back();
     std::string directory;
@@ -215,39 +243,43 @@ std::unique_ptr<DirectorySearch> PosixFileSystem::Search(const std::string& patt
     return search;
 }
 
+// The directory is looked at, not entered: the process stays where it is.
 bool PosixFileSystem::SetCurrentDirectory(const std::string& path) {
     WindowsPath windows;
     std::string host;
     if (HostError e = Resolve(path, windows, host); e != HostError::None) return Fail(e, false);
     volumes_.ForgetDirectories();
-    if (chdir(host.c_str()) != 0) {
+    struct stat status {};
+    if (stat(host.c_str(), &status) != 0) {
         return Fail(errno == ENOTDIR ? HostError::PathNotFound : ErrorOf(errno, host), false);
     }
-    struct stat here {};
+    if (!S_ISDIR(status.st_mode)) return Fail(HostError::PathNotFound, false);
+    if (access(host.c_str(), X_OK) != 0) return FailErrno(errno, host);
     windows.trailingSeparator = windows.IsNetwork() && windows.components.empty();
-    currentName_ = stat(".", &here) == 0 ? FormatWindowsPath(windows) : std::string();
-    currentDevice_ = here.st_dev;
-    currentInode_ = here.st_ino;
+    currentName_ = FormatWindowsPath(windows);
     SetLastError(HostError::None);
     return true;
 }
 
 std::string PosixFileSystem::CurrentDirectory() {
-    struct stat here {};
-    if (stat(".", &here) != 0) {
-        if (!currentName_.empty()) return currentName_;
-        return Fail(HostErrorFromErrno(errno), std::string());
-    }
     SetLastError(HostError::None);
-    if (!currentName_.empty() && here.st_dev == currentDevice_ && here.st_ino == currentInode_) {
-        return currentName_;
-    }
-    char buffer[PATH_MAX];
-    if (getcwd(buffer, sizeof buffer) == nullptr)
-        return Fail(HostErrorFromErrno(errno), std::string());
-    std::string name = drives_.ToWindows(buffer);
-    if (name.size() > 3 && name.back() == '\\' && name.find("\\\\") != 0) name.pop_back();
-    return name;
+    return currentName_;
+}
+
+bool PosixFileSystem::WorkingDirectoryForPrograms(std::string& hostPath) {
+    std::string host;
+    if (HostError e = Resolve(currentName_, host); e != HostError::None) return Fail(e, false);
+    struct stat status {};
+    if (stat(host.c_str(), &status) != 0) return FailErrno(errno, host);
+    if (!S_ISDIR(status.st_mode)) return Fail(HostError::PathNotFound, false);
+    hostPath = std::move(host);
+    SetLastError(HostError::None);
+    return true;
+}
+
+void PosixFileSystem::ReleaseMedia() {
+    openHandles_->LetAllGo();
+    volumes_.ForgetDirectories();
 }
 
 bool PosixFileSystem::CreateDirectory(const std::string& path) {
@@ -339,8 +371,20 @@ std::string PosixFileSystem::ProgramPath() {
     return drives_.ToWindows(programHostPath_);
 }
 
+bool PosixFileSystem::HostPath(const std::string& path, std::string& hostPath) {
+    std::string host;
+    if (HostError e = Resolve(path, host); e != HostError::None) return Fail(e, false);
+    hostPath = std::move(host);
+    SetLastError(HostError::None);
+    return true;
+}
+
 std::unique_ptr<FileSystem> MakeHostFileSystem() {
     return std::make_unique<PosixFileSystem>(DriveMap::FromEnvironment());
+}
+
+void MoveProcessToRoot() {
+    if (chdir("/") != 0) return;  // "/" is always there; nothing else to do
 }
 
 }  // namespace brenx::platform

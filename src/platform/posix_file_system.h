@@ -8,6 +8,8 @@
 
 #include "platform/drive_map.h"
 #include "platform/file_system.h"
+#include "platform/mount_points.h"
+#include "platform/open_handles.h"
 #include "platform/recent_files.h"
 #include "platform/volume_kinds.h"
 #include "platform/windows_path.h"
@@ -16,9 +18,15 @@ namespace brenx::platform {
 
 // The Windows file system emulated on a POSIX host; docs/host-layer.md has the
 // rules. Paths are translated through the drive map on every call.
+//
+// The current directory is the layer's own: it is kept by name, relative
+// names are taken from it and programs are started in it, but the process
+// is never moved there, so that it holds no medium.
 class PosixFileSystem : public FileSystem {
   public:
-    explicit PosixFileSystem(DriveMap drives);
+    // `mounts` tells which removable drives have media; the host's mount
+    // table when not given. The current directory starts as the process's.
+    explicit PosixFileSystem(DriveMap drives, std::shared_ptr<MountPoints> mounts = nullptr);
 
     const DriveMap& Drives() const { return drives_; }
 
@@ -47,8 +55,17 @@ class PosixFileSystem : public FileSystem {
     bool FileExists(const std::string& path) override;
     bool SameEntry(const std::string& first, const std::string& second) override;
     std::string ProgramPath() override;
+    bool HostPath(const std::string& path, std::string& hostPath) override;
+    void ReleaseMedia() override;
+
+    // The host path of the current directory, for a program started there;
+    // false (with the reason in LastError) when it cannot be entered now.
+    bool WorkingDirectoryForPrograms(std::string& hostPath);
 
   private:
+    // NoMedia for a removable drive without a file system mounted at its
+    // directory.
+    HostError MediaOf(char letter);
     // The full path and the host path of a Windows path. InvalidName for a
     // path that holds a strange name which could lead out of its directory.
     HostError ResolveWindows(const std::string& path, WindowsPath& windows);
@@ -93,16 +110,16 @@ class PosixFileSystem : public FileSystem {
     DriveMap drives_;
     VolumeKinds volumes_;
     std::shared_ptr<RecentFiles> recentFiles_ = std::make_shared<RecentFiles>();
+    std::shared_ptr<OpenHandles> openHandles_ = std::make_shared<OpenHandles>();
+    std::shared_ptr<MountPoints> mounts_;
     // The host directory of the drive or share that the last path resolved lay on.
     std::string resolvedRoot_;
     // Names that a search listed and that would climb out of their directory
     // once joined to a path: any path made with one of them is refused.
     std::vector<std::vector<std::string>> escapingNames_;
-    // The current directory as last set, with the host identity it had, so
-    // that the name it was entered by is kept (a directory can have several).
+    // The current directory, by the name it was entered by (a directory can
+    // have several).
     std::string currentName_;
-    dev_t currentDevice_ = 0;
-    ino_t currentInode_ = 0;
     // The program's own file, read once: it stays the same even when the file
     // is replaced while the program runs.
     std::string programHostPath_;
@@ -111,5 +128,9 @@ class PosixFileSystem : public FileSystem {
 // The file system of the running program, its drive table read from the
 // environment (BRENX_DRIVES, BRENX_UNC).
 std::unique_ptr<FileSystem> MakeHostFileSystem();
+
+// Moves the process's own working directory to "/", where it holds no
+// medium; call it once the file system has taken the current directory over.
+void MoveProcessToRoot();
 
 }  // namespace brenx::platform

@@ -90,7 +90,8 @@ HostError HostArguments(std::string_view commandLine, const DriveMap& drives,
 }
 
 bool StartCommandLine(std::string_view commandLine, const DriveMap& drives,
-                      std::string_view currentDirectory, HostError& error) {
+                      std::string_view currentDirectory, HostError& error,
+                      const std::string& workingDirectory) {
     ReapStartedProcesses();
     std::vector<std::string> arguments;
     error = HostArguments(commandLine, drives, currentDirectory, arguments);
@@ -102,13 +103,20 @@ bool StartCommandLine(std::string_view commandLine, const DriveMap& drives,
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     ResetSignals(attributes);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!workingDirectory.empty()) {
+        posix_spawn_file_actions_addchdir_np(&actions, workingDirectory.c_str());
+    }
     pid_t pid = 0;
     // glibc's posix_spawn reports a failed exec (no such program, no right to
-    // run it) as its own result, so the failure is known before this returns.
+    // run it) and a failed change of directory as its own result, so the
+    // failure is known before this returns.
     const bool searchPath = arguments[0].find('/') == std::string::npos;
-    const int result = searchPath
-                           ? posix_spawnp(&pid, argv[0], nullptr, &attributes, argv.data(), environ)
-                           : posix_spawn(&pid, argv[0], nullptr, &attributes, argv.data(), environ);
+    const int result =
+        searchPath ? posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ)
+                   : posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     if (result != 0) {
         error = HostErrorFromErrno(result);

@@ -5,9 +5,16 @@
 
 namespace brenx::platform {
 
+// Programs start in the program's current directory, which the process
+// itself never enters.
 bool HostProcessStarter::Start(const std::string& commandLine, HostError& error) {
+    std::string workingDirectory;
+    if (!fileSystem_.WorkingDirectoryForPrograms(workingDirectory)) {
+        error = fileSystem_.LastError();
+        return false;
+    }
     return StartCommandLine(commandLine, fileSystem_.Drives(), fileSystem_.CurrentDirectory(),
-                            error);
+                            error, workingDirectory);
 }
 
 }  // namespace brenx::platform

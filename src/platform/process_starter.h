@@ -18,7 +18,7 @@ class ProcessStarter {
 };
 
 // Starts command lines on this host (StartCommandLine), with the drive table
-// and the current directory of the given file system.
+// of the given file system, in its current directory.
 class HostProcessStarter : public ProcessStarter {
   public:
     explicit HostProcessStarter(PosixFileSystem& fileSystem) : fileSystem_(fileSystem) {}

@@ -20,7 +20,10 @@ MediaQuestion BuildQuestion(RunState& run, bool showSkip) {
     question.showFixSource = verify;
     question.showMinuteWait = !verify;
     question.showFormat = !verify && !settings.FormatProgram.empty();
-    question.randomTime = settings.RandomTime;
+    const double minutes = settings.RandomTime / 60.0;
+    question.minuteWaitCaption = support::SafeFormat("wait %.02f'?", {minutes});
+    question.minuteWaitBoxCaption = support::SafeFormat("%.02f minute wait", {minutes});
+    question.minuteWaitTicks = kMinuteWaitTicks;
     return question;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -10,6 +11,9 @@
 namespace brenx::run {
 
 class RunState;
+
+// The one-minute wait of the media dialog, in one-second ticks.
+inline constexpr std::int32_t kMinuteWaitTicks = 60;
 
 // The name of an answer in the log: "mrOK", "mrCancel", "mrIGNORE" or "Unknown".
 const char* MediaAnswerName(MediaAnswer answer);

@@ -5,6 +5,7 @@
 #include "run/operator.h"
 #include "run/run_state.h"
 #include "run/throughput_clock.h"
+#include "run/tick_source.h"
 
 namespace brenx::run {
 namespace {
@@ -17,12 +18,12 @@ void LetEventsRun(RunState& run) {
 }  // namespace
 
 bool KeepGoing(RunState& run) {
-    LetEventsRun(run);
+    if (run.pace.events.Due(run.Ticks().Milliseconds())) LetEventsRun(run);
     RunFlags& flags = run.flags;
     // Once the operator has given up, the polls of the loops that unwind
     // stop without asking again.
     if (flags.stopRequested && !flags.gaveUp) {
-        if (ConfirmMessage(run, "Give up now?", {}, true)) {
+        if (ConfirmMessage(run, "Give up now?", {}, true, options::QuestionId::GiveUpNow)) {
             run.exitCode = kExitGaveUp;
             flags.gaveUp = true;
         } else {
@@ -39,7 +40,8 @@ bool KeepGoing(RunState& run) {
 
 bool SkipDelayRequested(RunState& run) {
     LetEventsRun(run);
-    const bool skip = run.flags.stopRequested && ConfirmMessage(run, "Skip the delay?", {}, true);
+    const bool skip = run.flags.stopRequested && ConfirmMessage(run, "Skip the delay?", {}, true,
+                                                                options::QuestionId::SkipDelay);
     run.flags.stopRequested = false;
     return skip;
 }

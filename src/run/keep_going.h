@@ -5,7 +5,8 @@ namespace brenx::run {
 class RunState;
 
 // The poll of every long loop (per block, per file, per directory). Lets
-// pending events run; after a Stop press asks "Give up now?" (yes: exit code
+// pending events run when the front end's turn has come (run.pace); after a
+// Stop press asks "Give up now?" (yes: exit code
 // 2 and the run stops, with no further asking; no: the run goes on). False
 // when the loop must stop now: the operator gave up, or the run is being
 // closed.

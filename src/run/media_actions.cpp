@@ -1,6 +1,7 @@
 #include "run/media_actions.h"
 
 #include "options/job_settings.h"
+#include "options/version_prompt.h"
 #include "platform/process_starter.h"
 #include "run/drive_letter_dialog.h"
 #include "run/messages.h"
@@ -17,6 +18,11 @@ void EngineMediaActions::Format() {
     }
     platform::HostError ignored = platform::HostError::None;
     run_.Starter().Start(program, ignored);
+}
+
+void EngineMediaActions::OpenHelp() {
+    options::OpenHelpSection(run_.Starter(), run_.Fs(), run_.Settings().helphtm,
+                             options::kMediaHelpSection);
 }
 
 bool EngineMediaActions::FixSource() {

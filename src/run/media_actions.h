@@ -21,6 +21,9 @@ class EngineMediaActions : public MediaDialogActions {
     // is true. An empty field is not taken: the media dialog stays open.
     bool FixSource() override;
 
+    // Opens the help page at its media-question section.
+    void OpenHelp() override;
+
   private:
     RunState& run_;
 };

@@ -29,8 +29,12 @@ struct MediaQuestion {
     bool showFormat = false;      // "&Format?"
     bool showFixSource = false;   // "Fix source?" (verify only)
     bool showMinuteWait = false;  // the one-minute wait button
-    // The random-wait time in seconds, for the wait captions ("wait %.02f'?").
-    std::int32_t randomTime = 60;
+    // The one-minute wait: the button's caption, the caption of the box with
+    // its progress, and its length in one-second ticks. The captions show
+    // the random-wait time; the wait itself always takes a minute.
+    std::string minuteWaitCaption = "wait 1.00'?";
+    std::string minuteWaitBoxCaption = "1.00 minute wait";
+    std::int32_t minuteWaitTicks = 60;
 };
 
 // The media dialog's buttons whose rules belong to the engine. The front end
@@ -43,6 +47,8 @@ class MediaDialogActions {
     // "Fix source?": opens the drive-letter dialog. True when a new place was
     // taken; the media dialog then closes with MediaAnswer::SourceFixed.
     virtual bool FixSource() = 0;
+    // F1: opens the help page at its section on the media question.
+    virtual void OpenHelp() = 0;
 };
 
 }  // namespace brenx::run

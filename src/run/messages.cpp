@@ -31,8 +31,9 @@ void ErrorMessage(RunState& run, std::string_view format,
 }
 
 bool ConfirmMessage(RunState& run, std::string_view format,
-                    std::initializer_list<support::FormatArg> args, bool alarm) {
-    return run.Op().ConfirmMessage(Clipped(run, format, args), alarm);
+                    std::initializer_list<support::FormatArg> args, bool alarm,
+                    options::QuestionId id) {
+    return run.Op().ConfirmMessage(Clipped(run, format, args), alarm, id);
 }
 
 }  // namespace brenx::run

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "options/operator.h"
 #include "support/safe_format.h"
 
 namespace brenx::run {
@@ -28,6 +29,7 @@ void ErrorMessage(RunState& run, std::string_view format,
 // A yes/no question; true when the operator agreed to what it names. Every
 // question sounds the alarm while it waits, except the start question.
 bool ConfirmMessage(RunState& run, std::string_view format,
-                    std::initializer_list<support::FormatArg> args = {}, bool alarm = true);
+                    std::initializer_list<support::FormatArg> args = {}, bool alarm = true,
+                    options::QuestionId id = options::QuestionId::Other);
 
 }  // namespace brenx::run

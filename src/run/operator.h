@@ -16,6 +16,15 @@ class DriveLetterDialog;
 // responsive. Every text arrives formatted; the engine owns every rule around
 // a question (what is logged, what the answer changes). One thread; no call
 // may throw.
+//
+// A front end with an event loop runs the engine on the loop's thread and
+// lets its events run only inside PumpEvents, Wait and the modal dialogs, so
+// its handlers can be called in the middle of a job. The rule for them: a
+// handler only sets flags (a Stop press, a close request turned into one),
+// works its own dialog, or closes its dialog; it never calls back into the
+// run. Only the media dialog's buttons do, through the MediaDialogActions the
+// engine hands them while the question is open. (A help button that only
+// starts the help viewer touches nothing of the run.)
 class Operator : public options::Operator {
   public:
     // Shows the media dialog until the operator answers. Never returns None.

@@ -4,7 +4,10 @@
 
 namespace brenx::run {
 
-RunState::RunState(const RunParts& parts) : driveLetters(parts.fileSystem), parts_(parts) {}
+RunState::RunState(const RunParts& parts)
+    : driveLetters(parts.fileSystem),
+      parts_(parts),
+      releasingOp_(parts.op, parts.fileSystem, parts.log) {}
 
 options::JobSettings& RunState::Settings() {
     return parts_.options.Settings();

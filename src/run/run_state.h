@@ -4,6 +4,8 @@
 #include <string>
 
 #include "run/drive_letter_dialog.h"
+#include "run/pace.h"
+#include "run/releasing_operator.h"
 #include "run/run_counters.h"
 #include "run/status_memo.h"
 #include "run/transfer_buffer.h"
@@ -83,7 +85,9 @@ class RunState {
     options::JobSettings& Settings();
     platform::FileSystem& Fs() { return parts_.fileSystem; }
     options::Log& Log() { return parts_.log; }
-    Operator& Op() { return parts_.op; }
+    // The front end's operator, behind the run's release of every medium
+    // before each question and wait (ReleasingOperator).
+    Operator& Op() { return releasingOp_; }
     StatusBoard& Board() { return parts_.board; }
     platform::ProcessStarter& Starter() { return parts_.starter; }
     TickSource& Ticks() { return parts_.ticks; }
@@ -119,6 +123,9 @@ class RunState {
     EchoKeys echoKeys;
     // The media question last shown; a question without text shows it again.
     std::string lastMediaText;
+    // The front end's turns during long work (events, progress); the program
+    // sets the interval, tests keep 0 (every poll) unless they test it.
+    FrontEndPace pace;
     // When a read of a file last showed the destination's free space (ticks;
     // 0 for never): a job that reads many small files shows it a few times a
     // second, not once per file.
@@ -126,6 +133,7 @@ class RunState {
 
   private:
     RunParts parts_;
+    ReleasingOperator releasingOp_;
 };
 
 }  // namespace brenx::run

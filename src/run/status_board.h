@@ -43,6 +43,9 @@ class StatusBoard {
     virtual void SetOptionEcho(const OptionEchoCells& cells) = 0;
     // The random-wait box: shown or hidden, with its progress.
     virtual void SetRandomWait(bool visible, int position, int maximum) = 0;
+    // The first job of the run starts: a front end with windows puts them
+    // where the operator last left them (app::Program::LoadPlacement).
+    virtual void RestoreWindowPlacement() {}
 };
 
 }  // namespace brenx::run

@@ -73,7 +73,8 @@ class AppWorld {
         return *run;
     }
     // The whole run; its exit code.
-    std::int32_t Run() {
+    std::int32_t Run() { return RunToEnd().exitCode; }
+    RunEnd RunToEnd() {
         MakeRun();
         return driver->RunJobs();
     }

@@ -58,6 +58,24 @@ TEST(RunJobs, AWarningAnsweredNoEndsTheRunBeforeAnyJob) {
     EXPECT_FALSE(world.drives.Exists("e/dst"));
 }
 
+TEST(RunJobs, TheWindowStaysOpenOnlyWhenTheTidyProgramFailsToStart) {
+    AppWorld started({"d:\\src\\", "e:\\dst\\", "-ld:\\run.log", "-r"});
+    started.Settings().tidy = "d:\\prog\\tidy.exe";
+    const RunEnd fine = started.RunToEnd();
+    EXPECT_EQ(fine.exitCode, 0);
+    EXPECT_TRUE(fine.windowCloses);
+    EXPECT_TRUE(started.run->flags.closeAllowed);
+
+    AppWorld failed({"d:\\src\\", "e:\\dst\\", "-ld:\\run.log", "-r"});
+    failed.Settings().tidy = "d:\\prog\\tidy.exe";
+    failed.starter.succeed = false;
+    failed.op.ExpectError("tidy: Failure in WinExec(d:\\prog\\tidy.exe)");
+    const RunEnd kept = failed.RunToEnd();
+    EXPECT_EQ(kept.exitCode, run::kExitTidyStart);
+    EXPECT_FALSE(kept.windowCloses);
+    EXPECT_FALSE(failed.run->flags.closeAllowed);
+}
+
 TEST(RunJobs, AJobThatCannotStartShowsTheVersionPromptAndNoApology) {
     AppWorld world({"d:\\src\\", "-ld:\\run.log"});
     world.op.ExpectConfirm(
@@ -211,7 +229,8 @@ TEST(PrepareJob, SetsUpTheRunOnceFromTheOptions) {
     EXPECT_EQ(world.board.Text(run::BoardText::RandomWaitCaption), "Random wait (90\")");
     // "-v::" presets the verify root; the run does not read fakeverify then.
     EXPECT_EQ(run.verifyRoot, "e");
-    EXPECT_EQ(world.op.AlarmSound(), "d:\\src\\a.txt");
+    EXPECT_EQ(world.op.AlarmSound(), world.drives.Host("d/src/a.txt"));
+    EXPECT_EQ(world.board.PlacementRestores(), 1);
     EXPECT_EQ(world.board.Text(run::BoardText::DestinationCaption), "Destination:");
 
     // A sound that is not there sounds no alarm; fakeverify gives the root.
@@ -229,6 +248,7 @@ TEST(PrepareJob, SetsUpTheRunOnceFromTheOptions) {
     world.driver->PrepareJob();
     EXPECT_FALSE(run.flags.stopRequested || run.flags.closeAllowed);
     EXPECT_EQ(run.nextWaitAt, 7);
+    EXPECT_EQ(world.board.PlacementRestores(), 1);
 }
 
 }  // namespace

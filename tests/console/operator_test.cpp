@@ -12,6 +12,8 @@
 namespace brenx::console {
 namespace {
 
+using options::QuestionId;
+
 using testing::ConsoleKit;
 
 bool Contains(const std::string& text, const std::string& part) {
@@ -23,18 +25,20 @@ class RecordingActions : public run::MediaDialogActions {
   public:
     void Format() override { ++formats; }
     bool FixSource() override { return fixSourceAnswer; }
+    void OpenHelp() override {}
     int formats = 0;
     bool fixSourceAnswer = false;
 };
 
 TEST(ConsoleOperator, QuestionsTakeOneLineEachAndEndOfInputSaysNo) {
     ConsoleKit kit("y\n\nn\nmaybe\nN\n");
-    EXPECT_TRUE(kit.op.ConfirmMessage("Skip the delay?", true));
-    EXPECT_TRUE(kit.op.ConfirmMessage("Give up now?", true));  // Enter: OK
-    EXPECT_FALSE(kit.op.ConfirmMessage("Warning: x; continue?", true));
-    EXPECT_FALSE(kit.op.ConfirmMessage("Again?", false));  // "maybe" is asked again
+    EXPECT_TRUE(kit.op.ConfirmMessage("Skip the delay?", true, QuestionId::SkipDelay));
+    EXPECT_TRUE(kit.op.ConfirmMessage("Give up now?", true, QuestionId::GiveUpNow));  // Enter: OK
+    EXPECT_FALSE(kit.op.ConfirmMessage("Warning: x; continue?", true, QuestionId::Other));
+    EXPECT_FALSE(
+        kit.op.ConfirmMessage("Again?", false, QuestionId::Other));  // "maybe" is asked again
     // The input has ended: questions answer No, messages simply go on.
-    EXPECT_FALSE(kit.op.ConfirmMessage("Give up now?", true));
+    EXPECT_FALSE(kit.op.ConfirmMessage("Give up now?", true, QuestionId::GiveUpNow));
     kit.op.InfoMessage("Looks like we got out of here alive");
     const std::string shown = kit.Written();
     EXPECT_TRUE(Contains(shown, "-- Confirm? --\nSkip the delay?\n[y] OK  [n] No"));
@@ -47,25 +51,29 @@ TEST(ConsoleOperator, MessagesWaitForAnyLine) {
     ConsoleKit kit("whatever\n\ny\n");
     kit.op.ErrorMessage("Sorry: No media");
     kit.op.ShowLogMessage("Changed Media");
-    EXPECT_TRUE(kit.op.ConfirmMessage("Give up now?", true));
+    EXPECT_TRUE(kit.op.ConfirmMessage("Give up now?", true, QuestionId::GiveUpNow));
     EXPECT_TRUE(Contains(kit.Written(), "-- Error --\nSorry: No media\n[Enter] OK > whatever\n"));
     EXPECT_TRUE(Contains(kit.Written(), "-- Log message: --\nChanged Media\n"));
 }
 
 TEST(ConsoleOperator, CtrlCIsTheStopButtonAndASecondOneGivesUp) {
-    ConsoleKit kit("n\n");
+    ConsoleKit kit("n\nn\n");
     EXPECT_FALSE(kit.op.PumpEvents());
     kit.presses.Press();
     EXPECT_TRUE(kit.op.PumpEvents());  // the next poll asks "Give up now?"
     EXPECT_FALSE(kit.op.PumpEvents());
     // A press while that question waits answers it yes.
     kit.presses.Press();
-    EXPECT_TRUE(kit.op.ConfirmMessage("Give up now?", true));
+    EXPECT_TRUE(kit.op.ConfirmMessage("Give up now?", true, QuestionId::GiveUpNow));
     // A press while another question waits is kept for the next poll.
     kit.presses.Press();
-    EXPECT_FALSE(kit.op.ConfirmMessage("Skip the delay?", true));
+    EXPECT_FALSE(kit.op.ConfirmMessage("Skip the delay?", true, QuestionId::SkipDelay));
     EXPECT_TRUE(kit.op.PumpEvents());
     EXPECT_FALSE(kit.op.PumpEvents());
+    // The question's identity counts, not its words.
+    kit.presses.Press();
+    EXPECT_FALSE(kit.op.ConfirmMessage("Give up now?", true, QuestionId::Other));
+    EXPECT_TRUE(kit.op.PumpEvents());
 }
 
 TEST(ConsoleOperator, WaitsSleepAndWakeForAStopPress) {
@@ -83,7 +91,7 @@ TEST(ConsoleOperator, TheAlarmRingsWhileAQuestionWaitsOnlyWithASound) {
     ConsoleTiming timing;
     timing.bellIntervalMs = 5;
     ConsoleKit silent("", true, timing);
-    EXPECT_FALSE(silent.op.ConfirmMessage("Give up now?", true));
+    EXPECT_FALSE(silent.op.ConfirmMessage("Give up now?", true, QuestionId::GiveUpNow));
     EXPECT_FALSE(Contains(silent.Written(), "\a"));
 
     // The answer comes later than the bell's interval: the bell rings meanwhile.
@@ -99,7 +107,7 @@ TEST(ConsoleOperator, TheAlarmRingsWhileAQuestionWaitsOnlyWithASound) {
         std::this_thread::sleep_for(std::chrono::milliseconds(60));
         [[maybe_unused]] const ssize_t written = write(fds[1], "y\n", 2);
     });
-    EXPECT_TRUE(op.ConfirmMessage("Give up now?", true));
+    EXPECT_TRUE(op.ConfirmMessage("Give up now?", true, QuestionId::GiveUpNow));
     answer.join();
     std::fflush(shown);
     char bytes[512] = {};

@@ -53,7 +53,7 @@ TEST(Prompts, TheMediaQuestionOffersWhatTheEngineShows) {
     EXPECT_EQ(MediaChoices(question),
               "[y] Yes; try again  [n] No; Give up  [c] Clip  (Enter: try again) > ");
     question.showSkip = question.showMinuteWait = question.showFormat = true;
-    question.randomTime = 90;
+    question.minuteWaitCaption = "wait 1.50'?";
     EXPECT_EQ(MediaChoices(question),
               "[y] Yes; try again  [n] No; Give up  [s] Skip this one?  [w] wait 1.50'?  [f] "
               "Format?  [c] Clip  (Enter: try again) > ");

@@ -7,6 +7,7 @@
 
 #include "copy/copy_result.h"
 #include "copy/copy_world.h"
+#include "run/pace.h"
 #include "run/transfer_buffer.h"
 
 namespace brenx::copy {
@@ -84,6 +85,21 @@ TEST(CopyBFile, ShowsTheProgressOfBigFilesOnly) {
     ASSERT_NE(first, shown.end());
     EXPECT_EQ(shown.end() - first, 5);
     EXPECT_EQ((first - 1)->find('/'), std::string::npos);
+
+    // Paced to the front end's turns, a copy on a clock that stands still
+    // draws its progress once and lets events run once.
+    world.run.pace.SetInterval(run::kFrontEndTurn);
+    world.ticks.Advance(run::kFrontEndTurn);
+    const int pumps = world.op.Pumps();
+    CopyBFile(world.run, "d:\\src\\b.txt", "e:\\dst\\c.txt", false);
+    const auto paced = world.board.History(run::BoardText::FreeSpace);
+    const auto progress = [](const std::string& text) {
+        return text.find('/') != std::string::npos;
+    };
+    EXPECT_EQ(std::count_if(paced.begin() + static_cast<std::ptrdiff_t>(shown.size()), paced.end(),
+                            progress),
+              1);
+    EXPECT_EQ(world.op.Pumps() - pumps, 1);
 }
 
 TEST(CopyBFile, NodataMakesADatedEmptyCopyAndNocopyOnlyReads) {

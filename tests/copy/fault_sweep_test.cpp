@@ -28,7 +28,7 @@ using testing::CrcText;
 class SweepOperator : public run::Operator {
   public:
     explicit SweepOperator(run::MediaAnswer answer) : answer_(answer) {}
-    bool ConfirmMessage(const std::string&, bool) override { return false; }
+    bool ConfirmMessage(const std::string&, bool, options::QuestionId) override { return false; }
     void InfoMessage(const std::string&) override {}
     void ErrorMessage(const std::string& text) override { errors.push_back(text); }
     void ShowLogMessage(const std::string&) override {}

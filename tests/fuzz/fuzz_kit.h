@@ -56,7 +56,7 @@ class BitOperator : public options::Operator {
   public:
     explicit BitOperator(std::uint32_t answers = 0) : answers_(answers) {}
 
-    bool ConfirmMessage(const std::string&, bool) override {
+    bool ConfirmMessage(const std::string&, bool, options::QuestionId) override {
         const bool yes = (answers_ >> (asked_++ % 32)) & 1u;
         return yes;
     }

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "options/log_lines.h"
 #include "platform/faulty_file_system.h"
 #include "platform/temp_drives.h"
+#include "testkit/held_paths.h"
 
 namespace brenx::options {
 namespace {
@@ -64,8 +68,11 @@ TEST(Log, HostFailuresAreCountedAndLaterEntriesStillWritten) {
     EXPECT_EQ(log.LastFailure(), HostError::NoSpace);
     EXPECT_EQ(drives.Read("d/run.log"), "whole\r\n");  // no half line left
 
-    faulty.FailCall(FsCall::Close, faulty.Calls(FsCall::Close) + 1, HostError::IoError);
+    // The file stays open between entries: a failure on closing shows when
+    // the log lets go of it.
     log.Write("close failed");
+    faulty.FailCall(FsCall::Close, faulty.Calls(FsCall::Close) + 1, HostError::IoError);
+    log.Close();
     EXPECT_EQ(log.FailedEntries(), 3);
     EXPECT_EQ(log.LastFailure(), HostError::IoError);
 
@@ -77,6 +84,46 @@ TEST(Log, HostFailuresAreCountedAndLaterEntriesStillWritten) {
     nowhere.Write("entry");
     EXPECT_EQ(nowhere.FailedEntries(), 1);
     EXPECT_EQ(nowhere.Path(), "x:\\no\\media.log");
+}
+
+TEST(Log, StaysOpenBetweenEntriesUntilItIsClosed) {
+    platform::testing::TempDrives drives;
+    Log log(drives.Fs(), "e:\\run.log");
+    log.Write("one");
+    EXPECT_EQ(testkit::HeldUnder(drives.Root()).size(), 1u);
+    EXPECT_EQ(drives.Read("e/run.log"), "one\r\n");  // complete before Write returns
+    log.Close();
+    EXPECT_TRUE(testkit::HeldUnder(drives.Root()).empty());
+    log.Write("two");
+    EXPECT_EQ(drives.Read("e/run.log"), "one\r\ntwo\r\n");
+    // Another writer's entries in between are kept: each entry goes to the end.
+    drives.Write("e/run.log", drives.Read("e/run.log") + "other\r\n");
+    log.Write("three");
+    EXPECT_EQ(drives.Read("e/run.log"), "one\r\ntwo\r\nother\r\nthree\r\n");
+    EXPECT_EQ(log.FailedEntries(), 0);
+}
+
+TEST(Log, EntriesFollowThePathWhenTheOpenLogWasMovedOrDeleted) {
+    platform::testing::TempDrives drives;
+    Log log(drives.Fs(), "d:\\run.log");
+    log.Write("first");
+    ASSERT_EQ(std::rename(drives.Host("d/run.log").c_str(), drives.Host("d/moved.log").c_str()), 0);
+    log.Write("second");
+    // By the next question (or a tenth of a second) every entry since the
+    // last look is in the file the path names.
+    log.Close();
+    EXPECT_EQ(drives.Read("d/run.log"), "first\r\nsecond\r\n");
+    EXPECT_EQ(drives.Read("d/moved.log"), "first\r\nsecond\r\n");
+
+    log.Write("third");
+    ASSERT_EQ(std::remove(drives.Host("d/run.log").c_str()), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    log.Write("fourth");
+    EXPECT_EQ(drives.Read("d/run.log"), "third\r\nfourth\r\n");
+    log.Write("fifth");
+    log.Close();
+    EXPECT_EQ(drives.Read("d/run.log"), "third\r\nfourth\r\nfifth\r\n");
+    EXPECT_EQ(log.FailedEntries(), 0);
 }
 
 }  // namespace

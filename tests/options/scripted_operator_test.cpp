@@ -6,13 +6,15 @@
 namespace brenx::testkit {
 namespace {
 
+using options::QuestionId;
+
 TEST(ScriptedOperator, AnswersTheScriptInOrder) {
     ScriptedOperator op;
     op.ExpectConfirm("Give up now?", true, true).ExpectError("bad").ExpectConfirm("Again?", false);
     op.SetClipboardText("clip");
-    EXPECT_TRUE(op.ConfirmMessage("Give up now?", true));
+    EXPECT_TRUE(op.ConfirmMessage("Give up now?", true, QuestionId::GiveUpNow));
     op.ErrorMessage("bad");
-    EXPECT_FALSE(op.ConfirmMessage("Again?", false));
+    EXPECT_FALSE(op.ConfirmMessage("Again?", false, QuestionId::Other));
     EXPECT_TRUE(op.ScriptDone());
     EXPECT_EQ(op.Clipboard(), "clip");
     EXPECT_EQ(op.Shown(), (std::vector<std::string>{"Give up now?", "bad", "Again?"}));
@@ -22,14 +24,14 @@ TEST(ScriptedOperator, FailsOnUnexpectedWrongAndMissingCalls) {
     EXPECT_NONFATAL_FAILURE(
         {
             ScriptedOperator op;
-            EXPECT_FALSE(op.ConfirmMessage("Surprise?", true));
+            EXPECT_FALSE(op.ConfirmMessage("Surprise?", true, QuestionId::Other));
         },
         "unexpected question: Surprise?");
     EXPECT_NONFATAL_FAILURE(
         {
             ScriptedOperator op;
             op.ExpectConfirm("One?", true);
-            EXPECT_FALSE(op.ConfirmMessage("Two?", true));
+            EXPECT_FALSE(op.ConfirmMessage("Two?", true, QuestionId::Other));
         },
         "got question: Two?");
     EXPECT_NONFATAL_FAILURE(
@@ -43,7 +45,7 @@ TEST(ScriptedOperator, FailsOnUnexpectedWrongAndMissingCalls) {
         {
             ScriptedOperator op;
             op.ExpectConfirm("Quiet?", true, false);
-            op.ConfirmMessage("Quiet?", true);
+            op.ConfirmMessage("Quiet?", true, QuestionId::Other);
         },
         "with the alarm: Quiet?");
     EXPECT_NONFATAL_FAILURE(

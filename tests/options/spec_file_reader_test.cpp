@@ -18,7 +18,7 @@ using testing::OptionWorld;
 class SameAnswerOperator : public Operator {
   public:
     explicit SameAnswerOperator(bool answer) : answer_(answer) {}
-    bool ConfirmMessage(const std::string&, bool) override {
+    bool ConfirmMessage(const std::string&, bool, QuestionId) override {
         ++questions;
         return answer_;
     }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/temp_drives.h"
 #include "testkit/scripted_operator.h"
 
 namespace brenx::options {
@@ -41,6 +42,19 @@ TEST(VersionPrompt, NamesTheReasonAndOffersHelp) {
     EXPECT_EQ(accepted.exitCode, 153);
     EXPECT_EQ(accepted.failureReason, "miscellaneous fatal error");
     EXPECT_EQ(starter.started, (std::vector<std::string>{"xdg-open \"e:\\prog\\help page.htm\""}));
+}
+
+TEST(HelpSection, OpensThePageByItsAddressAtTheSection) {
+    platform::testing::TempDrives drives;
+    RecordingStarter starter;
+    OpenHelpSection(starter, drives.Fs(), "d:\\help\\brenx page.htm", kMediaHelpSection);
+    ASSERT_EQ(starter.started.size(), 1u);
+    EXPECT_EQ(starter.started[0],
+              "xdg-open \"file://" + drives.Host("d/help/brenx%20page.htm") + "#media\"");
+
+    // A page on a drive without a mapping has no address: it opens as a page.
+    OpenHelpSection(starter, drives.Fs(), "q:\\help.htm", kMediaHelpSection);
+    EXPECT_EQ(starter.started[1], "xdg-open \"q:\\help.htm\"");
 }
 
 }  // namespace

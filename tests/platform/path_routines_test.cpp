@@ -50,8 +50,11 @@ TEST(PathRoutines, DirectoriesTheProgramKnows) {
         ResolveInProgramDirectory(fs, copy);
         EXPECT_EQ(copy, kept);
     }
+    // The layer keeps the current directory; the process stays where it was.
+    const std::string before = HostCurrentDirectory();
     EXPECT_FALSE(TryChangeDirectory(fs, "d:\\nowhere"));
-    EXPECT_EQ(HostCurrentDirectory(), t.Host("d/sub"));
+    EXPECT_EQ(CurrentDirectoryWithBackslash(fs), "d:\\sub\\");
+    EXPECT_EQ(HostCurrentDirectory(), before);
     EXPECT_TRUE(TryMakeDirectory(fs, "d:\\made"));
     EXPECT_FALSE(TryMakeDirectory(fs, "d:\\made"));
 }
@@ -70,10 +73,13 @@ TEST(PathRoutines, ForceDirectoryPathWithAndWithoutTheDotRule) {
     EXPECT_EQ(fixed, "e:\\work\\" + prefix + ".old\\new");
     EXPECT_TRUE(std::filesystem::is_directory(t.Host("e/work/" + prefix + ".old/new")));
 
-    // Everything there already: nothing made, the current directory is the deepest.
+    // Everything there already: nothing made, the current directory is the
+    // deepest (the layer's: the process is not moved into the medium).
+    const std::string before = HostCurrentDirectory();
     std::string again = "e:\\work\\.old\\new\\";
     ASSERT_TRUE(ForceDirectoryPath(fs, again, false));
-    EXPECT_EQ(HostCurrentDirectory(), t.Host("e/work/.old/new"));
+    EXPECT_EQ(fs.CurrentDirectory(), "e:\\work\\.old\\new");
+    EXPECT_EQ(HostCurrentDirectory(), before);
 
     // Failures leave the path as it was.
     t.Write("e/file", "x");

@@ -17,12 +17,13 @@ std::string HostCurrentDirectory() {
     return getcwd(buffer, sizeof buffer) ? buffer : "";
 }
 
-TEST(PosixDirectories, CurrentDirectoryReallyChanges) {
+TEST(PosixDirectories, TheCurrentDirectoryIsKeptByNameNotEntered) {
     TempDrives t;
     PosixFileSystem& fs = t.Fs();
     std::filesystem::create_directories(t.Host("d/work/sub"));
+    const std::string processDirectory = HostCurrentDirectory();
     ASSERT_TRUE(fs.SetCurrentDirectory("d:\\work\\sub\\"));
-    EXPECT_EQ(HostCurrentDirectory(), t.Host("d/work/sub"));
+    EXPECT_EQ(HostCurrentDirectory(), processDirectory);
     EXPECT_EQ(fs.CurrentDirectory(), "d:\\work\\sub");
 
     // Relative names are taken from there.
@@ -35,9 +36,11 @@ TEST(PosixDirectories, CurrentDirectoryReallyChanges) {
     ASSERT_TRUE(fs.SetCurrentDirectory("e:\\"));
     EXPECT_EQ(fs.CurrentDirectory(), "e:\\");
 
-    // Moved by someone else: the name comes from the drive table.
+    // Moving the process changes nothing for the layer; a new layer starts
+    // in the process's directory, named through the drive table.
     ASSERT_EQ(chdir(t.Host("d/work").c_str()), 0);
-    EXPECT_EQ(fs.CurrentDirectory(), "D:\\work");
+    EXPECT_EQ(fs.CurrentDirectory(), "e:\\");
+    EXPECT_EQ(PosixFileSystem(t.Map()).CurrentDirectory(), "D:\\work");
 
     EXPECT_FALSE(fs.SetCurrentDirectory("d:\\work\\missing"));
     EXPECT_EQ(fs.LastError(), HostError::NotFound);

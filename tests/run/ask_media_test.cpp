@@ -68,7 +68,10 @@ TEST(AskMedia, ShowsWhatTheJobOffers) {
     EXPECT_TRUE(asked[0].showMinuteWait);
     EXPECT_FALSE(asked[0].showFormat);
     EXPECT_FALSE(asked[0].showFixSource);
-    EXPECT_EQ(asked[0].randomTime, 90);
+    // The random-wait time shows in the captions; the wait takes a minute.
+    EXPECT_EQ(asked[0].minuteWaitCaption, "wait 1.50'?");
+    EXPECT_EQ(asked[0].minuteWaitBoxCaption, "1.50 minute wait");
+    EXPECT_EQ(asked[0].minuteWaitTicks, 60);
     EXPECT_FALSE(asked[1].showSkip);
     EXPECT_TRUE(asked[1].showFormat);
     EXPECT_TRUE(asked[1].showMinuteWait);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "run/exit_codes.h"
+#include "run/pace.h"
 #include "run/run_world.h"
 
 namespace brenx::run {
@@ -36,6 +37,26 @@ TEST(KeepGoing, GoesOnUntilStopIsPressedAndTheOperatorGivesUp) {
     run.exitCode = 3;  // the tree walk's own code takes its place
     EXPECT_FALSE(KeepGoing(run));
     EXPECT_EQ(run.exitCode, 3);
+}
+
+TEST(KeepGoing, LetsEventsRunOncePerTurnOfTheFrontEnd) {
+    RunWorld world;
+    RunState& run = world.run;
+    run.pace.SetInterval(kFrontEndTurn);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(KeepGoing(run));
+    EXPECT_EQ(world.op.Pumps(), 1);
+    world.ticks.Advance(kFrontEndTurn - 1);
+    EXPECT_TRUE(KeepGoing(run));
+    EXPECT_EQ(world.op.Pumps(), 1);
+
+    // A Stop press is seen at the front end's next turn.
+    world.op.PressStop();
+    world.ticks.Advance(1);
+    world.op.ExpectConfirm("Give up now?", false, true);
+    EXPECT_TRUE(KeepGoing(run));
+    EXPECT_EQ(world.op.Pumps(), 2);
+    EXPECT_EQ(world.op.QuestionIds().back(), options::QuestionId::GiveUpNow);
 }
 
 TEST(KeepGoing, AStopRecordedDuringAWaitIsAskedAtTheNextPoll) {

@@ -16,6 +16,7 @@ TEST(LogLoss, TellsTheOperatorOnceHowManyEntriesWereLost) {
     EXPECT_EQ(LogLossSummary(world.log), "");
     EXPECT_FALSE(ReportLogLoss(world.run));
 
+    world.log.Close();
     world.fs.FailCall(platform::FsCall::Open, 1, platform::HostError::NoSpace, true);
     world.log.Write("|e:\\a.txt|ABCD");
     const std::string one = LogLossSummary(world.log);

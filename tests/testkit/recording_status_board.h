@@ -28,6 +28,7 @@ class RecordingStatusBoard : public run::StatusBoard {
         echo_ = cells;
         ++echoUpdates_;
     }
+    void RestoreWindowPlacement() override { ++placementRestores_; }
     void SetRandomWait(bool visible, int position, int maximum) override {
         randomWait_ = {visible, position, maximum};
         randomWaitHistory_.push_back(randomWait_);
@@ -52,6 +53,7 @@ class RecordingStatusBoard : public run::StatusBoard {
     const run::OptionEchoCells& Echo() const { return echo_; }
     int EchoUpdates() const { return echoUpdates_; }
     const RandomWait& Wait() const { return randomWait_; }
+    int PlacementRestores() const { return placementRestores_; }
     const std::vector<RandomWait>& WaitHistory() const { return randomWaitHistory_; }
 
   private:
@@ -63,6 +65,7 @@ class RecordingStatusBoard : public run::StatusBoard {
     int echoUpdates_ = 0;
     RandomWait randomWait_;
     std::vector<RandomWait> randomWaitHistory_;
+    int placementRestores_ = 0;
 };
 
 }  // namespace brenx::testkit

@@ -46,7 +46,7 @@ class ScriptedOperator : public options::Operator {
         return *this;
     }
 
-    bool ConfirmMessage(const std::string& text, bool alarm) override {
+    bool ConfirmMessage(const std::string& text, bool alarm, options::QuestionId) override {
         const auto step = Next(Kind::kConfirm, text);
         if (!step) return false;
         if (step->alarm && *step->alarm != alarm) {

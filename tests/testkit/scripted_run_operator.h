@@ -74,7 +74,8 @@ class ScriptedRunOperator : public run::Operator {
         return *this;
     }
 
-    bool ConfirmMessage(const std::string& text, bool alarm) override {
+    bool ConfirmMessage(const std::string& text, bool alarm, options::QuestionId id) override {
+        questionIds_.push_back(id);
         const auto step = Next(Kind::kConfirm, text);
         if (!step) return false;
         if (step->alarm && *step->alarm != alarm) {
@@ -115,6 +116,7 @@ class ScriptedRunOperator : public run::Operator {
 
     bool PumpEvents() override {
         ++pumps_;
+        if (onPump) onPump();
         return TakeStop();
     }
     // Records the wait and moves the attached clock on by its length; a Stop
@@ -135,10 +137,17 @@ class ScriptedRunOperator : public run::Operator {
     void AttachClock(FakeTickSource& clock) { clock_ = &clock; }
     // Takes the place of the default wait when set.
     std::function<bool(int)> onWait;
+    // Runs at every question and message, before it is checked against the
+    // script (to look at what the run holds while the operator is asked).
+    std::function<void(const std::string&)> onQuestion;
+    // Runs at every event poll (to press Stop at a chosen moment).
+    std::function<void()> onPump;
 
     const std::string& Clipboard() const { return clipboard_; }
     int ClipboardWrites() const { return clipboardWrites_; }
     const std::vector<std::string>& Shown() const { return shown_; }
+    // The identity of every question asked, in order.
+    const std::vector<options::QuestionId>& QuestionIds() const { return questionIds_; }
     const std::vector<run::MediaQuestion>& MediaQuestions() const { return mediaQuestions_; }
     const std::vector<run::FilePick>& Picks() const { return picks_; }
     const std::vector<int>& Waits() const { return waits_; }
@@ -194,6 +203,7 @@ class ScriptedRunOperator : public run::Operator {
     }
 
     std::optional<Step> Next(Kind kind, const std::string& text) {
+        if (onQuestion) onQuestion(text);
         shown_.push_back(text);
         if (steps_.empty()) {
             ADD_FAILURE() << "unexpected " << Name(kind) << ": " << text;
@@ -211,6 +221,7 @@ class ScriptedRunOperator : public run::Operator {
 
     std::deque<Step> steps_;
     std::vector<std::string> shown_;
+    std::vector<options::QuestionId> questionIds_;
     std::vector<run::MediaQuestion> mediaQuestions_;
     std::vector<run::FilePick> picks_;
     std::vector<int> waits_;

@@ -1,0 +1,125 @@
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+
+#include "app/program.h"
+#include "gui/main_window.h"
+#include "gui/media_dialog.h"
+#include "gui/message_dialog.h"
+
+// The main window around the run: its start at the first idle moment, the
+// Stop button and close requests, the end, the window placements and help.
+namespace brenx::gui {
+namespace {
+
+app::WindowBounds BoundsOf(const QWidget& window) {
+    return app::WindowBounds{window.x(), window.y(), window.width(), window.height()};
+}
+
+void PlaceWindow(QWidget& window, const app::WindowBounds& bounds) {
+    window.move(bounds.left, bounds.top);
+    window.resize(bounds.width, bounds.height);
+}
+
+app::ScreenSize PrimaryScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return {};
+    return app::ScreenSize{screen->geometry().width(), screen->geometry().height()};
+}
+
+}  // namespace
+
+void MainWindow::IdleStart() {
+    if (phase_ != Phase::Waiting) return;
+    phase_ = Phase::Running;
+    MoveForTheRun();
+    program_ = std::make_unique<app::Program>(arguments_, *op_, board_);
+    // The greeting and the caption line, before the first job.
+    board_.Flush();
+    const app::RunEnd end = program_->Run();
+    board_.Flush();
+    EndRun(end.exitCode, end.windowCloses);
+}
+
+// The window steps up and to the left as the run starts, out of the way of
+// the dialogs that open over its centre.
+void MainWindow::MoveForTheRun() {
+    QPoint place = pos();
+    if (place.x() >= 50) place.rx() -= 50;
+    if (place.y() >= 70) place.ry() -= 70;
+    move(place);
+}
+
+void MainWindow::EndRun(int exitCode, bool windowCloses) {
+    exitCode_ = exitCode;
+    if (windowCloses) {
+        phase_ = Phase::Closing;
+        close();
+        return;
+    }
+    // The run is over but the window stays: the operator reads why and
+    // closes it (the Stop button now does).
+    phase_ = Phase::LeftOpen;
+    stop_->setText("&Close");
+}
+
+void MainWindow::StopButtonClick() {
+    if (RunOver()) {
+        close();
+        return;
+    }
+    stops_.Press();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (phase_ == Phase::LeftOpen) phase_ = Phase::Closing;
+    if (phase_ != Phase::Closing) {
+        // During the run a close request is a Stop press: the run ends
+        // through "Give up now?" and its own completion.
+        stops_.Press();
+        event->ignore();
+        return;
+    }
+    SavePlacement();
+    event->accept();
+    emit Finished(exitCode_);
+}
+
+void MainWindow::RestorePlacement() {
+    if (!program_) return;
+    QWidget* windows[] = {this, message_, media_};
+    app::WindowPlacements placements;
+    for (std::size_t i = 0; i < app::kPlacedWindows; ++i) {
+        placements[i] = BoundsOf(*windows[i]);
+    }
+    if (!program_->LoadPlacement(PrimaryScreen(), placements)) return;
+    for (std::size_t i = 0; i < app::kPlacedWindows; ++i) {
+        if (!(placements[i] == BoundsOf(*windows[i]))) PlaceWindow(*windows[i], placements[i]);
+    }
+}
+
+void MainWindow::SavePlacement() {
+    if (!program_) return;
+    program_->SavePlacement(PrimaryScreen(),
+                            {BoundsOf(*this), BoundsOf(*message_), BoundsOf(*media_)});
+}
+
+void MainWindow::HelpClicked() {
+    if (program_) program_->OpenHelp();
+}
+
+// The big texts and the option grid never keep the focus: it goes to the
+// Stop button.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool grid = watched == opGrid_->viewport();
+    if ((grid && event->type() == QEvent::MouseButtonPress) ||
+        (watched == banner_ && event->type() == QEvent::FocusIn)) {
+        stop_->setFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace brenx::gui

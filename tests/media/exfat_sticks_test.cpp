@@ -1,0 +1,232 @@
+// A copy across real exFAT file systems (images on loop devices, mounted
+// through exfat-fuse at one mount point that brenxc sees as a removable
+// drive), with the sticks swapped by a plain unmount at the program's media
+// questions; then a verify of every stick against the log, the same after a
+// byte was changed on one stick, and a second NewerOnly run that copies
+// nothing because the dates took. Needs root, /dev/fuse, loop devices and
+// the tools; otherwise it says why and is skipped.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "scenario/brenxc_session.h"
+
+namespace brenx::scenario {
+namespace {
+
+constexpr int kSticks = 3;
+constexpr int kStickMiB = 12;
+constexpr int kFilesPerDirectory = 9;
+constexpr int kDirectories = 3;
+constexpr std::size_t kFileBytes = 1 << 20;
+
+// A command's standard output; empty when it failed.
+std::string Output(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r")) {
+        char buffer[512];
+        while (fgets(buffer, sizeof buffer, pipe) != nullptr)
+            text += buffer;
+        if (pclose(pipe) != 0) text.clear();
+    }
+    while (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    return text;
+}
+
+bool Succeeds(const std::string& command) {
+    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Why the test cannot run here; empty when it can.
+std::string MissingNeed() {
+    if (geteuid() != 0) return "not root";
+    if (access("/dev/fuse", R_OK | W_OK) != 0) return "no /dev/fuse";
+    for (const char* tool : {"mkfs.exfat", "mount.exfat-fuse", "losetup", "umount", "truncate"}) {
+        if (!Succeeds(std::string("command -v ") + tool)) return std::string("no ") + tool;
+    }
+    if (access("/dev/loop-control", R_OK | W_OK) != 0) return "no loop devices";
+    return {};
+}
+
+// The images, their loop devices and the one mount point; everything is
+// undone at the end, whatever happened.
+class Sticks {
+  public:
+    explicit Sticks(const std::string& root) : root_(root), mountPoint_(root + "/stick") {
+        mkdir(mountPoint_.c_str(), 0755);
+    }
+    ~Sticks() {
+        Unmount();
+        // Only if the plain unmount failed (a test already failed): never leave a mount.
+        if (mounted_ >= 0) Succeeds("umount -l " + mountPoint_);
+        for (const std::string& loop : loops_)
+            Succeeds("losetup -d " + loop);
+    }
+    Sticks(const Sticks&) = delete;
+    Sticks& operator=(const Sticks&) = delete;
+
+    // Why making them failed; empty on success.
+    std::string Make() {
+        for (int i = 0; i < kSticks; ++i) {
+            const std::string image = root_ + "/stick" + std::to_string(i) + ".img";
+            if (!Succeeds("truncate -s " + std::to_string(kStickMiB) + "M " + image) ||
+                !Succeeds("mkfs.exfat " + image)) {
+                return "mkfs.exfat failed";
+            }
+            const std::string loop = Output("losetup -f --show " + image);
+            if (loop.empty()) return "no free loop device";
+            loops_.push_back(loop);
+        }
+        return {};
+    }
+    bool Mount(int stick) {
+        if (!Succeeds("mount.exfat-fuse " + loops_[stick] + " " + mountPoint_)) return false;
+        mounted_ = stick;
+        return true;
+    }
+    // A plain unmount, as the operator does it: it fails while the program
+    // holds anything on the stick.
+    bool Unmount() {
+        if (mounted_ < 0) return true;
+        if (!Succeeds("umount " + mountPoint_)) return false;
+        mounted_ = -1;
+        return true;
+    }
+    bool Swap(int stick) { return Unmount() && Mount(stick); }
+    // Changes one byte of the stick's device where `content` begins.
+    bool Damage(int stick, const std::string& content) {
+        std::ifstream image(root_ + "/stick" + std::to_string(stick) + ".img", std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(image)), {});
+        const std::size_t at = bytes.find(content.substr(0, 4096));
+        if (at == std::string::npos) return false;
+        const int fd = open(loops_[stick].c_str(), O_RDWR);
+        const char flipped = static_cast<char>(bytes[at + 100] ^ 0x20);
+        const bool written =
+            fd >= 0 && pwrite(fd, &flipped, 1, static_cast<off_t>(at + 100)) == 1 && fsync(fd) == 0;
+        if (fd >= 0) close(fd);
+        return written && Succeeds("blockdev --flushbufs " + loops_[stick]);
+    }
+    const std::string& MountPoint() const { return mountPoint_; }
+
+  private:
+    std::string root_;
+    std::string mountPoint_;
+    std::vector<std::string> loops_;
+    int mounted_ = -1;
+};
+
+std::string FileContent(int directory, int file) {
+    std::mt19937 random(static_cast<unsigned>(directory * 100 + file + 1));
+    std::string bytes(kFileBytes, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random());
+    return bytes;
+}
+
+std::string SourceName(int directory, int file) {
+    return "s/d" + std::to_string(directory) + "/f" + std::to_string(file) + ".bin";
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(ExfatSticks, ACopyAcrossThreeSticksVerifiesAndKeepsItsDates) {
+    if (const std::string missing = MissingNeed(); !missing.empty()) GTEST_SKIP() << missing;
+    Scenario scenario;
+    Sticks sticks(scenario.Root());
+    if (const std::string failed = sticks.Make(); !failed.empty()) GTEST_SKIP() << failed;
+    // The sources are dated two days ahead: a copy that kept the time it was
+    // made, not its source's date, would be older and copied again by NewerOnly.
+    for (int d = 0; d < kDirectories; ++d) {
+        for (int f = 0; f < kFilesPerDirectory; ++f)
+            scenario.Write(SourceName(d, f), FileContent(d, f));
+    }
+    ASSERT_TRUE(Succeeds("touch -d '+2 days' $(find " + scenario.Host("s") + " -type f)"));
+    scenario.Write("brenx.ini", "[brenx]\r\nlog=run.log\r\n");
+    scenario.drives = "s=" + scenario.Host("s") + ";e(removable)=" + sticks.MountPoint() +
+                      ";l=" + scenario.Root();
+
+    // Without a stick nothing is written into the bare mount point.
+    const RunResult bare =
+        RunBrenxc(scenario, {"s:\\", "e:\\back\\", "-s", "-r", "-iL:\\brenx.ini"});
+    EXPECT_NE(bare.exitCode, 0);
+    EXPECT_TRUE(Contains(bare.errors, "You might consider inserting some destination media"))
+        << bare.errors;
+    EXPECT_FALSE(scenario.Exists("stick/back"));
+
+    if (!sticks.Mount(0)) GTEST_SKIP() << "exfat-fuse cannot mount here";
+    {
+        BrenxcSession copy(scenario, {"s:\\", "e:\\back\\", "-s", "-r", "-iL:\\brenx.ini"});
+        for (int next = 1; next < kSticks; ++next) {
+            ASSERT_TRUE(copy.WaitFor("left on e:\\; new media?", std::chrono::seconds(60)));
+            ASSERT_TRUE(sticks.Swap(next)) << "the stick could not be unmounted at the question";
+            copy.Type("y\n");
+            ASSERT_TRUE(copy.WaitFor("); try new media?"));
+            copy.Type("y\n");
+        }
+        const RunResult result = copy.Finish(std::chrono::seconds(120));
+        ASSERT_EQ(result.exitCode, 0) << result.errors;
+    }
+    const std::string log = scenario.Read("run.log");
+    EXPECT_TRUE(Contains(log, "filecount: 27, bytecount: 28311552")) << log;
+    EXPECT_TRUE(Contains(log, "|:Changed Media")) << log;
+
+    // Every stick against the log, changing sticks where the log says so.
+    ASSERT_TRUE(sticks.Swap(0));
+    auto verify = [&](const std::string& logName) {
+        BrenxcSession session(scenario, {"-vL:\\run.log", "-r", "-x", "-lL:\\" + logName});
+        for (int next = 1; next < kSticks; ++next) {
+            EXPECT_TRUE(session.WaitFor("Changed Media", std::chrono::seconds(60)));
+            EXPECT_TRUE(sticks.Swap(next)) << "the stick could not be unmounted at the question";
+            session.Type("\n");
+        }
+        return session.Finish(std::chrono::seconds(120));
+    };
+    const RunResult good = verify("verify.log");
+    EXPECT_EQ(good.exitCode, 0) << good.errors;
+
+    // One byte changed on the second stick.
+    ASSERT_TRUE(sticks.Unmount());
+    std::string damaged;
+    for (int d = 0; d < kDirectories && damaged.empty(); ++d) {
+        for (int f = 0; f < kFilesPerDirectory && damaged.empty(); ++f) {
+            if (sticks.Damage(1, FileContent(d, f))) damaged = SourceName(d, f);
+        }
+    }
+    ASSERT_FALSE(damaged.empty()) << "no file of the second stick was found in its image";
+    ASSERT_TRUE(sticks.Mount(0));
+    const RunResult bad = verify("damaged.log");
+    EXPECT_EQ(bad.exitCode, 8) << bad.errors;
+    EXPECT_TRUE(Contains(scenario.Read("damaged.log"), "crc sb")) << scenario.Read("damaged.log");
+
+    // A directory that lies whole on the first stick: nothing there is newer.
+    ASSERT_TRUE(sticks.Swap(0));
+    std::string whole;
+    for (int d = 0; d < kDirectories && whole.empty(); ++d) {
+        const std::string name = "d" + std::to_string(d);
+        int there = 0;
+        for (int f = 0; f < kFilesPerDirectory; ++f)
+            there += scenario.Exists("stick/back/" + name + "/f" + std::to_string(f) + ".bin");
+        if (there == kFilesPerDirectory) whole = name;
+    }
+    ASSERT_FALSE(whole.empty()) << "no directory lies whole on the first stick";
+    scenario.Write("brenx.ini", "[brenx]\r\nlog=again.log\r\nNewerOnly=1\r\n");
+    const RunResult again = RunBrenxc(
+        scenario, {"s:\\" + whole + "\\", "e:\\back\\" + whole + "\\", "-r", "-iL:\\brenx.ini"});
+    EXPECT_EQ(again.exitCode, 0) << again.errors;
+    EXPECT_TRUE(Contains(scenario.Read("again.log"),
+                         "filecount: 0, bytecount: 0, cd_bytecount: 0, NewerSkipped: 9"))
+        << scenario.Read("again.log");
+    ASSERT_TRUE(sticks.Unmount());
+}
+
+}  // namespace
+}  // namespace brenx::scenario
