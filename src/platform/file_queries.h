@@ -21,6 +21,12 @@ std::string ShortPathName(FileSystem& fileSystem, const std::string& path);
 // over others that the pattern matches.
 std::int64_t FileSize64(FileSystem& fileSystem, const std::string& name);
 
+// Looks at one directory entry again by its path, after a search could not
+// (SearchEntry::lookError): `entry` becomes the entry as a search lists it.
+// None when it could be looked at now; otherwise why not (NotFound when
+// nothing of that name is there any more).
+HostError LookAtEntry(FileSystem& fileSystem, const std::string& path, SearchEntry& entry);
+
 // The free bytes available to the caller on the volume that holds the path;
 // -1 when that cannot be told (a drive with no media, say).
 std::int64_t FreeBytesAvailable(FileSystem& fileSystem, const std::string& path);

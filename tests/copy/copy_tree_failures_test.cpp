@@ -10,6 +10,7 @@
 #include "copy/copy_tree.h"
 #include "copy/copy_world.h"
 #include "copy/flush.h"
+#include "platform/host_reason.h"
 #include "run/exit_codes.h"
 
 namespace brenx::copy {
@@ -278,7 +279,7 @@ TEST(CopyTreeFailure, ADirectoryThatCannotBeReadFailsTheWalk) {
     EXPECT_FALSE(CopyTree(world.run, kSource, kDestination));
     EXPECT_EQ(world.run.exitCode, run::kExitCopyFiles);
     EXPECT_TRUE(Logged(world, "Couldn't read the directory d:\\src\\ (" +
-                                  platform::HostErrorText(HostError::IoError) + ")"));
+                                  platform::HostErrorReason(HostError::IoError) + ")"));
 
     // An empty directory is no failure; a missing one is.
     CopyWorld empty;

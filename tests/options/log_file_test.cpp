@@ -51,6 +51,49 @@ TEST(Log, EntriesOverTheLimitAreLostAndCounted) {
     EXPECT_EQ(log.FailedEntries(), 1);
 }
 
+TEST(Log, ACrcLineIsWrittenWholeWhateverItsLength) {
+    platform::testing::TempDrives drives;
+    Log log(drives.Fs(), "d:\\run.log");
+    const std::string path = "e:\\" + std::string(3000, 'x');
+    log.Write(CrcLogLine(path, 0x1234));
+    log.Write("|:" + std::string(2500, 'm'));  // a message line keeps the limit
+    EXPECT_EQ(drives.Read("d/run.log"), "|" + path + "|1234\r\n");
+    EXPECT_EQ(log.FailedEntries(), 1);
+    EXPECT_EQ(log.LostCrcLines(), 0);
+}
+
+// The CRC lines among the lost entries are counted apart, however they were
+// lost: a failed open, a full disk, a failed close (which loses what was
+// written since the open), a moved log whose new file cannot be made.
+TEST(Log, LostCrcLinesAreCountedApart) {
+    platform::testing::TempDrives drives;
+    platform::FaultyFileSystem faulty(drives.Fs());
+    Log log(faulty, "d:\\run.log");
+    faulty.FailCall(FsCall::Open, 1, HostError::AccessDenied);
+    log.Write(CrcLogLine("e:\\a.txt", 1));
+    EXPECT_EQ(log.LostCrcLines(), 1);
+
+    faulty.FailCall(FsCall::Write, faulty.Calls(FsCall::Write) + 2, HostError::NoSpace);
+    log.Write("plain");
+    log.Write(CrcLogLine("e:\\b.txt", 2));
+    EXPECT_EQ(log.LostCrcLines(), 2);
+    EXPECT_EQ(log.FailedEntries(), 2);
+
+    log.Write(CrcLogLine("e:\\c.txt", 3));
+    log.Write("another");
+    faulty.FailCall(FsCall::Close, faulty.Calls(FsCall::Close) + 1, HostError::IoError);
+    log.Close();
+    EXPECT_EQ(log.LostCrcLines(), 3);
+    EXPECT_EQ(log.FailedEntries(), 4);
+
+    log.Write(CrcLogLine("e:\\d.txt", 4));
+    ASSERT_EQ(std::rename(drives.Host("d/run.log").c_str(), drives.Host("d/moved.log").c_str()), 0);
+    faulty.FailCall(FsCall::Open, faulty.Calls(FsCall::Open) + 1, HostError::WriteProtected);
+    log.Close();
+    EXPECT_EQ(log.LostCrcLines(), 4);
+    EXPECT_EQ(log.LastFailure(), HostError::WriteProtected);
+}
+
 TEST(Log, HostFailuresAreCountedAndLaterEntriesStillWritten) {
     platform::testing::TempDrives drives;
     platform::FaultyFileSystem faulty(drives.Fs());
