@@ -2,20 +2,8 @@
 
 #include "options/log_lines.h"
 #include "support/text_file.h"
-#include "support/utf8.h"
 
 namespace brenx::options {
-
-namespace {
-
-bool FitsTheLimit(std::string_view entry) {
-    // Characters, not bytes, count; a UTF-8 character has at most four bytes.
-    if (entry.size() <= support::kMaxWrittenText) return true;
-    return entry.size() <= 4 * support::kMaxWrittenText &&
-           support::Utf8Length(entry) <= support::kMaxWrittenText;
-}
-
-}  // namespace
 
 // How often the path is looked at while entries come, and how much may wait
 // for the look.
@@ -81,10 +69,6 @@ void Log::Write(std::string_view message) {
     const Tally entry{1, IsCrcLine(message) ? 1 : 0};
     entry_.assign(message);
     entry_ += support::kLineBreak;
-    if (entry.crcLines == 0 && !FitsTheLimit(entry_)) {
-        Lost(platform::HostError::InvalidArgument, entry);
-        return;
-    }
     if (!file_ && !OpenFile()) {
         Lost(fileSystem_.LastError(), entry);
         return;

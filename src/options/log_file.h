@@ -21,15 +21,17 @@ namespace brenx::options {
 // meanwhile, the entries written since the last look are written again into
 // the file the path names now, so that none goes where no one looks for it.
 //
-// An entry that cannot be written (the file cannot be opened or created, the
-// entry is longer than the writer's limit, a short write, a failed close) is
-// lost, but counted (the part of an entry that a short write left is cut
-// off again, so the log holds whole lines only): the run's summary tells the
-// operator how many entries of which file were lost. The CRC lines among
+// An entry that cannot be written (the file cannot be opened or created, a
+// short write, a failed close) is lost, but counted (the part of an entry
+// that a short write left is cut off again, so the log holds whole lines
+// only): the run's summary tells the operator how many entries of which file
+// were lost. The CRC lines among
 // them are counted apart: a lost CRC line is a copy without its proof, and
-// fails the run. A CRC line is never too long to be written; a failed close
-// counts every entry written since the file was opened as lost, since the
-// host no longer vouches for them. Later entries are still tried.
+// fails the run. No entry is too long to be written: a CRC line must name
+// its file whole, and a failure must name the path it failed on, however
+// long (past the host's limit for paths, say). A failed close counts every
+// entry written since the file was opened as lost, since the host no longer
+// vouches for them. Later entries are still tried.
 class Log {
   public:
     // An empty path logs nothing (and loses nothing).
@@ -40,9 +42,7 @@ class Log {
     Log& operator=(const Log&) = delete;
 
     // Appends the message and CR LF. The message is written as it is ("%"
-    // included). An entry of more than 2,000 characters with its line end is
-    // not written, unless it is a CRC line (IsCrcLine), which is written
-    // whole whatever its length.
+    // included), whatever its length.
     void Write(std::string_view message);
     // Closes the file until the next entry. A failure reported on closing
     // counts as a lost entry.

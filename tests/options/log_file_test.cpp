@@ -38,28 +38,17 @@ TEST(Log, AppendsEntriesAsWritten) {
     EXPECT_EQ(silent.FailedEntries(), 0);
 }
 
-TEST(Log, EntriesOverTheLimitAreLostAndCounted) {
+// A CRC line must name its file whole, and a failure the path it failed on:
+// no entry is lost for its length.
+TEST(Log, LongEntriesAreWrittenWhole) {
     platform::testing::TempDrives drives;
     Log log(drives.Fs(), "d:\\run.log");
-    log.Write(std::string(1998, 'a'));
-    EXPECT_EQ(drives.Read("d/run.log").size(), 2000u);
-    log.Write(std::string(1999, 'b'));
-    EXPECT_EQ(drives.Read("d/run.log").size(), 2000u);
-    EXPECT_EQ(log.FailedEntries(), 1);
-    log.Write("after");
-    EXPECT_EQ(drives.Read("d/run.log"), std::string(1998, 'a') + "\r\nafter\r\n");
-    EXPECT_EQ(log.FailedEntries(), 1);
-}
-
-TEST(Log, ACrcLineIsWrittenWholeWhateverItsLength) {
-    platform::testing::TempDrives drives;
-    Log log(drives.Fs(), "d:\\run.log");
-    const std::string path = "e:\\" + std::string(3000, 'x');
+    const std::string path = "e:\\" + std::string(5000, 'x');
     log.Write(CrcLogLine(path, 0x1234));
-    log.Write("|:" + std::string(2500, 'm'));  // a message line keeps the limit
-    EXPECT_EQ(drives.Read("d/run.log"), "|" + path + "|1234\r\n");
-    EXPECT_EQ(log.FailedEntries(), 1);
-    EXPECT_EQ(log.LostCrcLines(), 0);
+    const std::string failure = "Couldn't read the directory " + path + "\\ (whatever)";
+    log.Write(failure);
+    EXPECT_EQ(drives.Read("d/run.log"), "|" + path + "|1234\r\n" + failure + "\r\n");
+    EXPECT_EQ(log.FailedEntries(), 0);
 }
 
 // The CRC lines among the lost entries are counted apart, however they were
