@@ -26,8 +26,10 @@ std::int64_t FileSize64(FileSystem& fileSystem, const std::string& name) {
     SearchEntry entry;
     std::int64_t first = -1;
     while (search->Next(entry)) {
-        if (entry.name == wanted) return SearchRecordSize(entry);
-        if (first < 0) first = SearchRecordSize(entry);
+        // The size of an entry that could not be looked at is not known.
+        const std::int64_t size = entry.lookError == HostError::None ? SearchRecordSize(entry) : -1;
+        if (entry.name == wanted) return size;
+        if (first < 0) first = size;
     }
     return first;
 }

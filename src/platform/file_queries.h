@@ -16,7 +16,8 @@ bool FullPathName(FileSystem& fileSystem, std::string& name);
 std::string ShortPathName(FileSystem& fileSystem, const std::string& path);
 
 // The size of the directory entry that the name matches (directories
-// included, with size 0); -1 when nothing matches. When the name itself holds
+// included, with size 0); -1 when nothing matches or the entry could not be
+// looked at (its size is not known). When the name itself holds
 // wildcard characters (a host name may), the entry of exactly that name wins
 // over others that the pattern matches.
 std::int64_t FileSize64(FileSystem& fileSystem, const std::string& name);

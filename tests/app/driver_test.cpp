@@ -196,6 +196,13 @@ TEST(Completion, TellsOnceHowManyDatesAndArchiveBitsDidNotTake) {
         "1 archive bit couldn't be cleared; the next arconly copy takes that file again (check "
         "log for \"archive bit\"?).");
     KeptMessages(*world.run);
+
+    world.run->counters.archiveKept = 0;
+    world.run->counters.passedOver = 2;
+    world.op.ExpectError(
+        "2 entries were passed over for something screwy about them (check log for \"Passed "
+        "over\"?).");
+    KeptMessages(*world.run);
 }
 
 // A lost CRC line is a copy without its proof: the run fails (23), and the

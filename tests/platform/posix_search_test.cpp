@@ -240,6 +240,8 @@ TEST(PosixSearch, EntriesThatCannotBeLookedAtAreListedWithTheirReason) {
     EXPECT_EQ(again.name, "near.txt");
     EXPECT_EQ(LookAtEntry(fs, bottom + "\\" + far, again), HostError::NameTooLong);
     EXPECT_EQ(LookAtEntry(fs, bottom + "\\gone", again), HostError::NotFound);
+    EXPECT_EQ(FileSize64(fs, bottom + "\\near.txt"), 4);
+    EXPECT_EQ(FileSize64(fs, bottom + "\\" + far), -1);  // not 0: its size is not known
 
     // Entries that went away after the search began are simply not listed.
     for (int i = 0; i < 5; ++i)
