@@ -13,6 +13,7 @@
 #include "platform/host_reason.h"
 #include "run/exit_codes.h"
 #include "testkit/deep_tree.h"
+#include "testkit/unprivileged.h"
 
 namespace brenx::copy {
 namespace {
@@ -325,6 +326,28 @@ TEST(CopyTreeFailure, AnEntryThatCannotBeLookedAtFailsWithItsReason) {
         EXPECT_FALSE(CopyTree(unseen.run, kSource, kDestination));
         EXPECT_EQ(unseen.run.exitCode, run::kExitCopyFiles);
     }
+}
+
+// As anyone but root, a directory that can be read but not searched: its
+// files are asked about with the host's reason, never left out.
+TEST(CopyTreeFailure, AFileInADirectoryThatCannotBeSearchedIsAskedAbout) {
+    const std::string outcome = testkit::RunUnprivileged([] {
+        CopyWorld world;
+        world.Settings().recurse = true;
+        world.Source("locked/inner.txt", "inner");
+        chmod(world.drives.Host("d/src/locked").c_str(), 0644);
+        world.op.ExpectMedia(CouldNotCopy("locked\\inner.txt", "access denied"),
+                             MediaAnswer::GiveUp);
+        const bool walked = CopyTree(world.run, kSource, kDestination);
+        chmod(world.drives.Host("d/src/locked").c_str(), 0755);
+        std::string told = walked ? "walked" : "failed";
+        told += " " + std::to_string(world.run.exitCode);
+        for (const run::MediaQuestion& question : world.op.MediaQuestions())
+            told += "\n" + question.text;
+        return told;
+    });
+    EXPECT_EQ(outcome, "failed " + std::to_string(run::kExitCopyDirectories) + "\n" +
+                           CouldNotCopy("locked\\inner.txt", "access denied"));
 }
 
 // Paths past the host's limit: a file there cannot be looked at (the

@@ -91,24 +91,25 @@ TEST(IntegrityScenario, ARunWhoseLogCannotBeWrittenFails) {
     }
 }
 
-// A small RAM disk, filled up; unmounted at the end.
-class FullDisk {
+// A small RAM disk, filled up or read-only; unmounted at the end.
+class SmallDisk {
   public:
-    explicit FullDisk(const std::string& directory) : directory_(directory) {
+    SmallDisk(const std::string& directory, bool readOnly) : directory_(directory) {
         std::filesystem::create_directories(directory);
-        mounted_ = mount("tmpfs", directory.c_str(), "tmpfs", 0, "size=64k") == 0;
-        if (!mounted_) return;
+        mounted_ =
+            mount("tmpfs", directory.c_str(), "tmpfs", readOnly ? MS_RDONLY : 0, "size=64k") == 0;
+        if (!mounted_ || readOnly) return;
         const int fd = open((directory + "/filler").c_str(), O_WRONLY | O_CREAT, 0644);
         const std::string block(4096, 'x');
         while (write(fd, block.data(), block.size()) > 0) {
         }
         close(fd);
     }
-    ~FullDisk() {
+    ~SmallDisk() {
         if (mounted_) umount(directory_.c_str());
     }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
     bool Mounted() const { return mounted_; }
 
   private:
@@ -116,15 +117,19 @@ class FullDisk {
     bool mounted_ = false;
 };
 
-TEST(IntegrityScenario, ARunWhoseLogDiskIsFullFails) {
-    Scenario scenario;
-    FullDisk disk(scenario.Host("full"));
-    if (!disk.Mounted()) GTEST_SKIP() << "no tmpfs can be mounted here (needs root)";
-    scenario.drives += ";f=" + scenario.Host("full");
-    scenario.Write("s/a.txt", "alpha");
-    const RunResult run = RunBrenxc(scenario, {"s:\\", "t:\\dst\\", "-r", "-x", "-lf:\\run.log"});
-    ExpectLostProof(run, "f:\\run.log");
-    EXPECT_EQ(scenario.Read("full/run.log"), "");  // no half line
+TEST(IntegrityScenario, ARunWhoseLogDiskIsFullOrReadOnlyFails) {
+    for (const bool readOnly : {false, true}) {
+        Scenario scenario;
+        SmallDisk disk(scenario.Host("small"), readOnly);
+        if (!disk.Mounted()) GTEST_SKIP() << "no tmpfs can be mounted here (needs root)";
+        scenario.drives += ";f=" + scenario.Host("small");
+        scenario.Write("s/a.txt", "alpha");
+        const RunResult run =
+            RunBrenxc(scenario, {"s:\\", "t:\\dst\\", "-r", "-x", "-lf:\\run.log"});
+        ExpectLostProof(run, "f:\\run.log");
+        EXPECT_EQ(scenario.Read("small/run.log"), "");  // no half line
+        EXPECT_EQ(scenario.Read("t/dst/a.txt"), "alpha");
+    }
 }
 
 // A name with "|" cannot stand in a CRC line: it is asked about, and when
