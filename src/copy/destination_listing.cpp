@@ -16,6 +16,11 @@ void DestinationListing::Take(platform::FileSystem& fileSystem, const std::strin
     }
     platform::SearchEntry entry;
     while (search->Next(entry)) {
+        // What could not be looked at is asked about when it is copied to.
+        if (entry.lookError != platform::HostError::None) {
+            unsure_[entry.name] = true;
+            continue;
+        }
         entries_[entry.name] = Entry{entry.date, platform::SearchRecordSize(entry)};
     }
     known_ = search->LastError() == platform::HostError::None;
