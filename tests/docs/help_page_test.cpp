@@ -216,6 +216,7 @@ std::set<int> ProgramExitCodes() {
             kExitWarningHeeded,
             kExitNoRoom,
             kExitFlushFailed,
+            kExitCrcLinesLost,
             kExitVersionPrompt,
             options::kExitSpecMissingBar,
             options::kExitSpecBadDefaultLetter,
