@@ -13,7 +13,7 @@
 #include "platform/environment.h"
 #include "platform/posix_file_system.h"
 #include "platform/process_starter.h"
-#include "platform/program_directory.h"
+#include "platform/program_places.h"
 #include "platform/start_stamp.h"
 #include "run/caption.h"
 #include "run/operator.h"
@@ -51,8 +51,10 @@ struct Program::Parts {
     Parts(const std::vector<std::string>& arguments, run::Operator& op)
         : fs(platform::DriveMap::FromEnvironment()),
           options(fs, op,
-                  options::OptionInputs{arguments, platform::GetEnvironmentVariable,
-                                        platform::ProgramDirectory(fs), platform::StartStampNow()}),
+                  options::OptionInputs{
+                      arguments, platform::GetEnvironmentVariable,
+                      platform::FindProgramPlaces(fs, platform::GetEnvironmentVariable),
+                      platform::StartStampNow()}),
           starter(fs) {}
 
     platform::PosixFileSystem fs;

@@ -1,5 +1,8 @@
 #include "options/option_load.h"
 
+#include <variant>
+
+#include "options/setting_keys.h"
 #include "platform/program_directory.h"
 #include "support/date_stamp.h"
 #include "support/path_names.h"
@@ -15,34 +18,48 @@ void LowerAscii(std::string& text) {
     }
 }
 
-// The typed reads of the settings file, in the order the load makes them; a
-// marked option keeps its command-line value.
+// Reads one key into the settings, with the current value as its default.
 class KeyReader {
   public:
-    KeyReader(SettingsFile& file, const support::EnvironmentLookup& environment)
-        : file_(file), environment_(environment) {}
+    KeyReader(SettingsFile& file, JobSettings& settings,
+              const support::EnvironmentLookup& environment)
+        : file_(file), settings_(settings), environment_(environment) {}
 
-    void Flag(const char* key, bool& value, bool marked = false) {
-        if (!marked) value = file_.ReadFlag(key, value);
-    }
-    void Integer(const char* key, std::int32_t& value) { value = file_.ReadInteger(key, value); }
-    void BigInteger(const char* key, std::int64_t& value) {
-        value = file_.ReadBigInteger(key, value);
-    }
-    // References to unset variables vanish, or stay visible with `keepUnset`.
-    void Text(const char* key, std::string& value, bool marked = false, bool keepUnset = false) {
-        if (!marked) value = file_.ReadText(key, value, keepUnset, environment_);
-    }
-    std::string Raw(const char* key, const std::string& current) {
-        return file_.ReadRawText(key, current);
+    void Read(const SettingKey& key) {
+        if (key.rule != nullptr) {
+            if (const auto value = file_.ReadValue(key.name)) {
+                key.rule(settings_, *value, environment_);
+            }
+            return;
+        }
+        std::visit([&](auto member) { Read(key, member); }, key.field);
     }
 
   private:
+    void Read(const SettingKey&, std::monostate) {}
+    void Read(const SettingKey& key, bool JobSettings::*member) {
+        settings_.*member = file_.ReadFlag(key.name, settings_.*member);
+    }
+    void Read(const SettingKey& key, std::int32_t JobSettings::*member) {
+        settings_.*member = file_.ReadInteger(key.name, settings_.*member);
+    }
+    void Read(const SettingKey& key, std::int64_t JobSettings::*member) {
+        settings_.*member = file_.ReadBigInteger(key.name, settings_.*member);
+    }
+    void Read(const SettingKey& key, std::string JobSettings::*member) {
+        std::string& value = settings_.*member;
+        if (key.expansion == Expansion::None) {
+            value = file_.ReadRawText(key.name, value);
+        } else {
+            value = file_.ReadText(key.name, value, key.expansion == Expansion::KeepUnset,
+                                   environment_);
+        }
+    }
+
     SettingsFile& file_;
+    JobSettings& settings_;
     const support::EnvironmentLookup& environment_;
 };
-
-constexpr bool kKeepUnset = true;
 
 }  // namespace
 
@@ -50,7 +67,7 @@ OptionLoad::OptionLoad(platform::FileSystem& fileSystem, Operator& op, OptionInp
     : fileSystem_(fileSystem),
       op_(op),
       inputs_(std::move(inputs)),
-      settingsFile_(fileSystem, inputs_.programDirectory) {}
+      settingsFile_(fileSystem, inputs_.places.settings) {}
 
 void OptionLoad::LoadJobSettings() {
     if (loaded_) return;
@@ -68,71 +85,11 @@ void OptionLoad::LoadJobSettings() {
 }
 
 void OptionLoad::ReadSettingsFile() {
-    JobSettings& s = settings_;
-    const CommandLineMarks& m = commandLine_.marks;
-    KeyReader r(settingsFile_, inputs_.environment);
-    r.Flag("evarize", s.evarize);
-    r.Flag("recurse", s.recurse, m.recurse);
-    r.Flag("arconly", s.arconly, m.arconly);
-    r.Text("source", s.source, m.source, kKeepUnset);
-    r.Text("destination", s.destination, m.destination, kKeepUnset);
-    r.Text("program", s.program, m.program);
-    r.Text("log", s.log, m.log);
-    r.Integer("skips_ok", s.skips_ok);
-    r.Text("pflag", s.pflag);
-    r.Flag("pshort", s.pshort);
-    r.Text("FormatProgram", s.FormatProgram);
-    r.Text("counts", s.counts);
-    platform::ResolveInCurrentDirectory(fileSystem_, s.counts);
-    r.Text("startfile", s.startfile);
-    r.Flag("nocopy", s.nocopy, m.nocopy);
-    r.Flag("nodata", s.nodata);
-    r.Flag("stopbak", s.stopbak);
-    r.Flag("read", s.read);
-    r.Flag("crc", s.crc);
-    r.Flag("BLRautoSkip", s.BLRautoSkip);
-    r.Text("verify", s.verify, m.verify);
-    r.Text("fakeverify", s.fakeverify);
-    r.Flag("VerifyComplete", s.VerifyComplete);
-    r.Text("dstkey", s.dstkey);
-    r.Text("srckey", s.srckey, false, kKeepUnset);
-    r.Flag("AlwaysConfirm", s.AlwaysConfirm);
-    r.Flag("DifferentOnly", s.DifferentOnly);
-    r.Flag("NewerOnly", s.NewerOnly);
-    r.Flag("NewerComplaint", s.NewerComplaint);
-    r.Flag("NewerLog", s.NewerLog);
-    r.BigInteger("RandomWait", s.RandomWait);
-    r.Integer("RandomTime", s.RandomTime);
-    r.BigInteger("RandomEject", s.RandomEject);
-    if (!m.NotCDR) {
-        r.Text("NotCDR", s.NotCDR, false, kKeepUnset);
-        if (s.NotCDR == "*") s.NotCDR = kAllDriveLetters;
+    KeyReader reader(settingsFile_, settings_, inputs_.environment);
+    for (const SettingKey& key : SettingKeys()) {
+        if (key.mark == nullptr || !(commandLine_.marks.*key.mark)) reader.Read(key);
     }
-    r.Flag("ReadOnly", s.ReadOnly);
-    r.Flag("FixDotCrash", s.FixDotCrash, m.FixDotCrash);
-    r.Flag("CRCCopy", s.CRCCopy);
-    r.Text("tidy", s.tidy);
-    r.Text("warning", s.warning);
-    r.Flag("fixbig", s.fixbig);
-    r.Flag("atts", s.atts);
-    r.Flag("noskipmsg", s.noskipmsg, m.noskipmsg);
-    r.Flag("noprompt", s.noprompt, m.noprompt);
-    r.Text("noise", s.noise);
-    r.BigInteger("fakesize", s.fakesize);
-    r.Text("sizeini", s.sizeini);
-    r.Flag("cant_all", s.cant_all);
-    r.Text("cant_skip", s.cant_skip);
-    r.Text("cant_file", s.cant_file);
-    const std::string style = r.Raw("network_directory_style", "");
-    if (style == "full") s.network_directory_style = kNetworkStyleFull;
-    if (style == "two") s.network_directory_style = kNetworkStyleTwo;
-    r.Flag("hidden", s.hidden);
-    r.Flag("fix64", s.fix64);
-    std::string autoDrive = r.Raw("auto_dst_drive", "");
-    LowerAscii(autoDrive);
-    if (autoDrive == "0") s.auto_dst_drive = false;
-    if (autoDrive == "1") s.dst_drive_dir = true;
-    s.helphtm = r.Raw("helphtm", s.helphtm);
+    platform::ResolveInCurrentDirectory(fileSystem_, settings_.counts);
 }
 
 void OptionLoad::PlaceLog() {
@@ -144,22 +101,26 @@ void OptionLoad::PlaceLog() {
         log.erase(0, 1);
         platform::ResolveInCurrentDirectory(fileSystem_, log);
         logExplicit_ = true;
-    } else if (!settingsFile_.ResolvedPath().empty() &&
+    } else if (!settingsFile_.ResolvedPath().empty() && !settingsFile_.InProgramPlace() &&
                support::HasPathSyntax(settingsFile_.ResolvedPath())) {
         support::ResolveBesideFile(settingsFile_.ResolvedPath(), log);
     } else {
-        log = support::JoinPath(inputs_.programDirectory, log);
+        // Beside a settings file found in the program's place for settings,
+        // or without one: the program's place for logs.
+        log = support::JoinPath(Places().Of(platform::ProgramFile::Log), log);
     }
 }
 
 void OptionLoad::DeriveValues() {
     JobSettings& s = settings_;
-    const std::string programDirectory = support::WithTrailingBackslash(inputs_.programDirectory);
+    const auto placeOf = [this](platform::ProgramFile kind) {
+        return support::WithTrailingBackslash(Places().Of(kind));
+    };
     if (s.DifferentOnly) s.NewerOnly = false;
     if (s.source == ".") s.source = platform::CurrentDirectoryWithBackslash(fileSystem_);
     if (!s.auto_dst_drive) s.network_directory_style = kNetworkStyleRest;
-    support::ResolveProgramRelativeName(s.sizeini, programDirectory);
-    support::ResolveProgramRelativeName(s.helphtm, programDirectory);
+    support::ResolveProgramRelativeName(s.sizeini, placeOf(platform::ProgramFile::Placement));
+    support::ResolveProgramRelativeName(s.helphtm, placeOf(platform::ProgramFile::Resource));
     platform::ResolveInCurrentDirectory(fileSystem_, s.tidy);
     PlaceLog();
     support::StripTrailingBackslash(s.startfile);
@@ -187,7 +148,7 @@ void OptionLoad::DeriveValues() {
         s.noise = "1";
     }
     if (s.noise == "1") s.noise = "AIRNUKLD.WAV";
-    support::ResolveBareName(s.noise, programDirectory);
+    support::ResolveBareName(s.noise, placeOf(platform::ProgramFile::Resource));
 }
 
 }  // namespace brenx::options

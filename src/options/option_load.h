@@ -8,6 +8,7 @@
 #include "options/operator.h"
 #include "options/settings_file.h"
 #include "platform/file_system.h"
+#include "platform/program_places.h"
 #include "support/environment_references.h"
 
 namespace brenx::options {
@@ -17,8 +18,9 @@ struct OptionInputs {
     // The command line after the program name, already split.
     std::vector<std::string> arguments;
     support::EnvironmentLookup environment;
-    // The program's directory, without a trailing backslash.
-    std::string programDirectory;
+    // Where the files the program keeps in its own directory live: the
+    // program's directory, or the host's places for each kind.
+    platform::ProgramPlaces places;
     // The program's start time as "yymmddhhmm".
     std::string startStamp;
 };
@@ -53,7 +55,8 @@ class OptionLoad {
     // The source names a job list ("@file").
     bool SpecMode() const { return specMode_; }
     const std::string& StartStamp() const { return inputs_.startStamp; }
-    const std::string& ProgramDirectory() const { return inputs_.programDirectory; }
+    const std::string& ProgramDirectory() const { return inputs_.places.program; }
+    const platform::ProgramPlaces& Places() const { return inputs_.places; }
     const support::EnvironmentLookup& Environment() const { return inputs_.environment; }
 
   private:

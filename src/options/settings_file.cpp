@@ -10,13 +10,23 @@ void SettingsFile::ResolvePath() {
     if (!support::HasPathSyntax(path)) {
         path = platform::CurrentDirectoryWithBackslash(fileSystem_) + path;
     }
-    if (!fileSystem_.FileExists(path)) {
-        path = name_;
-        support::ResolveProgramRelativeName(path,
-                                            support::WithTrailingBackslash(programDirectory_));
-    }
+    if (!fileSystem_.FileExists(path)) path = InProgramPlaces();
     resolvedPath_ = path;
     resolved_ = true;
+}
+
+std::string SettingsFile::InProgramPlaces() {
+    std::string first;
+    for (const std::string& place : programPlaces_) {
+        std::string path = name_;
+        support::ResolveProgramRelativeName(path, support::WithTrailingBackslash(place));
+        // A name that says where it is (c:x.ini, \x.ini) stays as it is.
+        if (path == name_) break;
+        inProgramPlace_ = true;
+        if (fileSystem_.FileExists(path)) return path;
+        if (first.empty()) first = path;
+    }
+    return first.empty() ? name_ : first;
 }
 
 void SettingsFile::Open() {
@@ -24,6 +34,11 @@ void SettingsFile::Open() {
     if (!resolved_) ResolvePath();
     existed_ = fileSystem_.FileExists(resolvedPath_);
     file_ = std::make_unique<TqmrFile>(fileSystem_, resolvedPath_);
+}
+
+std::optional<std::string> SettingsFile::ReadValue(const std::string& key) {
+    if (!file_) return std::nullopt;
+    return file_->Find(section_, key);
 }
 
 std::string SettingsFile::ReadRawText(const std::string& key, const std::string& current) {

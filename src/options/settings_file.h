@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "options/tqmr_file.h"
 #include "platform/file_system.h"
@@ -18,8 +20,11 @@ class SettingsFile {
     static constexpr const char* kDefaultName = "brenx.ini";
     static constexpr const char* kDefaultSection = "brenx";
 
-    SettingsFile(platform::FileSystem& fileSystem, std::string programDirectory)
-        : fileSystem_(fileSystem), programDirectory_(std::move(programDirectory)) {}
+    // `programPlaces`: where the file is looked for when it is not in the
+    // current directory, in order (the program's directory, or the host's
+    // places for settings).
+    SettingsFile(platform::FileSystem& fileSystem, std::vector<std::string> programPlaces)
+        : fileSystem_(fileSystem), programPlaces_(std::move(programPlaces)) {}
 
     // The name and section (switches -i and -e) before the file is opened.
     void SetName(std::string name) { name_ = std::move(name); }
@@ -37,12 +42,17 @@ class SettingsFile {
     const std::string& ResolvedPath() const { return resolvedPath_; }
     // Whether a file was there when it was opened.
     bool Existed() const { return existed_; }
+    // The resolved path lies in one of the program's places, not in the
+    // current directory or where the name itself says.
+    bool InProgramPlace() const { return inProgramPlace_; }
 
     // The key's value, or `current` when the file has no such key. A value
     // read from the file has its %NAME% references expanded, references to
     // unset variables kept or dropped as `keepUnset` says.
     std::string ReadText(const std::string& key, const std::string& current, bool keepUnset,
                          const support::EnvironmentLookup& environment);
+    // The key's value as it stands; nothing when the file has no such key.
+    std::optional<std::string> ReadValue(const std::string& key);
     // The key's value as it stands, or `current`.
     std::string ReadRawText(const std::string& key, const std::string& current);
     bool ReadFlag(const std::string& key, bool current);
@@ -52,14 +62,18 @@ class SettingsFile {
 
   private:
     void ResolvePath();
+    // The name in the first of the program's places that holds it, else in
+    // the first place.
+    std::string InProgramPlaces();
 
     platform::FileSystem& fileSystem_;
-    std::string programDirectory_;
+    std::vector<std::string> programPlaces_;
     std::string name_ = kDefaultName;
     std::string section_ = kDefaultSection;
     std::string resolvedPath_;
     bool resolved_ = false;
     bool existed_ = false;
+    bool inProgramPlace_ = false;
     std::unique_ptr<TqmrFile> file_;
 };
 
