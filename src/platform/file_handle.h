@@ -8,6 +8,12 @@
 
 namespace brenx::platform {
 
+// What an open file's descriptor tells of it now.
+struct FileStatus {
+    std::int64_t size = -1;
+    DosDateTime date = kNoDosDateTime;
+};
+
 // An open file. Reads fill the buffer unless the file ends or fails (a short
 // count always means the end of the file); writes return fewer bytes than
 // asked only when the medium refused the rest. Every failing call records why
@@ -20,6 +26,14 @@ class FileHandle : public support::ByteStream {
     virtual std::int64_t SeekToEnd() = 0;
     // The last-write date, kNoDosDateTime on failure.
     virtual DosDateTime GetDate() = 0;
+    // The length and the last-write date together (one look where the host
+    // can give both at once); false on failure.
+    virtual bool GetStatus(FileStatus& status) {
+        status.size = Size();
+        if (status.size < 0) return false;
+        status.date = GetDate();
+        return status.date != kNoDosDateTime;
+    }
     // Sets the last-write date to exactly this packed value.
     virtual bool SetDate(DosDateTime date) = 0;
     // Puts what was written onto the medium.

@@ -12,12 +12,13 @@ namespace brenx::platform {
 
 PosixFileHandle::PosixFileHandle(int fd, std::string hostPath, std::int64_t sizeAtOpen,
                                  std::shared_ptr<const RecentFiles> recentFiles,
-                                 std::shared_ptr<OpenHandles> openHandles)
+                                 std::shared_ptr<OpenHandles> openHandles, bool keepsDates)
     : fd_(fd),
       hostPath_(std::move(hostPath)),
       sizeAtOpen_(sizeAtOpen),
       recentFiles_(std::move(recentFiles)),
-      openHandles_(std::move(openHandles)) {
+      openHandles_(std::move(openHandles)),
+      keepsDates_(keepsDates) {
     if (openHandles_) openHandles_->Add(this);
 }
 
@@ -50,6 +51,7 @@ void PosixFileHandle::LetGo() {
     const int flags = ::fcntl(fd_, F_GETFL);
     if (flags < 0) return;
     reopenFlags_ = flags & (O_ACCMODE | O_APPEND | O_NONBLOCK);
+    dateSet_ = kNoDosDateTime;  // anyone may change the file meanwhile
     reopenOffset_ = ownOffset_ >= 0 ? -1 : ::lseek(fd_, 0, SEEK_CUR);
     if (::close(fd_) != 0 && errno != EINTR) closeError_ = HostErrorFromErrno(errno);
     fd_ = -1;
@@ -129,6 +131,7 @@ std::int64_t PosixFileHandle::Read(void* buffer, std::int64_t count) {
 std::int64_t PosixFileHandle::Write(const void* data, std::int64_t count) {
     if (!IsOpen()) return -1;
     readFromStart_ = -1;
+    dateSet_ = kNoDosDateTime;
     if (count < 0) return FailedCount(EINVAL);
     const auto* bytes = static_cast<const char*>(data);
     std::int64_t done = 0;
@@ -200,6 +203,10 @@ std::int64_t PosixFileHandle::SeekToEnd() {
 
 DosDateTime PosixFileHandle::GetDate() {
     if (!IsOpen()) return kNoDosDateTime;
+    if (dateSet_ != kNoDosDateTime) {
+        SetLastError(HostError::None);
+        return dateSet_;
+    }
     struct stat status {};
     if (::fstat(fd_, &status) != 0) {
         Fail(errno);
@@ -207,6 +214,16 @@ DosDateTime PosixFileHandle::GetDate() {
     }
     SetLastError(HostError::None);
     return DosDateTimeFromUnix(status.st_mtim.tv_sec);
+}
+
+bool PosixFileHandle::GetStatus(FileStatus& status) {
+    if (!IsOpen()) return false;
+    struct stat host {};
+    if (::fstat(fd_, &host) != 0) return Fail(errno);
+    status.size = host.st_size;
+    status.date = DosDateTimeFromUnix(host.st_mtim.tv_sec);
+    SetLastError(HostError::None);
+    return true;
 }
 
 bool PosixFileHandle::SetDate(DosDateTime date) {
@@ -226,6 +243,9 @@ bool PosixFileHandle::SetDate(DosDateTime date) {
     const struct timespec times[2] = {{static_cast<time_t>(seconds), 0},
                                       {static_cast<time_t>(seconds), 0}};
     if (::futimens(fd_, times) != 0) return Fail(errno);
+    // Up to 2038 every format of such a file system holds the time given.
+    constexpr std::int64_t kEveryFormatHolds = std::int64_t{1} << 31;
+    if (keepsDates_ && seconds < kEveryFormatHolds) dateSet_ = date;
     if (wasClear) ClearArchive(hostPath_);
     SetLastError(HostError::None);
     return true;
@@ -261,6 +281,7 @@ bool PosixFileHandle::DropCachedPages() {
 bool PosixFileHandle::Truncate(std::int64_t length) {
     if (!IsOpen()) return false;
     readFromStart_ = -1;
+    dateSet_ = kNoDosDateTime;
     struct stat status {};
     if (::fstat(fd_, &status) != 0) return Fail(errno);
     if (length < 0 || length > status.st_size) return Fail(EINVAL);

@@ -22,10 +22,12 @@ class PosixFileHandle : public FileHandle, public ReleasableFile {
     // `sizeAtOpen` is the file's length when it was opened; `recentFiles`,
     // when given, is the file system's knowledge of which files carry no
     // archive record (SetDate need not look for one on those). The handle
-    // enters `openHandles`, when given, while it lives.
+    // enters `openHandles`, when given, while it lives. With `keepsDates`
+    // the file lies on a file system that keeps a date as it is set
+    // (VolumeKind): a date just set is known without a look.
     PosixFileHandle(int fd, std::string hostPath, std::int64_t sizeAtOpen = -1,
                     std::shared_ptr<const RecentFiles> recentFiles = nullptr,
-                    std::shared_ptr<OpenHandles> openHandles = nullptr);
+                    std::shared_ptr<OpenHandles> openHandles = nullptr, bool keepsDates = false);
     ~PosixFileHandle() override;
     PosixFileHandle(const PosixFileHandle&) = delete;
     PosixFileHandle& operator=(const PosixFileHandle&) = delete;
@@ -37,6 +39,7 @@ class PosixFileHandle : public FileHandle, public ReleasableFile {
     std::int64_t Size() override;
     std::int64_t SeekToEnd() override;
     DosDateTime GetDate() override;
+    bool GetStatus(FileStatus& status) override;
     bool SetDate(DosDateTime date) override;
     bool Flush() override;
     bool DropCachedPages() override;
@@ -71,6 +74,10 @@ class PosixFileHandle : public FileHandle, public ReleasableFile {
     // Bytes read so far while the handle has only read from the start on
     // (-1 once it has moved or written otherwise).
     std::int64_t readFromStart_ = 0;
+    bool keepsDates_;
+    // The date this handle set last, while nothing has changed the file
+    // since (kNoDosDateTime: unknown).
+    DosDateTime dateSet_ = kNoDosDateTime;
     // The position, when the handle keeps it itself (reading and writing at
     // it) rather than in the descriptor; -1 otherwise.
     std::int64_t ownOffset_ = -1;

@@ -11,46 +11,11 @@
 #include "platform/host_entry.h"
 #include "platform/posix_file_handle.h"
 #include "platform/posix_file_system.h"
+#include "platform/posix_open_flags.h"
 
 namespace brenx::platform {
 
 namespace {
-
-int OpenFlags(Access access, Disposition disposition) {
-    int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-    switch (access) {
-        case Access::Read:
-            flags |= O_RDONLY;
-            break;
-        case Access::Write:
-            flags |= O_WRONLY;
-            break;
-        case Access::ReadWrite:
-            flags |= O_RDWR;
-            break;
-        case Access::Append:
-            flags |= O_WRONLY | O_APPEND;
-            break;
-    }
-    switch (disposition) {
-        case Disposition::OpenExisting:
-            break;
-        case Disposition::CreateAlways:
-            flags |= O_CREAT | O_TRUNC;
-            break;
-        case Disposition::OpenAlways:
-            flags |= O_CREAT;
-            break;
-        case Disposition::CreateNew:
-            flags |= O_CREAT | O_EXCL;
-            break;
-    }
-    return flags;
-}
-
-bool Changes(Access access, Disposition disposition) {
-    return access != Access::Read || disposition == Disposition::CreateAlways;
-}
 
 // What stands at the path decides whether it may be opened at all: only a
 // regular file, not on a kernel file system, and not read-only when it is to
@@ -86,14 +51,6 @@ std::string_view DirectoryOf(const std::string& host) {
     return slash == 0 ? std::string_view("/") : std::string_view(host).substr(0, slash);
 }
 
-int OpenDescriptor(const std::string& host, int flags) {
-    int fd = -1;
-    do {
-        fd = open(host.c_str(), flags, 0666);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
 }  // namespace
 
 std::unique_ptr<FileHandle> PosixFileSystem::Adopt(const Opened& opened, std::string host) {
@@ -127,7 +84,7 @@ std::unique_ptr<FileHandle> PosixFileSystem::Admit(const Opened& opened, std::st
     }
     SetLastError(HostError::None);
     return std::make_unique<PosixFileHandle>(opened.fd, std::move(host), size, recentFiles_,
-                                             openHandles_);
+                                             openHandles_, kind.keepsDates);
 }
 
 // A file that the open itself made (O_EXCL) is a regular file of length 0
@@ -138,7 +95,7 @@ std::unique_ptr<FileHandle> PosixFileSystem::CreateNewFile(std::string& host, Ac
     VolumeKind kind;
     const bool known = volumes_.OfDirectory(DirectoryOf(host), kind);
     if (known && kind.kernel) return Fail(HostError::AccessDenied, nullptr);
-    const int fd = OpenDescriptor(host, OpenFlags(access, Disposition::CreateNew));
+    const int fd = OpenAt(AT_FDCWD, host.c_str(), OpenFlags(access, Disposition::CreateNew));
     if (fd < 0) {
         FailCreating(errno, host);
         return nullptr;
@@ -173,7 +130,7 @@ std::unique_ptr<FileHandle> PosixFileSystem::Open(const std::string& path, Acces
         FailErrno(ENOENT, host);
         return nullptr;
     }
-    const int fd = OpenDescriptor(host, OpenFlags(access, disposition));
+    const int fd = OpenAt(AT_FDCWD, host.c_str(), OpenFlags(access, disposition));
     if (fd < 0) {
         if (exists || disposition == Disposition::OpenExisting) {
             FailErrno(errno, host);

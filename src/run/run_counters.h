@@ -17,6 +17,9 @@ struct RunCounters {
     std::int64_t wrongDates = 0;    // copies whose date was not set as their source's
     std::int64_t archiveKept = 0;   // files whose archive bit could not be cleared
 
+    // Sources that changed while they were copied.
+    std::int64_t changedSources = 0;
+
     // Per-file progress and the destination's free space as last shown.
     std::int64_t fileSize = 0;
     std::int64_t fileBytesRead = 0;
