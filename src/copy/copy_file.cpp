@@ -174,17 +174,6 @@ void TakeFreeSpace(run::RunState& run, const CopyOrder& order, const CopyTarget&
     run.counters.dstBytesFree -= bytes - (replacedKnown ? facts.destinationSize : 0);
 }
 
-// What the source was before the copy: as the walk listed it, or else as
-// the open file shows it now.
-bool SourceBefore(const FileFacts& facts, FileHandle& source, platform::FileStatus& before) {
-    if (facts.sourceDate != platform::kNoDosDateTime) {
-        before.size = facts.sourceSize;
-        before.date = facts.sourceDate;
-        return true;
-    }
-    return source.GetStatus(before);
-}
-
 CopyOutcome Copy(run::RunState& run, CopyOrder& order) {
     const options::JobSettings& settings = run.Settings();
     run.counters.fileBytesRead = 0;
@@ -196,7 +185,9 @@ CopyOutcome Copy(run::RunState& run, CopyOrder& order) {
     std::unique_ptr<FileHandle> source =
         fs.Open(order.source, platform::Access::Read, platform::Disposition::OpenExisting);
     if (!source) return CopyFailed(kCopySourceFailed, CopyStage::OpenSource, fs.LastError());
-    if (!SourceBefore(order.facts, *source, order.before)) {
+    // What the source is as it opens (not as the walk listed it, maybe long
+    // ago): the copy is dated so and compared with it at the end.
+    if (!source->StatusAtOpen(order.before)) {
         return CopyFailed(kCopySourceFailed, CopyStage::OpenSource, source->LastError());
     }
     if (settings.nocopy) return CopyOpened(run, order, *source, nullptr);

@@ -14,7 +14,9 @@ CopyOutcome CheckSourceUnchanged(run::RunState& run, const std::string& source,
     if (!handle.GetStatus(after)) {
         return CopyFailed(kCopyBroken, CopyStage::ReadSource, handle.LastError());
     }
+    const bool finelyKnown = before.writtenAt >= 0 && after.writtenAt >= 0;
     const bool same = after.size == before.size && after.date == before.date &&
+                      (!finelyKnown || after.writtenAt == before.writtenAt) &&
                       (!dataRead || bytes == after.size);
     if (same) return CopyOutcome{};
     run.Log().Write(support::SafeFormat(

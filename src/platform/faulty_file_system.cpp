@@ -57,6 +57,8 @@ class FaultyFileHandle : public FileHandle {
         if (Faulted(FsCall::HandleStatus)) return false;
         return Pass(inner_->GetStatus(status));
     }
+    // Known from the open: no call of its own.
+    bool StatusAtOpen(FileStatus& status) override { return Pass(inner_->StatusAtOpen(status)); }
     bool SetDate(DosDateTime date) override {
         const Verdict verdict = state_->Count(FsCall::HandleSetDate);
         if (verdict.ignore) return Ignored();

@@ -12,6 +12,9 @@ namespace brenx::platform {
 struct FileStatus {
     std::int64_t size = -1;
     DosDateTime date = kNoDosDateTime;
+    // The last-write time as finely as the host keeps it (nanoseconds since
+    // 1970), -1 when unknown: it tells apart two writes within two seconds.
+    std::int64_t writtenAt = -1;
 };
 
 // An open file. Reads fill the buffer unless the file ends or fails (a short
@@ -34,6 +37,9 @@ class FileHandle : public support::ByteStream {
         status.date = GetDate();
         return status.date != kNoDosDateTime;
     }
+    // What the file was when it was opened, where the open looked at it;
+    // otherwise GetStatus now.
+    virtual bool StatusAtOpen(FileStatus& status) { return GetStatus(status); }
     // Sets the last-write date to exactly this packed value.
     virtual bool SetDate(DosDateTime date) = 0;
     // Puts what was written onto the medium.

@@ -10,12 +10,12 @@
 
 namespace brenx::platform {
 
-PosixFileHandle::PosixFileHandle(int fd, std::string hostPath, std::int64_t sizeAtOpen,
+PosixFileHandle::PosixFileHandle(int fd, std::string hostPath, FileStatus atOpen,
                                  std::shared_ptr<const RecentFiles> recentFiles,
                                  std::shared_ptr<OpenHandles> openHandles, bool keepsDates)
     : fd_(fd),
       hostPath_(std::move(hostPath)),
-      sizeAtOpen_(sizeAtOpen),
+      atOpen_(atOpen),
       recentFiles_(std::move(recentFiles)),
       openHandles_(std::move(openHandles)),
       keepsDates_(keepsDates) {
@@ -116,7 +116,7 @@ std::int64_t PosixFileHandle::Read(void* buffer, std::int64_t count) {
         if (n < 0) return FailedCount(errno);
         if (n == 0) break;
         done += n;
-        if (readFromStart_ >= 0 && readFromStart_ + done >= sizeAtOpen_ && sizeAtOpen_ >= 0) {
+        if (readFromStart_ >= 0 && readFromStart_ + done >= atOpen_.size && atOpen_.size >= 0) {
             break;
         }
     }
@@ -187,10 +187,10 @@ std::int64_t PosixFileHandle::Size() {
 // writes at it, instead of moving the descriptor (the log's every entry).
 std::int64_t PosixFileHandle::SeekToEnd() {
     if (!IsOpen()) return -1;
-    const bool fresh = readFromStart_ == 0 && sizeAtOpen_ >= 0;
+    const bool fresh = readFromStart_ == 0 && atOpen_.size >= 0;
     readFromStart_ = -1;
     if (fresh) {
-        ownOffset_ = sizeAtOpen_;
+        ownOffset_ = atOpen_.size;
         SetLastError(HostError::None);
         return ownOffset_;
     }
@@ -216,12 +216,27 @@ DosDateTime PosixFileHandle::GetDate() {
     return DosDateTimeFromUnix(status.st_mtim.tv_sec);
 }
 
+FileStatus FileStatusOf(const struct stat& status) {
+    constexpr std::int64_t kNanoseconds = 1000000000;
+    FileStatus result;
+    result.size = status.st_size;
+    result.date = DosDateTimeFromUnix(status.st_mtim.tv_sec);
+    result.writtenAt = std::int64_t{status.st_mtim.tv_sec} * kNanoseconds + status.st_mtim.tv_nsec;
+    return result;
+}
+
 bool PosixFileHandle::GetStatus(FileStatus& status) {
     if (!IsOpen()) return false;
     struct stat host {};
     if (::fstat(fd_, &host) != 0) return Fail(errno);
-    status.size = host.st_size;
-    status.date = DosDateTimeFromUnix(host.st_mtim.tv_sec);
+    status = FileStatusOf(host);
+    SetLastError(HostError::None);
+    return true;
+}
+
+bool PosixFileHandle::StatusAtOpen(FileStatus& status) {
+    if (atOpen_.date == kNoDosDateTime) return GetStatus(status);
+    status = atOpen_;
     SetLastError(HostError::None);
     return true;
 }

@@ -67,11 +67,12 @@ std::unique_ptr<FileHandle> PosixFileSystem::Adopt(const Opened& opened, std::st
         recentFiles_->Forget(host);
         return Fail(HostError::AccessDenied, nullptr);
     }
-    return Admit(opened, std::move(host), kind, status.st_size);
+    return Admit(opened, std::move(host), kind, FileStatusOf(status));
 }
 
 std::unique_ptr<FileHandle> PosixFileSystem::Admit(const Opened& opened, std::string host,
-                                                   const VolumeKind& kind, std::int64_t size) {
+                                                   const VolumeKind& kind,
+                                                   const FileStatus& atOpen) {
     // Where O_NONBLOCK could change how the file reads or writes, it goes.
     if (!kind.nonblockingHarmless) fcntl(opened.fd, F_SETFL, 0);
     // An existing file opened for writing loses its archive record (once:
@@ -83,7 +84,7 @@ std::unique_ptr<FileHandle> PosixFileSystem::Admit(const Opened& opened, std::st
         recentFiles_->Remember(host);
     }
     SetLastError(HostError::None);
-    return std::make_unique<PosixFileHandle>(opened.fd, std::move(host), size, recentFiles_,
+    return std::make_unique<PosixFileHandle>(opened.fd, std::move(host), atOpen, recentFiles_,
                                              openHandles_, kind.keepsDates);
 }
 
@@ -101,7 +102,8 @@ std::unique_ptr<FileHandle> PosixFileSystem::CreateNewFile(std::string& host, Ac
         return nullptr;
     }
     const Opened opened{fd, true, false, false};
-    return known ? Admit(opened, std::move(host), kind, 0) : Adopt(opened, std::move(host));
+    return known ? Admit(opened, std::move(host), kind, FileStatus{0})
+                 : Adopt(opened, std::move(host));
 }
 
 std::unique_ptr<FileHandle> PosixFileSystem::Open(const std::string& path, Access access,

@@ -106,9 +106,9 @@ class PosixFileSystem : public FileSystem {
     // The handle keeps the path: these take it over.
     std::unique_ptr<FileHandle> Adopt(const Opened& opened, std::string host);
     // Makes a handle of a descriptor found fit, on a file system of that
-    // kind, of that length when opened.
+    // kind, as it was when opened.
     std::unique_ptr<FileHandle> Admit(const Opened& opened, std::string host,
-                                      const VolumeKind& kind, std::int64_t size);
+                                      const VolumeKind& kind, const FileStatus& atOpen);
     // A path reached without links: its host path, the drive's (or the
     // share's) host directory, and where in the host path the directories
     // below that and the last name lie.

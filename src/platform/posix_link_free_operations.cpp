@@ -96,7 +96,8 @@ std::unique_ptr<FileHandle> PosixFileSystem::CreateNewAt(int directory, const st
         return Fail(file ? HostError::AlreadyExists : CheckFileAt(status, false), nullptr);
     }
     const Opened opened{fd, true, false, false};
-    return known ? Admit(opened, std::move(host), kind, 0) : Adopt(opened, std::move(host));
+    return known ? Admit(opened, std::move(host), kind, FileStatus{0})
+                 : Adopt(opened, std::move(host));
 }
 
 std::unique_ptr<FileHandle> PosixFileSystem::OpenWithoutLinks(const std::string& path,
