@@ -81,8 +81,13 @@ void JobDriver::CheckAndCopy() {
             answer == run::MediaAnswer::Skip ? run::kExitSuccess : run::kExitBadDirectories;
         return;
     }
-    if (!settings.nocopy) flush_.Remember(settings.destination);
-    copy::CopyTree(run_, settings.source, settings.destination);
+    const std::string destination = settings.destination;
+    const std::int64_t filesBefore = run_.counters.fileCount;
+    copy::CopyTree(run_, settings.source, destination);
+    // Only a destination that received files is flushed at the end: the
+    // flush of one never written could only fail for reasons of its own and
+    // hide why the run really failed.
+    if (!settings.nocopy && run_.counters.fileCount != filesBefore) flush_.Remember(destination);
 }
 
 void JobDriver::CopyJob() {

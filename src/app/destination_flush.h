@@ -9,7 +9,7 @@ class RunState;
 
 namespace brenx::app {
 
-// The destinations the run's copy jobs wrote to. Each is flushed onto its
+// The destinations the run's copy jobs copied files to. Each is flushed onto its
 // medium before the run says it is finished, so that media taken out after
 // the banner hold everything the log says they hold. A failed run flushes
 // too (what it copied is good), but keeps its own exit code and reason.

@@ -79,15 +79,17 @@ RunEnd JobDriver::RunJobs() {
     return Completion(*this);
 }
 
+void JobDriver::TakeSpecFailure(const options::SpecStep& step) {
+    run_.exitCode = step.exitCode;
+    if (!step.failureReason.empty()) run_.failureReason = step.failureReason;
+}
+
 void JobDriver::RunSpecJobs() {
-    if (!specReader_.StartSpecJobs()) return;
+    // A list that cannot be read has not run its jobs: that is no success.
+    if (!specReader_.StartSpecJobs()) return TakeSpecFailure(specReader_.OpenFailed());
     for (;;) {
         const options::SpecStep step = specReader_.NextSpecJob();
-        if (step.kind == options::SpecStep::Kind::kFailed) {
-            run_.exitCode = step.exitCode;
-            if (!step.failureReason.empty()) run_.failureReason = step.failureReason;
-            return;
-        }
+        if (step.kind == options::SpecStep::Kind::kFailed) return TakeSpecFailure(step);
         if (step.kind == options::SpecStep::Kind::kEnd) break;
         run_.TakeEchoKeys();
         PrepareJob();

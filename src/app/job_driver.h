@@ -35,6 +35,7 @@ class JobDriver {
   private:
     void StartRun();
     void RunSpecJobs();
+    void TakeSpecFailure(const options::SpecStep& step);
     void CopyJob();
     bool CopyJobCanStart();
     void CheckAndCopy();

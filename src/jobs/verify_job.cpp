@@ -4,6 +4,7 @@
 #include "jobs/verify_counts.h"
 #include "jobs/verify_root.h"
 #include "options/job_settings.h"
+#include "options/line_end_stream.h"
 #include "options/log_file.h"
 #include "platform/file_handle.h"
 #include "run/ask_media.h"
@@ -23,17 +24,23 @@ namespace {
 
 // The line at which a log without a single CRC line is questioned.
 constexpr std::int64_t kNoCrcLinesQuestionAt = 1000;
+// The most bytes of one log line kept: far beyond any path a file system
+// takes, yet a file without line ends cannot fill the memory.
+constexpr std::size_t kMaxLogLineBytes = 1 << 20;
 
 }  // namespace
 
 VerifyJob::VerifyJob(run::RunState& run, std::string logPath)
     : run_(run), logPath_(std::move(logPath)), errorsBefore_(run.counters.crcErrors) {}
 
+// Lines end at CR, LF or CR LF (a log that went through an editor or another
+// tool), and are read whole, so that a CRC line of a long path is one line.
 bool VerifyJob::Run(platform::FileHandle& log) {
-    support::ReadAheadStream stream(log);
+    support::ReadAheadStream readAhead(log);
+    options::LineEndStream stream(readAhead);
     std::string line;
     for (;;) {
-        const bool ended = support::ReadTextLine(stream, line);
+        const bool ended = support::ReadWholeLine(stream, line, kMaxLogLineBytes);
         // A last line without a line end is still a line of the log.
         if (!ended && line.empty()) break;
         ++lineNumber_;
@@ -53,7 +60,9 @@ VerifyJob::Step VerifyJob::Line(const std::string& line) {
             run::ShowLogMessage(run_, parsed.text);
             return Step::Next;
         case VerifyLine::Kind::MissingBar:
-            return MissingBar();
+            return DamagedLine("2nd %s missing from line #%d in %s");
+        case VerifyLine::Kind::RunTogether:
+            return DamagedLine("3rd %s in line #%d in %s (lines run together)");
         case VerifyLine::Kind::Crc:
             return CheckFile(parsed);
     }
@@ -69,9 +78,9 @@ VerifyJob::Step VerifyJob::OtherLine() {
     return run::KeepGoing(run_) ? Step::Next : Step::Stop;
 }
 
-VerifyJob::Step VerifyJob::MissingBar() {
-    run_.failureReason =
-        support::SafeFormat("2nd %s missing from line #%d in %s", {"|", lineNumber_, logPath_});
+// A line that begins like a CRC line but cannot be one; no file is counted.
+VerifyJob::Step VerifyJob::DamagedLine(std::string_view format) {
+    run_.failureReason = support::SafeFormat(format, {"|", lineNumber_, logPath_});
     run_.Log().Write(run_.failureReason);
     const bool ignore = run::ConfirmMessage(run_, "%s; ignore and continue?", {run_.failureReason});
     return ignore ? Step::Next : Step::Stop;

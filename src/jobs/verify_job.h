@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "jobs/read_file.h"
 #include "jobs/verify_line.h"
@@ -36,7 +37,7 @@ class VerifyJob {
 
     Step Line(const std::string& line);
     Step OtherLine();
-    Step MissingBar();
+    Step DamagedLine(std::string_view format);
     Step CheckFile(const VerifyLine& line);
     FileRead ReadLogged(const std::string& logged, std::string& inUse);
     FileRead AskAboutFile(const std::string& logged, std::string& inUse,

@@ -17,6 +17,13 @@ VerifyLine ParseVerifyLine(std::string_view line) {
         parsed.kind = VerifyLine::Kind::MissingBar;
         return parsed;
     }
+    // No name holds a bar, so a third one means that another line was
+    // glued on (a lost line end, a torn write): checking the first file
+    // alone would pass the others over unchecked.
+    if (line.find('|', bar + 1) != std::string_view::npos) {
+        parsed.kind = VerifyLine::Kind::RunTogether;
+        return parsed;
+    }
     parsed.kind = VerifyLine::Kind::Crc;
     parsed.text = std::string(line.substr(1, bar - 1));
     parsed.crc = support::ParseHex(line.substr(bar + 1));

@@ -9,10 +9,11 @@ namespace brenx::jobs {
 // One line of a log as verify reads it.
 struct VerifyLine {
     enum class Kind {
-        Other,       // not a CRC line (an empty line included)
-        Message,     // "|:text": a message for the operator
-        MissingBar,  // "|..." without a second bar
-        Crc,         // "|name|CRC"
+        Other,        // not a CRC line (an empty line included)
+        Message,      // "|:text": a message for the operator
+        MissingBar,   // "|..." without a second bar
+        RunTogether,  // "|name|CRC|...": a bar after the CRC, so lines were run together
+        Crc,          // "|name|CRC"
     };
     Kind kind = Kind::Other;
     // The message of a Message line, the logged name of a Crc line.

@@ -112,6 +112,17 @@ std::string LineEndOf(std::string_view text) {
     return "\r\n";
 }
 
+// Ends the text's last line when it has no line end. A lone CR there becomes
+// CR LF: appended to as it is, it would glue the next line onto it.
+void EndLastLine(std::string& text, const std::string& lineEnd) {
+    if (text.empty() || text.back() == '\n') return;
+    if (text.back() == '\r') {
+        text += '\n';
+    } else {
+        text += lineEnd;
+    }
+}
+
 bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != text.npos;
 }
@@ -120,7 +131,9 @@ bool CanWrite(std::string_view section, std::string_view key, std::string_view v
     const std::string_view trimmedKey = Trim(key);
     if (trimmedKey.empty() || trimmedKey != key) return false;
     if (key.find('=') != key.npos || key.front() == '[' || key.front() == ';') return false;
-    if (section.find(']') != section.npos) return false;
+    // Blanks around a section name are not part of it when it is read back:
+    // the key would land in a section of another name.
+    if (section.find(']') != section.npos || Trim(section) != section) return false;
     return !HasLineBreak(section) && !HasLineBreak(key) && !HasLineBreak(value);
 }
 
@@ -165,8 +178,8 @@ bool IniText::Set(std::string_view section, std::string_view key, std::string_vi
     }
     if (insertAfter >= 0) {
         const Line& line = lines[insertAfter];
-        if (line.next == line.end) {  // the last line of the text, without a line end
-            text_ += lineEnd;
+        if (line.next == text_.size()) {
+            EndLastLine(text_, lineEnd);
             text_ += keyLine;
         } else {
             text_.insert(line.next, keyLine);
@@ -174,7 +187,7 @@ bool IniText::Set(std::string_view section, std::string_view key, std::string_vi
         return true;
     }
 
-    if (!text_.empty() && text_.back() != '\n') text_ += lineEnd;
+    EndLastLine(text_, lineEnd);
     text_ += "[" + std::string(section) + "]" + lineEnd + keyLine;
     return true;
 }

@@ -22,7 +22,8 @@ class IniText {
 
     // Replaces or adds the key. False (and the text unchanged) when the names or
     // the value cannot stand in the file: an empty key, a key with "=" or
-    // starting with "[" or ";", a section name with "]", or any line break.
+    // starting with "[" or ";", a key or section name with blanks around it, a
+    // section name with "]", or any line break.
     bool Set(std::string_view section, std::string_view key, std::string_view value);
 
     const std::string& Text() const { return text_; }

@@ -48,16 +48,22 @@ struct OpenList {
 
 bool SpecFileReader::StartSpecJobs() {
     destinationBase_ = options_.Settings().destination;
+    chain_.clear();
     return OpenSpecFile();
+}
+
+std::string SpecFileReader::FileNameOfSource() const {
+    std::string name = options_.Settings().source.substr(1);
+    support::StripTrailingBackslash(name);
+    platform::ResolveInCurrentDirectory(fileSystem_, name);
+    return name;
 }
 
 bool SpecFileReader::OpenSpecFile() {
     const std::string& source = options_.Settings().source;
     if (!options_.SpecMode() || source.empty()) return false;
     lineNumber_ = 0;
-    std::string name = source.substr(1);
-    support::StripTrailingBackslash(name);
-    platform::ResolveInCurrentDirectory(fileSystem_, name);
+    const std::string name = FileNameOfSource();
     specFileName_ = name;
 
     OpenList list;
@@ -76,6 +82,7 @@ bool SpecFileReader::OpenSpecFile() {
     header += support::kLineBreak;
     log_.Write(header);
     list.Close();
+    chain_.push_back(name);
     resumePosition_ = 0;
     active_ = true;
     return true;
@@ -90,16 +97,40 @@ SpecStep SpecFileReader::Fail(int exitCode, std::string failureReason) {
     return step;
 }
 
+SpecStep SpecFileReader::OpenFailed() {
+    return ListFailed(specFileName_);
+}
+
+SpecStep SpecFileReader::ListFailed(const std::string& name) {
+    return Fail(kExitSpecNestedOpen, support::SafeFormat("%s failure with %s", {"@", "@" + name}));
+}
+
+// Opens the "@" file that `source` now names, unless the chain already holds it.
+bool SpecFileReader::EnterNestedFile() {
+    const std::string nested = FileNameOfSource();
+    for (const std::string& opened : chain_) {
+        if (!fileSystem_.SameEntry(opened, nested)) continue;
+        op_.ErrorMessage(support::SafeFormat(
+            "Specification file %s names @%s, which this list has already opened; it would go "
+            "round for ever",
+            {specFileName_, nested}));
+        specFileName_ = nested;
+        return false;
+    }
+    return OpenSpecFile();
+}
+
 SpecStep SpecFileReader::NextSpecJob() {
     if (!active_) return {};
     OpenList list;
-    if (!list.Open(fileSystem_, specFileName_)) return {};
-    if (!list.stream->Seek(resumePosition_)) {
+    // The list is opened again for every job: a list that has gone since
+    // (media taken out) must not end as if it had no more jobs.
+    if (!list.Open(fileSystem_, specFileName_) || !list.stream->Seek(resumePosition_)) {
         list.Close();
-        active_ = false;
-        return {};
+        op_.ErrorMessage(
+            support::SafeFormat("Couldn't open specification file %s for read", {specFileName_}));
+        return OpenFailed();
     }
-    int nestedFiles = 0;
     for (;;) {
         std::string line;
         const bool more = support::ReadSpecLine(*list.stream, line, options_.Settings().evarize,
@@ -114,21 +145,11 @@ SpecStep SpecFileReader::NextSpecJob() {
         }
         if (result == LineResult::kRefused) {
             list.Close();
-            return Fail(refusedExitCode_);
+            return Fail(refusedExitCode_, refusedQuestion_);
         }
         if (result == LineResult::kNested) {
             list.Close();
-            const std::string failure =
-                support::SafeFormat("%s failure with %s", {"@", options_.Settings().source});
-            if (++nestedFiles > kMaxNestedFiles) {
-                op_.ErrorMessage(support::SafeFormat(
-                    "Specification file %s leads through more than %d \"@\" files without a "
-                    "job; does the list name itself?",
-                    {specFileName_, kMaxNestedFiles}));
-                return Fail(kExitSpecNestedOpen, failure);
-            }
-            if (!OpenSpecFile()) return Fail(kExitSpecNestedOpen, failure);
-            if (!list.Open(fileSystem_, specFileName_)) return {};
+            if (!EnterNestedFile() || !list.Open(fileSystem_, specFileName_)) return OpenFailed();
             continue;
         }
         if (!more) break;
@@ -210,20 +231,26 @@ std::string SpecFileReader::NestedFileName(const std::string& rest) const {
 }
 
 bool SpecFileReader::AskMissingBar() {
-    const std::string subject = support::SafeFormat(
-        "missing %s on line %d of @%s: \"%s\"", {"|", lineNumber_, specFileName_, currentLine_});
-    op_.SetClipboardText(subject);
-    return op_.ConfirmMessage(
-        support::SafeFormat("%s; OK to pretend it's there anyway? (I clipped it)", {subject}), true,
-        QuestionId::Other);
+    return Ask(support::SafeFormat("missing %s on line %d of @%s: \"%s\"",
+                                   {"|", lineNumber_, specFileName_, currentLine_}),
+               "%s; OK to pretend it's there anyway? (I clipped it)");
 }
 
 bool SpecFileReader::AskBadLetter() {
-    const std::string subject = support::SafeFormat("bad option on line %d of @%s: \"%s\"",
-                                                    {lineNumber_, specFileName_, currentLine_});
+    return Ask(support::SafeFormat("bad option on line %d of @%s: \"%s\"",
+                                   {lineNumber_, specFileName_, currentLine_}),
+               "%s; ok to ignore? (I clipped it)");
+}
+
+// Puts the subject on the clipboard and asks; a refusal keeps the subject as
+// the reason the list failed.
+bool SpecFileReader::Ask(const std::string& subject, const char* question) {
     op_.SetClipboardText(subject);
-    return op_.ConfirmMessage(support::SafeFormat("%s; ok to ignore? (I clipped it)", {subject}),
-                              true, QuestionId::Other);
+    if (op_.ConfirmMessage(support::SafeFormat(question, {subject}), true, QuestionId::Other)) {
+        return true;
+    }
+    refusedQuestion_ = subject;
+    return false;
 }
 
 }  // namespace brenx::options

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "options/log_file.h"
 #include "options/operator.h"
@@ -28,7 +29,7 @@ struct SpecStep {
 inline constexpr int kExitSpecMissingBar = 37;        // operator refused a line without "|"
 inline constexpr int kExitSpecBadDefaultLetter = 38;  // ... a bad letter on a "default" line
 inline constexpr int kExitSpecBadLetter = 39;         // ... a bad letter on another line
-inline constexpr int kExitSpecNestedOpen = 75;        // a nested "@" file could not be opened
+inline constexpr int kExitSpecNestedOpen = 75;        // an "@" file could not be opened, or loops
 
 // Reads the jobs of an "@" spec file one at a time. The file is closed
 // between jobs and opened again at the position where the last job line
@@ -50,15 +51,12 @@ inline constexpr int kExitSpecNestedOpen = 75;        // a nested "@" file could
 // pass. A line without "|" may be taken as if it ended with one.
 class SpecFileReader {
   public:
-    // The most "@" files followed in one call without finding a job: a list
-    // that names itself would otherwise go round for ever.
-    static constexpr int kMaxNestedFiles = 64;
-
     SpecFileReader(platform::FileSystem& fileSystem, Operator& op, Log& log, OptionLoad& options)
         : fileSystem_(fileSystem), op_(op), log_(log), options_(options) {}
 
     // Takes the destination as the first destination base and opens the list.
-    // False when there is no list (not in spec mode, or it cannot be opened).
+    // False when there is no list (not in spec mode, or it cannot be opened:
+    // OpenFailed() then tells the run's failure).
     bool StartSpecJobs();
     // Opens the file that `source` names ("@name"), logs its header and starts
     // at its first line. False, after telling the operator, when it cannot be
@@ -67,7 +65,13 @@ class SpecFileReader {
     // Reads up to the next job line and puts that job into the job settings
     // (source, destination, recurse, arconly, and the key files and dst_root
     // that earlier lines set).
+    // An "@" file that is already open in the chain of nested files (the
+    // list itself, or one that led to it) ends the list as a failure: the list
+    // would go round for ever.
     SpecStep NextSpecJob();
+    // The failure of a list whose file cannot be opened: exit code 75 and a
+    // text that names the file.
+    SpecStep OpenFailed();
 
     bool Active() const { return active_; }
     const std::string& SpecFileName() const { return specFileName_; }
@@ -83,8 +87,12 @@ class SpecFileReader {
     LineResult Line(std::string line);
     bool AskMissingBar();
     bool AskBadLetter();
+    bool Ask(const std::string& subject, const char* question);
+    bool EnterNestedFile();
+    SpecStep ListFailed(const std::string& name);
     void TakeJob(const std::string& path, std::uint8_t flags);
     std::string NestedFileName(const std::string& rest) const;
+    std::string FileNameOfSource() const;
     SpecStep Fail(int exitCode, std::string failureReason = {});
 
     platform::FileSystem& fileSystem_;
@@ -100,6 +108,10 @@ class SpecFileReader {
     std::string destinationBase_;
     std::uint8_t defaultFlags_ = 0;
     int refusedExitCode_ = 0;
+    std::string refusedQuestion_;
+    // Every file opened since the list started: each "@" line leaves its
+    // file for good, so a name that comes back would repeat the list.
+    std::vector<std::string> chain_;
 };
 
 }  // namespace brenx::options

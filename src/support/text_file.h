@@ -26,9 +26,18 @@ inline constexpr std::size_t kMaxWrittenText = 2000;
 // after what was consumed. Line feeds are skipped; a carriage return ends the
 // line (true). A longer line is returned in pieces: as soon as the line holds
 // kMaxLinePiece characters it is returned (true) and the next call goes on
-// from there. At the end of the stream or on a failed read the result is
-// false, with the characters read before it left in the line.
+// from there. Characters count as Utf8Length counts them; when a sequence cut
+// short takes a piece past its size, the stream is moved back to just after
+// the piece's last character. At the end of the stream or on a failed read
+// the result is false, with the characters read before it left in the line.
 bool ReadTextLine(ByteStream& stream, std::string& line);
+
+// Reads the next line whole, whatever its length: line feeds are skipped and
+// a carriage return ends the line (true); false at the end of the stream or
+// on a failed read, with what came before it left in the line. Only the first
+// `keepBytes` bytes of a line are kept (the rest is read and dropped), so
+// that a file without line ends cannot fill the memory.
+bool ReadWholeLine(ByteStream& stream, std::string& line, std::size_t keepBytes);
 
 // ReadTextLine, then the line's environment references expanded when
 // `evarize` is on (also for the characters left by a false result).

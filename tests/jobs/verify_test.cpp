@@ -142,7 +142,7 @@ TEST(RunVerify, ReadsTheCrcFieldInEitherCaseAndIgnoresWhatFollows) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     world.Put("d/case.log", Lines({"|e:\\f.bin|" + crc, "|e:\\f.bin|" + lower,
                                    "|e:\\f.bin|" + lower + "  copied at 12:00",
-                                   "|e:\\f.bin|" + crc + "|trailing|bars"}));
+                                   "|e:\\f.bin|" + crc + "\t(tab, then text)"}));
     world.Settings().verify = "d:\\case.log";
     EXPECT_TRUE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 4);
@@ -174,6 +174,27 @@ TEST(RunVerify, ALineWithoutItsSecondBarIsQuestioned) {
                            false);
     EXPECT_FALSE(RunVerify(world.run));
     EXPECT_EQ(world.run.failureReason, "2nd | missing from line #1 in d:\\bars.log");
+    EXPECT_EQ(world.run.counters.fileCount, 1);
+}
+
+// Two CRC lines run together on one line (a lost line end, a torn write)
+// never count as the first file alone.
+TEST(RunVerify, LinesRunTogetherAreQuestionedAndNeverCounted) {
+    JobsWorld world;
+    world.Put("e/a.txt", "a");
+    world.Put("e/b.txt", "b");
+    world.Put("d/glued.log", Lines({CrcLine("e:\\a.txt", "a") + CrcLine("e:\\b.txt", "b"),
+                                    CrcLine("e:\\b.txt", "b")}));
+    world.Settings().verify = "d:\\glued.log";
+    const std::string reason = "3rd | in line #1 in d:\\glued.log (lines run together)";
+    world.op.ExpectConfirm(reason + "; ignore and continue?", false, true);
+    EXPECT_FALSE(RunVerify(world.run));
+    EXPECT_EQ(world.run.failureReason, reason);
+    EXPECT_EQ(world.run.counters.fileCount, 0);
+    EXPECT_TRUE(Contains(world.LogText(), reason + "\r\n"));
+
+    world.op.ExpectConfirm(reason + "; ignore and continue?", true);
+    EXPECT_TRUE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 1);
 }
 

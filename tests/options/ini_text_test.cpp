@@ -111,12 +111,25 @@ TEST(IniText, WritingCreatesTheTextAndFollowsItsLineEnds) {
     EXPECT_TRUE(otherSection.Set("b", "y", "2"));
     EXPECT_EQ(otherSection.Text(), "[a]\nx=1\n[b]\ny=2\n");
 
+    // A last line ended by a lone CR (a line end cut in two) keeps its value,
+    // and the new key gets a line of its own.
+    for (const char* text : {"[s]\r\nold=1\r", "[s]\nold=1\r"}) {
+        IniText cut(text);
+        EXPECT_TRUE(cut.Set("s", "new", "2"));
+        EXPECT_EQ(cut.Find("s", "old"), "1") << cut.Text();
+        EXPECT_EQ(cut.Find("s", "new"), "2") << cut.Text();
+    }
+    IniText cutBeforeSection("[a]\r\nx=1\r");
+    EXPECT_TRUE(cutBeforeSection.Set("b", "y", "2"));
+    EXPECT_EQ(cutBeforeSection.Text(), "[a]\r\nx=1\r\n[b]\r\ny=2\r\n");
+
     IniText refused("[a]\r\n");
     EXPECT_FALSE(refused.Set("a", "", "1"));
     EXPECT_FALSE(refused.Set("a", "k=v", "1"));
     EXPECT_FALSE(refused.Set("a", ";k", "1"));
     EXPECT_FALSE(refused.Set("a", " k", "1"));
     EXPECT_FALSE(refused.Set("a]", "k", "1"));
+    EXPECT_FALSE(refused.Set("\ta", "k", "1"));
     EXPECT_FALSE(refused.Set("a", "k", "1\r\n[b]"));
     EXPECT_EQ(refused.Text(), "[a]\r\n");
 }

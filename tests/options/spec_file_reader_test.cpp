@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "option_test_kit.h"
@@ -132,6 +133,7 @@ TEST_F(SpecReaderTest, MissingBarQuestion) {
     const SpecStep refused = reader->NextSpecJob();
     EXPECT_EQ(refused.kind, kFailed);
     EXPECT_EQ(refused.exitCode, kExitSpecMissingBar);
+    EXPECT_EQ(refused.failureReason, "missing | on line 3 of @d:\\jobs.txt: \"c:\\more\"");
     EXPECT_FALSE(reader->Active());
 }
 
@@ -150,6 +152,7 @@ TEST_F(SpecReaderTest, BadLetterQuestions) {
     const SpecStep refused = reader->NextSpecJob();
     EXPECT_EQ(refused.kind, kFailed);
     EXPECT_EQ(refused.exitCode, kExitSpecBadDefaultLetter);
+    EXPECT_EQ(refused.failureReason, "bad option on line 6 of @d:\\jobs.txt: \"default|q\"");
 
     Jobs("c:\\y|Z\r\n");
     Load("source=@jobs.txt\r\n");
@@ -238,16 +241,55 @@ TEST_F(SpecReaderTest, NestedSpecFiles) {
     EXPECT_FALSE(reader->Active());
 }
 
-TEST_F(SpecReaderTest, ListThatNamesItselfEnds) {
+// An "@" file already opened by the list, whether the list names itself or
+// comes back to it through another, ends the list: it would repeat for ever.
+TEST_F(SpecReaderTest, ListThatComesBackToAnOpenedFileFails) {
     Jobs("; loops\r\n@jobs.txt\r\n");
     Load("source=@jobs.txt\r\n");
     ASSERT_TRUE(reader->StartSpecJobs());
     world.op.ExpectError(
-        "Specification file d:\\jobs.txt leads through more than 64 \"@\" files without a job; "
-        "does the list name itself?");
+        "Specification file d:\\jobs.txt names @d:\\jobs.txt, which this list has already "
+        "opened; it would go round for ever");
+    SpecStep step = reader->NextSpecJob();
+    EXPECT_EQ(step.kind, kFailed);
+    EXPECT_EQ(step.exitCode, kExitSpecNestedOpen);
+    EXPECT_EQ(step.failureReason, "@ failure with @d:\\jobs.txt");
+
+    Jobs("c:\\a|\r\n@more.txt\r\n");
+    // The same file under another name.
+    std::filesystem::create_symlink(world.drives.Host("d/jobs.txt"),
+                                    world.drives.Host("e/jobs.txt"));
+    world.drives.Write("d/more.txt", "c:\\b|\r\n@e:\\jobs.txt\r\n");
+    Load("source=@jobs.txt\r\n");
+    ASSERT_TRUE(reader->StartSpecJobs());
+    ASSERT_EQ(Next(), kJob);
+    ASSERT_EQ(Next(), kJob);
+    EXPECT_EQ(s().source, "c:\\b\\");
+    world.op.ExpectError(
+        "Specification file d:\\more.txt names @e:\\jobs.txt, which this list has already "
+        "opened; it would go round for ever");
+    step = reader->NextSpecJob();
+    EXPECT_EQ(step.exitCode, kExitSpecNestedOpen);
+    EXPECT_EQ(step.failureReason, "@ failure with @e:\\jobs.txt");
+    EXPECT_FALSE(reader->Active());
+}
+
+TEST_F(SpecReaderTest, AListGoneBetweenJobsFails) {
+    Jobs("c:\\a|\r\nc:\\b|\r\n");
+    Load("source=@jobs.txt\r\n");
+    ASSERT_TRUE(reader->StartSpecJobs());
+    ASSERT_EQ(Next(), kJob);
+    std::filesystem::remove(world.drives.Host("d/jobs.txt"));
+    world.op.ExpectError("Couldn't open specification file d:\\jobs.txt for read");
     const SpecStep step = reader->NextSpecJob();
     EXPECT_EQ(step.kind, kFailed);
     EXPECT_EQ(step.exitCode, kExitSpecNestedOpen);
+    EXPECT_EQ(step.failureReason, "@ failure with @d:\\jobs.txt");
+
+    Load("source=@nolist.txt\r\n");
+    world.op.ExpectError("Couldn't open specification file d:\\nolist.txt for read");
+    EXPECT_FALSE(reader->StartSpecJobs());
+    EXPECT_EQ(reader->OpenFailed().failureReason, "@ failure with @d:\\nolist.txt");
 }
 
 TEST_F(SpecReaderTest, LinuxLineEndsAndUnterminatedLastLine) {

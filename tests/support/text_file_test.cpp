@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/memory_stream.h"
+#include "support/utf8.h"
 
 namespace brenx::support {
 namespace {
@@ -88,12 +90,66 @@ TEST(ReadTextLine, PiecesCountCharactersAndNeverSplitOne) {
     EXPECT_TRUE(ReadTextLine(wide, line));
     EXPECT_EQ(line, "z");
 
-    // A sequence cut short at the end of a piece takes the byte that cut it.
-    MemoryStream broken(std::string(400, 'a') + "\xE2" + "bc\r");
-    EXPECT_TRUE(ReadTextLine(broken, line));
-    EXPECT_EQ(line, std::string(400, 'a') + "\xE2" + "b");
-    EXPECT_TRUE(ReadTextLine(broken, line));
-    EXPECT_EQ(line, "c");
+    // A line feed inside a sequence is skipped like any other.
+    MemoryStream split(std::string(400, 'a') + "\xE2\n\x82\xAC" + "b\r");
+    EXPECT_TRUE(ReadTextLine(split, line));
+    EXPECT_EQ(line, std::string(400, 'a') + "\xE2\x82\xAC");
+    EXPECT_TRUE(ReadTextLine(split, line));
+    EXPECT_EQ(line, "b");
+}
+
+// Each byte of a sequence cut short is one character, as Utf8Length counts
+// it, so a piece never holds more than 401: what a cut sequence takes past
+// that goes back to the stream and begins the next piece.
+TEST(ReadTextLine, CutSequencesCountEachByte) {
+    struct Case {
+        const char* what;
+        std::string input;
+        std::vector<std::string> pieces;  // the true results, then the false one
+        std::int64_t positionAfterFirst;
+    };
+    const std::string a400(400, 'a');
+    const Case cases[] = {
+        {"cut by an ASCII byte", a400 + "\xE2" + "bc\r", {a400 + "\xE2", "bc", ""}, 401},
+        {"cut after a continuation byte",
+         std::string(399, 'a') + "\xE2\x82" + "b\r",
+         {std::string(399, 'a') + "\xE2\x82", "b", ""},
+         401},
+        {"cut by the line end", a400 + "\xE2\x82\r", {a400 + "\xE2", "\x82", ""}, 401},
+        {"cut by the end of the file", a400 + "\xF0\x9F\x98", {a400 + "\xF0", "\x9F\x98"}, 401},
+        {"cut across a line feed", a400 + "\xE2\nx\r", {a400 + "\xE2", "x", ""}, 401},
+        {"cut by a new lead byte", a400 + "\xE2\xC3\xA9\r", {a400 + "\xE2", "\xC3\xA9", ""}, 401},
+    };
+    for (const Case& c : cases) {
+        MemoryStream file(c.input);
+        std::string line;
+        for (std::size_t i = 0; i < c.pieces.size(); ++i) {
+            const bool last = i + 1 == c.pieces.size();
+            EXPECT_EQ(ReadTextLine(file, line), !last) << c.what << ", piece " << i;
+            EXPECT_EQ(line, c.pieces[i]) << c.what << ", piece " << i;
+            EXPECT_LE(Utf8Length(line), kMaxLinePiece) << c.what;
+            if (i == 0) {
+                EXPECT_EQ(FilePosition(file), c.positionAfterFirst) << c.what;
+            }
+        }
+    }
+}
+
+TEST(ReadWholeLine, LinesOfAnyLengthComeWhole) {
+    const std::string name = "|e:\\" + std::string(5000, 'n') + "|1A2B";
+    MemoryStream file(name + "\r\nsecond\nline\r\n" + std::string(50, 'x'));
+    std::string line;
+    EXPECT_TRUE(ReadWholeLine(file, line, 1 << 20));
+    EXPECT_EQ(line, name);
+    // A bare line feed is dropped; only a carriage return ends a line.
+    EXPECT_TRUE(ReadWholeLine(file, line, 1 << 20));
+    EXPECT_EQ(line, "secondline");
+    // Past the kept length the rest of the line is read and dropped.
+    EXPECT_FALSE(ReadWholeLine(file, line, 20));
+    EXPECT_EQ(line, std::string(20, 'x'));
+    EXPECT_EQ(FilePosition(file), static_cast<std::int64_t>(file.Bytes().size()));
+    EXPECT_FALSE(ReadWholeLine(file, line, 20));
+    EXPECT_EQ(line, "");
 }
 
 TEST(ReadTextLine, FailedReadEndsTheInput) {
