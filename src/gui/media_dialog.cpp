@@ -14,6 +14,7 @@
 #include "gui/alarm.h"
 #include "gui/design_fonts.h"
 #include "gui/glyphs.h"
+#include "gui/shown_text.h"
 
 namespace brenx::gui {
 namespace {
@@ -115,7 +116,8 @@ run::MediaAnswer MediaDialog::Ask(const run::MediaQuestion& question,
                                   run::MediaDialogActions& actions) {
     actions_ = &actions;
     ShowOnly(question);
-    text_->setPlainText(QString::fromStdString(question.text));
+    questionText_ = QString::fromStdString(question.text);
+    text_->setPlainText(ShownText(questionText_));
     minuteWaitCaption_ = QString::fromStdString(question.minuteWaitCaption);
     waitBox_->setTitle(QString::fromStdString(question.minuteWaitBoxCaption));
     waitTicks_ = question.minuteWaitTicks;
@@ -190,7 +192,7 @@ void MediaDialog::FixSourceClicked() {
 }
 
 void MediaDialog::ClipClicked() {
-    QApplication::clipboard()->setText(text_->toPlainText());
+    QApplication::clipboard()->setText(questionText_);
 }
 
 void MediaDialog::MinuteWaitClicked() {

@@ -71,6 +71,8 @@ class MediaDialog : public QDialog {
     Alarm& alarm_;
     run::MediaDialogActions* actions_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
+    // The question as the engine put it, for the clipboard.
+    QString questionText_;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QPushButton* format_ = nullptr;

@@ -10,6 +10,7 @@
 #include "gui/alarm.h"
 #include "gui/design_fonts.h"
 #include "gui/glyphs.h"
+#include "gui/shown_text.h"
 
 namespace brenx::gui {
 namespace {
@@ -111,7 +112,7 @@ bool MessageDialog::Show(MessageKind kind, const QString& text, bool withAlarm) 
         no_->show();
     }
     setWindowTitle(CaptionOf(kind));
-    text_->setText(text);
+    text_->setText(ShownText(text));
     ok_->setFocus();
     return exec() == QDialog::Accepted;
 }

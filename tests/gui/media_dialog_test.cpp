@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QTextLayout>
 
 #include "gui/gui_kit.h"
 
@@ -175,6 +176,30 @@ TEST(MediaDialog, TheFrameEndsTheWaitAsGiveUpAndLeavesTheAlarmSilent) {
         EXPECT_TRUE(d.OkButton()->isVisible());
         EXPECT_FALSE(d.WaitBox()->isVisible());
         EXPECT_EQ(d.MinuteWaitButton()->text(), "wait 1.50'?");
+        d.reject();
+    });
+}
+
+TEST(MediaDialog, KeepsADrivesRootOnOneLineAndClipsTheEngineText) {
+    MediaKit kit;
+    run::MediaQuestion narrow;
+    narrow.text = "You might consider inserting some destination media for u:\\ if you expect it.";
+    kit.Ask(narrow, [&narrow](MediaDialog& d) {
+        // Wrapped at every width, no line ends between the colon and the backslash.
+        const QString shown = d.Text()->toPlainText();
+        for (int width = 40; width <= 400; width += 7) {
+            QTextLayout layout(shown, d.Text()->font());
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(width);
+                const QString piece = shown.mid(line.textStart(), line.textLength());
+                EXPECT_FALSE(piece.trimmed().endsWith(':')) << width;
+            }
+            layout.endLayout();
+        }
+        QApplication::clipboard()->clear();
+        d.ClipButton()->click();
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), narrow.text);
         d.reject();
     });
 }
