@@ -134,7 +134,8 @@ CopyOutcome CopyOpened(run::RunState& run, const CopyOrder& order, FileHandle& s
     if (!outcome.Done()) return outcome;
     support::Crc32Final(run.crc);
     LogCopy(run, order);
-    outcome.bytes = bytes;
+    // Without its data (nodata) a copy counts as the source's size, as ever.
+    outcome.bytes = dataRead ? bytes : order.before.size;
     return outcome;
 }
 

@@ -40,7 +40,8 @@ struct CopyOutcome {
     std::int32_t code = kCopyDone;
     CopyStage stage = CopyStage::None;
     platform::HostError error = platform::HostError::None;
-    // The bytes that passed from the source (into the copy, when one is made).
+    // The bytes that passed from the source (into the copy, when one is made);
+    // with nodata, the size of the source.
     std::int64_t bytes = 0;
 
     // A directory that could not be made before the first attempt leaves

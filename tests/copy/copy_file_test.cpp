@@ -108,7 +108,9 @@ TEST(CopyBFile, NodataMakesADatedEmptyCopyAndNocopyOnlyReads) {
     world.Source("a.txt", "contents");
     world.Date(kFrom, 2019);
     world.Settings().nodata = true;
-    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
+    const CopyOutcome empty = CopyBFile(world.run, kFrom, kTo, true);
+    EXPECT_EQ(empty.code, kCopyDone);
+    EXPECT_EQ(empty.bytes, 8);  // counted as the source's size
     EXPECT_EQ(world.Copied("a.txt"), "");
     EXPECT_EQ(world.fs.GetFileDate(kTo), world.fs.GetFileDate(kFrom));
     EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\a.txt|0");
