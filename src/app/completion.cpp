@@ -98,7 +98,8 @@ void SkipMessages(run::RunState& run) {
 void SpecFileEnding(JobDriver& driver) {
     run::RunState& run = driver.Run();
     run::StopThroughputClock(run);
-    if (!FlushAndShowFinished(driver)) return;
+    run::CheckLogBeforeBanner(run);
+    if (run.exitCode != 0 || !FlushAndShowFinished(driver)) return;
     CopyCrcLogToDestination(run);
     if (run.exitCode == 0 && !run.Settings().noprompt) {
         run::InfoMessage(run, "Amazingly finished your @ spec sans error! I suppose... (%d skips)",
@@ -112,6 +113,7 @@ RunEnd Completion(JobDriver& driver) {
     LogTotals(run);
     run::ShowDestinationFree(run);
     copy::RandomWaitOrEject(run, true);
+    run::CheckLogBeforeBanner(run);
     if (run.exitCode == 0) {
         SucceededEnding(driver);
     } else {
@@ -121,6 +123,8 @@ RunEnd Completion(JobDriver& driver) {
     if (run.exitCode != 0) run::ReportFailure(run);
     SkipMessages(run);
     KeptMessages(run);
+    // When nothing was lost before the banner, what was lost since (the
+    // summary's own entries, say) is told last.
     run::ReportLogLoss(run);
     return CloseOrTidy(driver);
 }

@@ -19,9 +19,10 @@ struct RunEnd {
 };
 
 // The end of every run: the totals into the log, a last wait on CD-R media,
-// the destinations flushed onto their media, the success or failure banner,
-// the counts file, the CRC log's copy on the destination, the skip, CRC-error,
-// wrong-date, kept-archive-bit and lost-log-entry messages, then the tidy
+// what the log lost (a lost CRC line fails the run, exit code 23), the
+// destinations flushed onto their media, the success or failure banner, the
+// counts file, the CRC log's copy on the destination, the skip, CRC-error,
+// wrong-date, kept-archive-bit and passed-over messages, then the tidy
 // program.
 RunEnd Completion(JobDriver& driver);
 

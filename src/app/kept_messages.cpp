@@ -37,6 +37,11 @@ void KeptMessages(run::RunState& run) {
          "(check log for \"archive bit\"?).",
          "%d archive bits couldn't be cleared; the next arconly copy takes those files again "
          "(check log for \"archive bit\"?).");
+    Tell(run, run.counters.passedOver,
+         "%d entry was passed over for something screwy about it (check log for \"Passed "
+         "over\"?).",
+         "%d entries were passed over for something screwy about them (check log for \"Passed "
+         "over\"?).");
 }
 
 }  // namespace brenx::app

@@ -10,15 +10,17 @@
 #include "copy/destination_directory.h"
 #include "copy/destination_listing.h"
 #include "copy/destination_name.h"
-#include "copy/entry_checks.h"
 #include "copy/random_wait.h"
 #include "copy/unfinished_copy.h"
 #include "options/job_settings.h"
 #include "platform/directory_search.h"
+#include "platform/file_queries.h"
 #include "platform/file_system.h"
 #include "run/keep_going.h"
 #include "run/option_echo.h"
 #include "run/run_state.h"
+#include "run/screwy_entry.h"
+#include "run/unread_directory.h"
 #include "support/text_primitives.h"
 
 namespace brenx::copy {
@@ -110,19 +112,35 @@ CopyOutcome AttemptOnce(run::RunState& run, const FailedFile& file, Destination&
     return CopyAttempt(run, file, to, sourceDate);
 }
 
+// The first attempt at an entry that could not be looked at fails as a
+// source that did not open, with the host's reason.
+CopyOutcome AttemptEntry(run::RunState& run, const FailedFile& file, Destination& to,
+                         const platform::SearchEntry& entry, const CopyOutcome& previous) {
+    if (entry.lookError != platform::HostError::None) {
+        return CopyFailed(kCopySourceFailed, CopyStage::OpenSource, entry.lookError);
+    }
+    return AttemptOnce(run, file, to, entry.date, previous);
+}
+
 // Attempts the file until it is copied or passed over (true), or the job
-// ends (false). `file` names the destination directory of `to`.
-bool AttemptFile(run::RunState& run, const FailedFile& file, Destination& to,
-                 platform::DosDateTime sourceDate) {
+// ends (false). An entry that could not be looked at is looked at again
+// before it is tried again.
+bool AttemptFile(run::RunState& run, const std::string& source, Destination& to,
+                 platform::SearchEntry entry, const std::string& newName) {
     CopyOutcome outcome;
     for (;;) {
-        outcome = AttemptOnce(run, file, to, sourceDate, outcome);
+        const FailedFile file{source, to.directory, entry.name, newName,
+                              platform::SearchRecordSize(entry)};
+        outcome = AttemptEntry(run, file, to, entry, outcome);
         if (outcome.Done()) {
             CountCopy(run, outcome.bytes);
             return true;
         }
         switch (AnalyseFailure(run, file, outcome)) {
             case AfterFailure::Retry:
+                if (entry.lookError != platform::HostError::None) {
+                    entry.lookError = platform::LookAtEntry(run.Fs(), source + entry.name, entry);
+                }
                 continue;
             case AfterFailure::NextFile:
                 return true;
@@ -136,25 +154,21 @@ bool AttemptFile(run::RunState& run, const FailedFile& file, Destination& to,
 bool CopyEntry(run::RunState& run, const std::string& source, Destination& to,
                const platform::SearchEntry& entry) {
     const std::string& destination = to.directory;
-    const std::int64_t size = platform::SearchRecordSize(entry);
-    const ScrewyAnswer screwy = CheckEntry(run, source, entry, size);
-    if (screwy == ScrewyAnswer::GiveUp) {
-        GiveUpAtScrewyName(run);
+    const run::ScrewyAnswer screwy = run::CheckEntry(run, source, entry);
+    if (screwy == run::ScrewyAnswer::GiveUp) {
+        run::GiveUpAtScrewyName(run);
         return false;
     }
     std::string newName;
-    if (screwy == ScrewyAnswer::PassOver || !MakeDestinationName(run, entry, newName)) {
+    if (screwy == run::ScrewyAnswer::PassOver || !MakeDestinationName(run, entry, newName)) {
         return run::KeepGoing(run);
     }
     const std::string from = source + entry.name;
     ShowFileAtHand(run, from, destination, newName);
     if (!StillWaitingForStartFile(run, from)) {
-        run.counters.fileSize = size;
+        run.counters.fileSize = platform::SearchRecordSize(entry);
         RandomWaitOrEject(run, false);
-        if (!AttemptFile(run, FailedFile{source, destination, entry.name, newName, size}, to,
-                         entry.date)) {
-            return false;
-        }
+        if (!AttemptFile(run, source, to, entry, newName)) return false;
     }
     ShowCopyProgress(run);
     return run::KeepGoing(run);
@@ -167,7 +181,7 @@ bool CopyFilesOfDirectory(run::RunState& run, const std::string& source,
     platform::FileSystem& fs = run.Fs();
     std::unique_ptr<platform::DirectorySearch> search = SearchFiles(run, source);
     if (!run.Settings().nocopy) run.flags.destinationDirPending = true;
-    if (!search) return SearchEndedCleanly(run, source, fs.LastError());
+    if (!search) return run::SearchEndedCleanly(run, source, fs.LastError());
     // The directory may be made under a rewritten name (FixDotCrash); the
     // rest of its files follow.
     std::string directory = destinationDirectory;
@@ -177,7 +191,7 @@ bool CopyFilesOfDirectory(run::RunState& run, const std::string& source,
     while (search->Next(entry)) {
         if (!CopyEntry(run, source, to, entry)) return false;
     }
-    return SearchEndedCleanly(run, source, search->LastError());
+    return run::SearchEndedCleanly(run, source, search->LastError());
 }
 
 }  // namespace brenx::copy

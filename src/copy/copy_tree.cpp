@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "copy/copy_files.h"
-#include "copy/entry_checks.h"
 #include "copy/flush.h"
 #include "options/job_settings.h"
 #include "platform/directory_search.h"
@@ -12,6 +11,8 @@
 #include "run/keep_going.h"
 #include "run/messages.h"
 #include "run/run_state.h"
+#include "run/screwy_entry.h"
+#include "run/unread_directory.h"
 #include "support/safe_format.h"
 
 namespace brenx::copy {
@@ -34,10 +35,10 @@ bool IsSubdirectory(const platform::SearchEntry& entry) {
 bool CopySubdirectory(run::RunState& run, const std::string& source, const std::string& destination,
                       const platform::SearchEntry& entry) {
     if (!IsSubdirectory(entry)) return true;
-    const ScrewyAnswer screwy = CheckEntry(run, source, entry, 0);
-    if (screwy == ScrewyAnswer::PassOver) return true;
-    if (screwy == ScrewyAnswer::GiveUp) {
-        GiveUpAtScrewyName(run);
+    const run::ScrewyAnswer screwy = run::CheckEntry(run, source, entry);
+    if (screwy == run::ScrewyAnswer::PassOver) return true;
+    if (screwy == run::ScrewyAnswer::GiveUp) {
+        run::GiveUpAtScrewyName(run);
         return false;
     }
     const std::string from = source + entry.name + "\\";
@@ -56,13 +57,13 @@ bool CopySubdirectories(run::RunState& run, const std::string& source,
     platform::FileSystem& fs = run.Fs();
     std::unique_ptr<platform::DirectorySearch> search =
         fs.FindSubdirectories(source + "*", platform::kAttrDirectory);
-    if (!search) return SearchEndedCleanly(run, source, fs.LastError());
+    if (!search) return run::SearchEndedCleanly(run, source, fs.LastError());
     platform::SearchEntry entry;
     while (search->Next(entry)) {
         if (!run::KeepGoing(run)) return false;
         if (!CopySubdirectory(run, source, destination, entry)) return false;
     }
-    return SearchEndedCleanly(run, source, search->LastError());
+    return run::SearchEndedCleanly(run, source, search->LastError());
 }
 
 bool CopyTree(run::RunState& run, const std::string& source, const std::string& destination) {

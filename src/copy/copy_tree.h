@@ -19,8 +19,10 @@ bool CopyTree(run::RunState& run, const std::string& source, const std::string& 
 
 // Copies each subdirectory of the source (not hidden or system ones, nor
 // links to directories) with CopyTree, under the same name. A subdirectory
-// whose name fails the sanity check is asked about like a file. False when
-// the job must end.
+// whose name fails the sanity check is asked about like a file. One that
+// could not be looked at is walked into like the others: when it cannot be
+// read either, the walk fails and the log says why. False when the job must
+// end.
 bool CopySubdirectories(run::RunState& run, const std::string& source,
                         const std::string& destination);
 

@@ -23,6 +23,11 @@ void DestinationListing::Take(platform::FileSystem& fileSystem, const std::strin
     }
     platform::SearchEntry entry;
     while (search->Next(entry)) {
+        // What could not be looked at is asked about when it is copied to.
+        if (entry.lookError != platform::HostError::None) {
+            unsure_[entry.name] = true;
+            continue;
+        }
         if (IsUnfinishedCopyName(entry.name) && (entry.attributes & kNoFile) == 0) {
             unfinished_.push_back(entry.name);
             continue;

@@ -58,7 +58,9 @@ std::string ShortenLongName(run::RunState& run, const std::string& name) {
 bool MakeDestinationName(run::RunState& run, const platform::SearchEntry& entry,
                          std::string& newName) {
     const options::JobSettings& settings = run.Settings();
-    if (settings.arconly &&
+    // An entry that could not be looked at has no archive bit to tell: it is
+    // taken, and fails as it is tried.
+    if (settings.arconly && entry.lookError == platform::HostError::None &&
         (entry.attributes & (platform::kAttrArchive | platform::kAttrDirectory)) == 0) {
         return false;
     }

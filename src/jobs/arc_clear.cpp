@@ -37,13 +37,17 @@ void ShowCleared(run::RunState& run, const std::string& path) {
 // A file that keeps its archive bit is taken again by the next arconly
 // copy; a medium without extended attributes keeps every bit. Each one is
 // logged with the host's reason and counted for the run's summary.
+void KeptBit(run::RunState& run, const std::string& path, platform::HostError why) {
+    run.Log().Write(support::SafeFormat("Couldn't clear the archive bit of %s (%s)",
+                                        {path, platform::HostErrorReason(why)}));
+    run.counters.archiveKept += 1;
+}
+
 void ClearArchiveBit(run::RunState& run, const std::string& path,
                      const platform::SearchEntry& entry) {
     platform::FileSystem& fs = run.Fs();
     if (fs.SetAttributes(path, entry.attributes & ~platform::kAttrArchive)) return;
-    run.Log().Write(support::SafeFormat("Couldn't clear the archive bit of %s (%s)",
-                                        {path, platform::HostErrorReason(fs.LastError())}));
-    run.counters.archiveKept += 1;
+    KeptBit(run, path, fs.LastError());
 }
 
 // Clears the entry's archive bit (unless the start file is still ahead) and
@@ -59,10 +63,22 @@ void ClearEntry(run::RunState& run, const std::string& path, const platform::Sea
     ShowCleared(run, path);
 }
 
+// A file that could not be looked at cannot be cleared either: it counts
+// among the bits kept, with the host's reason.
+void KeepUnseenBit(run::RunState& run, const std::string& path,
+                   const platform::SearchEntry& entry) {
+    run.Board().SetText(run::BoardText::FileName, path);
+    KeptBit(run, path, entry.lookError);
+}
+
 bool VisitEntry(run::RunState& run, const std::string& directory,
                 const platform::SearchEntry& entry) {
     const std::string path = directory + entry.name;
     PassStartFile(run, path);
+    if (entry.lookError != platform::HostError::None) {
+        if (!run.flags.waitingForStartFile) KeepUnseenBit(run, path, entry);
+        return run::KeepGoing(run);
+    }
     const std::uint32_t attributes = entry.attributes;
     if ((attributes & platform::kAttrArchive) != 0 &&
         (attributes & platform::kAttrDirectory) == 0) {
@@ -117,7 +133,7 @@ bool bstopbak(run::RunState& run, const std::string& directory) {
 
 bool bstopfiles(run::RunState& run, const std::string& directory) {
     if (run.Settings().nodata) return true;
-    return ForEachEntry(run.Fs(), directory + "*", 0, [&](const platform::SearchEntry& entry) {
+    return ForEachFile(run, directory, [&](const platform::SearchEntry& entry) {
         return VisitEntry(run, directory, entry);
     });
 }

@@ -13,8 +13,10 @@ namespace brenx::jobs {
 // attributes (read-only) kept. Checks the source's key file first. True when
 // the walk was started; its failures show in the exit code (11 for the top
 // directory's own files, 12 from below, 13 when no media came, 7 for a
-// missing key file). A bit that the host does not clear is logged with its
-// reason and counted in archiveKept; it changes no exit code.
+// missing key file). A bit that the host does not clear, and a file that
+// could not be looked at, are logged with the reason and counted in
+// archiveKept; they change no exit code. A directory that cannot be listed
+// fails the walk (its files' bits were never looked at).
 bool RunArcClear(run::RunState& run);
 
 // The files of the directory, then, with `recurse`, its subdirectories.

@@ -8,6 +8,7 @@
 #include "jobs/volume_root.h"
 #include "options/job_settings.h"
 #include "options/log_file.h"
+#include "platform/file_queries.h"
 #include "platform/host_error.h"
 #include "run/ask_media.h"
 #include "run/exit_codes.h"
@@ -26,11 +27,23 @@ namespace {
 
 enum class Outcome { Counted, Skipped, Stop };
 
+// An entry that could not be looked at fails like a file that cannot be
+// read, with the host's reason; with nodata a file is not read.
+ReadOutcome LookAndRead(run::RunState& run, const std::string& path,
+                        const platform::SearchEntry& entry) {
+    if (entry.lookError != platform::HostError::None) {
+        return ReadOutcome{ReadResult::CannotOpen, entry.lookError};
+    }
+    if (run.Settings().nodata) return ReadOutcome{};
+    return ReadBFile(run, path);
+}
+
 // Reads the file until it reads to its end, the operator skips it, or the
-// job ends. The question says why the file could not be read.
-Outcome ReadOrAsk(run::RunState& run, const std::string& path) {
+// job ends. The question says why the file could not be read; an entry that
+// could not be looked at is looked at again before it is tried again.
+Outcome ReadOrAsk(run::RunState& run, const std::string& path, platform::SearchEntry& entry) {
     for (;;) {
-        const ReadOutcome read = ReadBFile(run, path);
+        const ReadOutcome read = LookAndRead(run, path, entry);
         if (read.result == ReadResult::Done) return Outcome::Counted;
         if (read.result == ReadResult::Stopped) return Outcome::Stop;
         const std::string question =
@@ -39,6 +52,9 @@ Outcome ReadOrAsk(run::RunState& run, const std::string& path) {
         const run::MediaAnswer answer = run::AskMedia(run, "%s", {question}, true);
         if (answer == run::MediaAnswer::Skip) return Outcome::Skipped;
         if (!run::Accepted(answer)) return Outcome::Stop;
+        if (entry.lookError != platform::HostError::None) {
+            entry.lookError = platform::LookAtEntry(run.Fs(), path, entry);
+        }
     }
 }
 
@@ -55,22 +71,14 @@ void CountFile(run::RunState& run, const platform::SearchEntry& entry) {
                   support::GroupedNumber(counters.byteCount), run::MediaNote(run, " (%s)")}));
 }
 
-// Read-back proves the medium: a directory that cannot be listed hides files
-// that were never read, so it fails the walk (the walks return false) instead
-// of passing as empty, and the log says why.
-void LogUnlisted(run::RunState& run, const std::string& directory, platform::HostError error) {
-    if (error == platform::HostError::None) return;
-    run.Log().Write(support::SafeFormat("Couldn't read the directory %s (%s)",
-                                        {directory, platform::HostErrorText(error)}));
-}
-
 bool ReadEntry(run::RunState& run, const std::string& directory,
-               const platform::SearchEntry& entry) {
-    const std::string path = directory + entry.name;
+               const platform::SearchEntry& listed) {
+    const std::string path = directory + listed.name;
     PassStartFile(run, path);
     run.Board().SetText(run::BoardText::FileName, path);
-    if (!run.Settings().nodata && !run.flags.waitingForStartFile) {
-        const Outcome outcome = ReadOrAsk(run, path);
+    platform::SearchEntry entry = listed;
+    if (!run.flags.waitingForStartFile) {
+        const Outcome outcome = ReadOrAsk(run, path, entry);
         if (outcome == Outcome::Stop) return false;
         if (outcome == Outcome::Skipped) return true;
     }
@@ -119,22 +127,17 @@ bool bReadDst(run::RunState& run, const std::string& directory) {
     return true;
 }
 
+// Read-back proves the medium: a directory that cannot be listed hides files
+// that were never read, so it fails the walk instead of passing as empty.
 bool bRDSTfiles(run::RunState& run, const std::string& directory) {
-    platform::HostError listingError = platform::HostError::None;
-    const bool walked = ForEachEntry(
-        run.Fs(), directory + "*", 0,
-        [&](const platform::SearchEntry& entry) { return ReadEntry(run, directory, entry); },
-        &listingError);
-    LogUnlisted(run, directory, listingError);
-    return walked;
+    return ForEachFile(run, directory, [&](const platform::SearchEntry& entry) {
+        return ReadEntry(run, directory, entry);
+    });
 }
 
 bool bRDSTdirectories(run::RunState& run, const std::string& directory) {
-    platform::HostError listingError = platform::HostError::None;
-    const bool walked = WalkSubdirectories(
-        run, directory, [&](const std::string& sub) { return bReadDst(run, sub); }, &listingError);
-    LogUnlisted(run, directory, listingError);
-    return walked;
+    return WalkSubdirectories(run, directory,
+                              [&](const std::string& sub) { return bReadDst(run, sub); });
 }
 
 }  // namespace brenx::jobs

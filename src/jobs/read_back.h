@@ -16,8 +16,9 @@ bool RunReadBack(run::RunState& run);
 
 // The files of the directory, then, with `recurse`, its subdirectories.
 bool bReadDst(run::RunState& run, const std::string& directory);
-// Reads the plain files of one directory; a file that cannot be read is put
-// to the operator (try again, skip it uncounted, or give up).
+// Reads the plain files of one directory; a file that cannot be read, or
+// could not even be looked at, is put to the operator (try again, skip it
+// uncounted, or give up).
 bool bRDSTfiles(run::RunState& run, const std::string& directory);
 // bReadDst on every subdirectory.
 bool bRDSTdirectories(run::RunState& run, const std::string& directory);

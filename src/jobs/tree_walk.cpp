@@ -9,6 +9,8 @@
 #include "run/keep_going.h"
 #include "run/option_echo.h"
 #include "run/run_state.h"
+#include "run/screwy_entry.h"
+#include "run/unread_directory.h"
 
 namespace brenx::jobs {
 namespace {
@@ -29,25 +31,36 @@ bool IsDotEntry(const std::string& name) {
     return name == "." || name == "..";
 }
 
+bool ForEachListed(run::RunState& run, const std::string& directory, std::uint32_t filter,
+                   const EntryVisit& visit) {
+    platform::FileSystem& fs = run.Fs();
+    std::unique_ptr<platform::DirectorySearch> search = fs.FindFirst(directory + "*", filter);
+    if (!search) return run::SearchEndedCleanly(run, directory, fs.LastError());
+    platform::SearchEntry entry;
+    while (search->Next(entry)) {
+        if (!visit(entry)) return false;
+    }
+    return run::SearchEndedCleanly(run, directory, search->LastError());
+}
+
+// The sanity check; true when the walk goes on (with the entry or without it).
+bool Checked(run::RunState& run, const std::string& directory, const platform::SearchEntry& entry,
+             bool& take) {
+    const run::ScrewyAnswer answer = run::CheckEntry(run, directory, entry);
+    take = answer == run::ScrewyAnswer::NotScrewy;
+    if (answer != run::ScrewyAnswer::GiveUp) return true;
+    run::GiveUpAtScrewyName(run);
+    return false;
+}
+
 }  // namespace
 
-bool ForEachEntry(platform::FileSystem& fs, const std::string& pattern, std::uint32_t filter,
-                  const EntryVisit& visit, platform::HostError* listingError) {
-    std::unique_ptr<platform::DirectorySearch> search = fs.FindFirst(pattern, filter);
-    platform::HostError error = platform::HostError::None;
-    if (search) {
-        platform::SearchEntry entry;
-        while (search->Next(entry)) {
-            if (entry.strange) continue;
-            if (!visit(entry)) return false;
-        }
-        error = search->LastError();
-    } else {
-        error = fs.LastError();
-    }
-    const bool clean = platform::SearchEndedCleanly(error);
-    if (listingError) *listingError = clean ? platform::HostError::None : error;
-    return clean || listingError == nullptr;
+bool ForEachFile(run::RunState& run, const std::string& directory, const EntryVisit& visit) {
+    return ForEachListed(run, directory, 0, [&](const platform::SearchEntry& entry) {
+        bool take = false;
+        if (!Checked(run, directory, entry, take)) return false;
+        return take ? visit(entry) : run::KeepGoing(run);
+    });
 }
 
 void PassStartFile(run::RunState& run, const std::string& path) {
@@ -58,17 +71,16 @@ void PassStartFile(run::RunState& run, const std::string& path) {
 }
 
 bool WalkSubdirectories(run::RunState& run, const std::string& directory,
-                        const std::function<bool(const std::string&)>& walk,
-                        platform::HostError* listingError) {
-    return ForEachEntry(
-        run.Fs(), directory + "*", platform::kAttrDirectory,
-        [&](const platform::SearchEntry& entry) {
-            if (!run::KeepGoing(run)) return false;
-            if ((entry.attributes & platform::kAttrDirectory) == 0) return true;
-            if (IsDotEntry(entry.name)) return true;
-            return walk(directory + entry.name + "\\");
-        },
-        listingError);
+                        const std::function<bool(const std::string&)>& walk) {
+    return ForEachListed(run, directory, platform::kAttrDirectory,
+                         [&](const platform::SearchEntry& entry) {
+                             if (!run::KeepGoing(run)) return false;
+                             if ((entry.attributes & platform::kAttrDirectory) == 0) return true;
+                             if (IsDotEntry(entry.name)) return true;
+                             bool take = false;
+                             if (!Checked(run, directory, entry, take)) return false;
+                             return !take || walk(directory + entry.name + "\\");
+                         });
 }
 
 }  // namespace brenx::jobs

@@ -1,49 +1,40 @@
 #include "options/log_file.h"
 
+#include "options/log_lines.h"
 #include "support/text_file.h"
-#include "support/utf8.h"
 
 namespace brenx::options {
-
-namespace {
-
-bool FitsTheLimit(std::string_view entry) {
-    // Characters, not bytes, count; a UTF-8 character has at most four bytes.
-    if (entry.size() <= support::kMaxWrittenText) return true;
-    return entry.size() <= 4 * support::kMaxWrittenText &&
-           support::Utf8Length(entry) <= support::kMaxWrittenText;
-}
-
-}  // namespace
 
 // How often the path is looked at while entries come, and how much may wait
 // for the look.
 constexpr std::chrono::milliseconds kLookInterval{100};
 constexpr std::size_t kMostUnchecked = 1 << 20;
 
-void Log::Lost(platform::HostError why, std::int64_t entries) {
-    failedEntries_ += entries;
+void Log::Lost(platform::HostError why, const Tally& entries) {
+    failed_ += entries;
     lastFailure_ = why;
 }
 
 bool Log::OpenFile() {
     unchecked_.clear();
-    uncheckedEntries_ = 0;
+    uncheckedEntries_ = {};
+    writtenSinceOpen_ = {};
     lookedAt_ = std::chrono::steady_clock::now();
     file_ = fileSystem_.Open(path_, platform::Access::Append, platform::Disposition::OpenAlways);
-    if (file_) return true;
-    Lost(fileSystem_.LastError());
-    return false;
+    return file_ != nullptr;
 }
 
 // One write at the end of the file. Half a write is taken back: it would run
 // into the next entry, and a cut CRC line would name a wrong checksum or a
 // wrong file. The file is closed after a failure, and opened again for the
 // next entry.
-bool Log::Append(const std::string& text, std::int64_t entries) {
+bool Log::Append(const std::string& text, const Tally& entries) {
     const auto size = static_cast<std::int64_t>(text.size());
     const std::int64_t written = file_->Write(text.data(), size);
-    if (written == size) return true;
+    if (written == size) {
+        writtenSinceOpen_ += entries;
+        return true;
+    }
     const platform::HostError why = file_->LastError();
     if (written > 0) {
         const std::int64_t end = file_->Size();
@@ -59,15 +50,15 @@ void Log::FollowThePath() {
     lookedAt_ = std::chrono::steady_clock::now();
     if (file_->IsStillAtItsPath()) {
         unchecked_.clear();
-        uncheckedEntries_ = 0;
+        uncheckedEntries_ = {};
         return;
     }
     const std::string again = std::move(unchecked_);
-    const std::int64_t entries = uncheckedEntries_;
-    if (!file_->Close()) Lost(file_->LastError());
+    const Tally entries = uncheckedEntries_;
+    if (!file_->Close()) Lost(file_->LastError(), Tally{1, 0});
     file_.reset();
     if (!OpenFile()) {
-        Lost(lastFailure_, entries - 1);
+        Lost(fileSystem_.LastError(), entries);
         return;
     }
     Append(again, entries);
@@ -75,16 +66,16 @@ void Log::FollowThePath() {
 
 void Log::Write(std::string_view message) {
     if (path_.empty()) return;
+    const Tally entry{1, IsCrcLine(message) ? 1 : 0};
     entry_.assign(message);
     entry_ += support::kLineBreak;
-    if (!FitsTheLimit(entry_)) {
-        Lost(platform::HostError::InvalidArgument);
+    if (!file_ && !OpenFile()) {
+        Lost(fileSystem_.LastError(), entry);
         return;
     }
-    if (!file_ && !OpenFile()) return;
-    if (!Append(entry_, 1)) return;
+    if (!Append(entry_, entry)) return;
     unchecked_ += entry_;
-    ++uncheckedEntries_;
+    uncheckedEntries_ += entry;
     if (std::chrono::steady_clock::now() - lookedAt_ >= kLookInterval ||
         unchecked_.size() >= kMostUnchecked) {
         FollowThePath();
@@ -93,9 +84,11 @@ void Log::Write(std::string_view message) {
 
 void Log::Close() {
     if (!file_) return;
-    if (uncheckedEntries_ > 0) FollowThePath();
+    if (uncheckedEntries_.entries > 0) FollowThePath();
     if (!file_) return;
-    if (!file_->Close()) Lost(file_->LastError());
+    if (!file_->Close()) {
+        Lost(file_->LastError(), writtenSinceOpen_.entries > 0 ? writtenSinceOpen_ : Tally{1, 0});
+    }
     file_.reset();
 }
 

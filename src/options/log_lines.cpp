@@ -15,6 +15,10 @@ std::string CrcLogLine(std::string_view destinationPath, std::uint32_t crc) {
     return line;
 }
 
+bool IsCrcLine(std::string_view line) {
+    return line.starts_with('|') && !line.starts_with("|:");
+}
+
 std::string MessageLogLine(std::string_view text) {
     return "|:" + std::string(text);
 }

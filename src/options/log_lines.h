@@ -17,6 +17,9 @@ inline constexpr std::string_view kLogSeparator =
 // upper-case hexadecimal without leading zeros.
 std::string CrcLogLine(std::string_view destinationPath, std::uint32_t crc);
 
+// True for a CRC line: a line that begins with "|" and is no message line.
+bool IsCrcLine(std::string_view line);
+
 // "|:text": a message for the operator that verify shows again at the same place.
 std::string MessageLogLine(std::string_view text);
 

@@ -22,6 +22,13 @@ struct SearchEntry {
     // The name cannot stand in a Windows path (IsStrangeHostName): the walks
     // pass such entries over; a path joined from it is refused.
     bool strange = false;
+    // Why the entry could not be looked at, when it could not (None when it
+    // was). Only an entry that went away is left out of a search; any other
+    // entry is listed, so that no walk passes it over unseen. Its name is
+    // known, and whether it is a directory when the directory's own listing
+    // tells (Directory, Hidden and System then come from the listing alone);
+    // its size, date and the rest are not.
+    HostError lookError = HostError::None;
 };
 
 // The entry's 64-bit size.

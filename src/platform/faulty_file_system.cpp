@@ -127,10 +127,23 @@ class FaultySearch : public DirectorySearch {
         }
         const bool found = inner_->Next(entry);
         SetLastError(inner_->LastError());
+        if (found) LookAt(entry);
         return found;
     }
 
   private:
+    // A fault leaves what the directory's listing alone would tell.
+    void LookAt(SearchEntry& entry) {
+        const Verdict verdict = state_->Count(FsCall::LookAtEntry);
+        if (!verdict.fail) return;
+        entry.attributes &= kAttrDirectory | kAttrHidden | kAttrSystem;
+        entry.sizeHigh = 0;
+        entry.sizeLow = 0;
+        entry.date = kNoDosDateTime;
+        entry.archiveKnown = false;
+        entry.lookError = verdict.error;
+    }
+
     std::unique_ptr<DirectorySearch> inner_;
     std::shared_ptr<State> state_;
 };

@@ -29,6 +29,7 @@ enum class FsCall {
     SetDate,
     FindFirst,
     FindNext,
+    LookAtEntry,  // each entry a search lists: a fault lists it as one not looked at
     ChangeDirectory,
     CurrentDirectory,
     CreateDirectory,

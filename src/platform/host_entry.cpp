@@ -1,5 +1,6 @@
 #include "platform/host_entry.h"
 
+#include <dirent.h>
 #include <linux/magic.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
@@ -46,6 +47,26 @@ bool IsKernelFileSystemType(unsigned long type) {
         default:
             return false;
     }
+}
+
+HostEntry DescribeListedEntry(unsigned char listedType, std::string_view name) {
+    HostEntry result;
+    if (IsHiddenName(name)) result.attributes |= kAttrHidden;
+    switch (listedType) {
+        case DT_DIR:
+            result.attributes |= kAttrDirectory;
+            break;
+        case DT_FIFO:
+        case DT_CHR:
+        case DT_BLK:
+        case DT_SOCK:
+            result.attributes |= kAttrSystem;
+            break;
+        default:
+            break;
+    }
+    result.archiveKnown = false;
+    return result;
 }
 
 HostError DescribeHostEntry(const std::string& hostPath, std::string_view name, HostEntry& entry,

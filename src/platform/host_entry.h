@@ -33,6 +33,13 @@ struct HostEntry {
 HostError DescribeHostEntry(const std::string& hostPath, std::string_view name, HostEntry& entry,
                             bool withArchive = true);
 
+// What a directory's own listing tells of an entry that could not be looked
+// at: Hidden by its name; Directory for a directory, System for anything
+// that is neither a file nor a directory nor a link (`listedType` is the
+// listing's d_type, DT_UNKNOWN when it tells nothing). Size and date stay
+// unknown.
+HostEntry DescribeListedEntry(unsigned char listedType, std::string_view name);
+
 // True for the file-system types whose files are the kernel's own (/proc,
 // /sys and the like): reading some of them blocks for ever or has side
 // effects, so the walks never enter them and no file on them is opened.

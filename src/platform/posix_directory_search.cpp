@@ -6,8 +6,7 @@
 
 namespace brenx::platform {
 
-PosixDirectorySearch::PosixDirectorySearch(std::string hostDirectory,
-                                           std::vector<std::string> names,
+PosixDirectorySearch::PosixDirectorySearch(std::string hostDirectory, std::vector<ListedName> names,
                                            std::uint32_t attributeFilter,
                                            std::shared_ptr<RecentFiles> recentFiles,
                                            bool withArchive)
@@ -34,13 +33,24 @@ bool PosixDirectorySearch::Next(SearchEntry& entry) {
     return Fetch(entry);
 }
 
+namespace {
+
+// The entry went away since the search started (or its directory did).
+bool Vanished(HostError error) {
+    return error == HostError::NotFound || error == HostError::PathNotFound;
+}
+
+}  // namespace
+
 bool PosixDirectorySearch::Fetch(SearchEntry& entry) {
     while (next_ < names_.size()) {
-        const std::string& name = names_[next_++];
+        const ListedName& listed = names_[next_++];
+        const std::string& name = listed.name;
         HostEntry described;
         const std::string hostPath = hostDirectory_ + name;
-        // An entry that went away since the search started is simply not listed.
-        if (DescribeHostEntry(hostPath, name, described, withArchive_) != HostError::None) continue;
+        const HostError error = DescribeHostEntry(hostPath, name, described, withArchive_);
+        if (Vanished(error)) continue;
+        if (error != HostError::None) described = DescribeListedEntry(listed.type, name);
         if (!PassesSearchFilter(described.attributes, filter_)) continue;
         if (described.regular && recentFiles_) recentFiles_->Remember(hostPath);
         entry.name = name;
@@ -51,6 +61,7 @@ bool PosixDirectorySearch::Fetch(SearchEntry& entry) {
         entry.date = described.date;
         entry.archiveKnown = described.archiveKnown;
         entry.strange = IsStrangeHostName(name);
+        entry.lookError = error;
         return true;
     }
     return false;

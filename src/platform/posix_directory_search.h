@@ -10,16 +10,26 @@
 
 namespace brenx::platform {
 
+// A name of a directory's listing, with the kind of entry that the listing
+// tells (a dirent d_type; DT_UNKNOWN when it tells nothing).
+struct ListedName {
+    std::string name;
+    unsigned char type = 0;
+};
+
 // A search over a snapshot of a directory's names, taken when the search
 // starts: entries created while a walk works in the directory (a copy into a
 // subdirectory of its own source, say) are not listed, and none is listed
-// twice. Each entry is looked at (lstat) only when it is reached.
+// twice. Each entry is looked at (lstat) only when it is reached. An entry
+// that went away meanwhile is not listed; one that cannot be looked at for
+// another reason (a path too long, a directory that can be read but not
+// searched) is listed with the reason (SearchEntry::lookError).
 class PosixDirectorySearch : public DirectorySearch {
   public:
     // `names` are the entries whose names matched, in the order to list them.
     // The regular files listed go into `recentFiles` (none without one).
     // Without `withArchive` the entries' archive bit is not looked up.
-    PosixDirectorySearch(std::string hostDirectory, std::vector<std::string> names,
+    PosixDirectorySearch(std::string hostDirectory, std::vector<ListedName> names,
                          std::uint32_t attributeFilter,
                          std::shared_ptr<RecentFiles> recentFiles = nullptr,
                          bool withArchive = true);
@@ -32,7 +42,7 @@ class PosixDirectorySearch : public DirectorySearch {
     bool Fetch(SearchEntry& entry);
 
     std::string hostDirectory_;
-    std::vector<std::string> names_;
+    std::vector<ListedName> names_;
     std::uint32_t filter_;
     std::shared_ptr<RecentFiles> recentFiles_;
     bool withArchive_;

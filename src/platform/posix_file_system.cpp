@@ -43,16 +43,16 @@ bool ListedAsNoDirectory(const dirent& item) {
 // The names of a directory, "." and ".." first unless it is a drive root;
 // with `directoriesOnly`, without the entries listed as something else.
 bool ReadNames(const std::string& host, bool isRoot, bool directoriesOnly,
-               std::vector<std::string>& names) {
+               std::vector<ListedName>& names) {
     DIR* directory = opendir(host.c_str());
     if (directory == nullptr) return false;
-    if (!isRoot) names = {".", ".."};
+    if (!isRoot) names = {{".", DT_DIR}, {"..", DT_DIR}};
     errno = 0;
     while (const dirent* item = readdir(directory)) {
-        const std::string name = item->d_name;
+        std::string name = item->d_name;
         if (name == "." || name == "..") continue;
         if (directoriesOnly && ListedAsNoDirectory(*item)) continue;
-        names.push_back(name);
+        names.push_back({std::move(name), item->d_type});
     }
     const int error = errno;
     closedir(directory);
@@ -225,15 +225,15 @@ std::unique_ptr<DirectorySearch> PosixFileSystem::Search(const std::string& patt
     if (HostError e = HostPathOf(windows, drives_, directory); e != HostError::None) {
         return Fail(e, nullptr);
     }
-    std::vector<std::string> all;
+    std::vector<ListedName> all;
     if (!ReadNames(directory, windows.components.empty(), scope.directoriesOnly, all)) {
         const HostError e = ErrorOf(errno, directory);
         return Fail(e == HostError::NotFound ? HostError::PathNotFound : e, nullptr);
     }
-    std::vector<std::string> matching;
-    for (std::string& name : all) {
-        RememberEscapingName(name);
-        if (MatchesWildcard(name, namePattern)) matching.push_back(std::move(name));
+    std::vector<ListedName> matching;
+    for (ListedName& listed : all) {
+        RememberEscapingName(listed.name);
+        if (MatchesWildcard(listed.name, namePattern)) matching.push_back(std::move(listed));
     }
     auto search = std::make_unique<PosixDirectorySearch>(
         directory, std::move(matching), attributeFilter, recentFiles_, scope.withArchive);

@@ -5,9 +5,13 @@
 #include <string>
 
 #include "options/job_settings.h"
+#include "options/log_file.h"
 #include "platform/file_system.h"
+#include "platform/host_reason.h"
+#include "run/messages.h"
 #include "run/run_state.h"
 #include "support/number_text.h"
+#include "support/safe_format.h"
 #include "support/text_file.h"
 #include "support/text_primitives.h"
 
@@ -35,12 +39,20 @@ void LoadCounts(platform::FileSystem& fs, const std::string& path, RunCounters& 
     file->Close();
 }
 
-void SaveCounts(platform::FileSystem& fs, const std::string& path, const RunCounters& counters) {
+// None when the counts are in the file, whole; otherwise why not.
+platform::HostError SaveCounts(platform::FileSystem& fs, const std::string& path,
+                               const RunCounters& counters) {
     auto file = fs.Open(path, platform::Access::Write, platform::Disposition::CreateAlways);
-    if (!file) return;
-    support::WriteFormatted(*file, "filecount: %d\r\nbyte: %d\r\nskipped: %d\r\n",
-                            {counters.fileCount, counters.byteCount, counters.newerSkipped});
-    file->Close();
+    if (!file) return fs.LastError();
+    const int written =
+        support::WriteFormatted(*file, "filecount: %d\r\nbyte: %d\r\nskipped: %d\r\n",
+                                {counters.fileCount, counters.byteCount, counters.newerSkipped});
+    platform::HostError why = written < 0 ? file->LastError() : platform::HostError::None;
+    const bool closed = file->Close();
+    if (why == platform::HostError::None && !closed) why = file->LastError();
+    // A short write may leave no error of its own.
+    if (written < 0 && why == platform::HostError::None) why = platform::HostError::Other;
+    return why;
 }
 
 }  // namespace
@@ -60,7 +72,12 @@ void CountsFile(RunState& run, bool save) {
     const std::string& path = run.Settings().counts;
     if (path.empty()) return;
     if (save) {
-        SaveCounts(run.Fs(), path, run.counters);
+        const platform::HostError why = SaveCounts(run.Fs(), path, run.counters);
+        if (why == platform::HostError::None) return;
+        const std::string told = support::SafeFormat("Couldn't save the counts to %s (%s)",
+                                                     {path, platform::HostErrorReason(why)});
+        run.Log().Write(told);
+        ErrorMessage(run, "%s", {told});
     } else {
         LoadCounts(run.Fs(), path, run.counters);
     }

@@ -12,7 +12,9 @@ struct RunCounters;
 // `counts` setting; nothing happens when it is empty). Save writes
 // "filecount: %d", "byte: %d" and "skipped: %d", each on its own line; load
 // reads them back, the byte count into both byte counters. A file that cannot
-// be opened or created is passed over silently; unknown lines are ignored.
+// be opened is not loaded; unknown lines are ignored. Counts that cannot be
+// saved whole are logged and told ("Couldn't save the counts to %s (why)"):
+// the next run would start from wrong totals. Neither changes the exit code.
 void CountsFile(RunState& run, bool save);
 
 // Takes one counts-file line into the counters; other lines change nothing.

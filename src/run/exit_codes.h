@@ -33,6 +33,9 @@ inline constexpr std::int32_t kExitWarningHeeded = 20;
 inline constexpr std::int32_t kExitNoRoom = 21;
 // What was written could not be flushed onto the destination's medium.
 inline constexpr std::int32_t kExitFlushFailed = 22;
+// A CRC line of a copied file could not be written to the log: the log no
+// longer proves every copy.
+inline constexpr std::int32_t kExitCrcLinesLost = 23;
 inline constexpr std::int32_t kExitVersionPrompt = options::kExitVersionPrompt;
 
 }  // namespace brenx::run

@@ -18,4 +18,10 @@ std::string LogLossSummary(const options::Log& log);
 // without its proof). True when it was shown now.
 bool ReportLogLoss(RunState& run);
 
+// Before the run's banner: lets go of the log (a close that fails loses
+// what it held), tells the operator once what was lost, and fails a run that
+// lost any CRC line with exit code 23 (a run that failed already keeps its
+// own code): its log no longer proves every copy.
+void CheckLogBeforeBanner(RunState& run);
+
 }  // namespace brenx::run

@@ -16,6 +16,7 @@ struct RunCounters {
     std::int32_t autoSkips = 0;     // skipped by the BLRautoSkip rule
     std::int64_t wrongDates = 0;    // copies whose date was not set as their source's
     std::int64_t archiveKept = 0;   // files whose archive bit could not be cleared
+    std::int64_t passedOver = 0;    // entries passed over for something screwy about them
 
     // Sources that changed while they were copied.
     std::int64_t changedSources = 0;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/app_world.h"
 #include "app/completion.h"
 #include "app/kept_messages.h"
@@ -194,19 +196,49 @@ TEST(Completion, TellsOnceHowManyDatesAndArchiveBitsDidNotTake) {
         "1 archive bit couldn't be cleared; the next arconly copy takes that file again (check "
         "log for \"archive bit\"?).");
     KeptMessages(*world.run);
+
+    world.run->counters.archiveKept = 0;
+    world.run->counters.passedOver = 2;
+    world.op.ExpectError(
+        "2 entries were passed over for something screwy about them (check log for \"Passed "
+        "over\"?).");
+    KeptMessages(*world.run);
 }
 
-TEST(Completion, TellsOnceHowManyLogEntriesWereLost) {
-    // The log's directory is not there: no entry can be written.
-    AppWorld world({"d:\\src\\", "e:\\dst\\", "-r", "-ld:\\nodir\\run.log"});
-    options::Log lost(world.fs, "d:\\nodir\\run.log");
-    // As many as the run writes: its header, the CRC line of a.txt, the totals.
-    for (int entry = 0; entry < 3; ++entry)
-        lost.Write("entry");
-    world.op.ExpectError(run::LogLossSummary(lost));
-    EXPECT_EQ(world.Run(), 0);
-    EXPECT_EQ(world.log->FailedEntries(), 3);
-    EXPECT_TRUE(world.run->flags.logLossReported);
+// A lost CRC line is a copy without its proof: the run fails (23), and the
+// operator hears of the loss before the banner, which is the failure one.
+TEST(Completion, ARunThatLostACrcLineFailsAndSaysSoBeforeTheBanner) {
+    const std::vector<std::string> logs = {"d:\\nodir\\run.log", "d:\\logdir"};
+    for (const std::string& path : logs) {
+        AppWorld world({"d:\\src\\", "e:\\dst\\", "-r", "-l" + path},
+                       [](platform::testing::TempDrives& drives) {
+                           std::filesystem::create_directories(drives.Host("d/logdir"));
+                       });
+        options::Log lost(world.fs, path);
+        // As many as the run writes before its banner: the header, the CRC
+        // line of a.txt, the totals.
+        for (int entry = 0; entry < 3; ++entry)
+            lost.Write("entry");
+        world.op.ExpectError(run::LogLossSummary(lost));
+        world.op.ExpectError("Sorry: the CRC line of 1 copied file couldn't be written to " + path);
+        EXPECT_EQ(world.Run(), run::kExitCrcLinesLost) << path;
+        EXPECT_EQ(world.log->LostCrcLines(), 1);
+        EXPECT_EQ(world.board.Banner(), run::BannerLook::Failure);
+        EXPECT_EQ(world.drives.Read("e/dst/a.txt"), "alpha");  // the copy itself stays
+        EXPECT_FALSE(world.drives.Exists("e/dst/brun.log"));
+    }
+
+    // After the last job of a spec file too: no closing notice of success.
+    AppWorld spec({"-id:\\brenx.ini", "-ld:\\nodir\\run.log", "-n"}, WriteSpecJobs);
+    spec.Settings().AlwaysConfirm = false;
+    spec.op.ExpectError(
+        "6 log entries could not be written to d:\\nodir\\run.log (a directory on the way is not "
+        "there). The log is incomplete: a file whose CRC line is missing cannot be verified "
+        "against it.");
+    spec.op.ExpectError(
+        "Sorry: the CRC lines of 2 copied files couldn't be written to d:\\nodir\\run.log");
+    EXPECT_EQ(spec.Run(), run::kExitCrcLinesLost);
+    EXPECT_EQ(spec.board.Banner(), run::BannerLook::Failure);
 }
 
 }  // namespace

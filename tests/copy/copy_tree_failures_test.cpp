@@ -10,7 +10,10 @@
 #include "copy/copy_tree.h"
 #include "copy/copy_world.h"
 #include "copy/flush.h"
+#include "platform/host_reason.h"
 #include "run/exit_codes.h"
+#include "testkit/deep_tree.h"
+#include "testkit/unprivileged.h"
 
 namespace brenx::copy {
 namespace {
@@ -227,6 +230,7 @@ TEST(CopyTreeFailure, ScrewyNamesArePassedOverOrEndTheRun) {
     world.Source("good.txt", "g");
     world.Source("bad\x01name", "b");
     world.drives.Write("d/src/back\\slash", "s");  // a backslash inside a host name
+    world.Source("x|y.txt", "bar");                // a CRC line could not carry its name
     std::filesystem::create_directories(world.drives.Host("d/src/dir\x02"));
     const auto order = world.SearchOrder("d:\\src\\*");
     for (const std::string& name : order) {
@@ -242,6 +246,16 @@ TEST(CopyTreeFailure, ScrewyNamesArePassedOverOrEndTheRun) {
     EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
     EXPECT_EQ(world.run.counters.fileCount, 1);
     EXPECT_EQ(world.Copied("good.txt"), "g");
+    EXPECT_FALSE(world.Exists("x|y.txt"));
+    // Each entry passed over is logged, as it can be shown, and counted.
+    EXPECT_EQ(world.run.counters.passedOver, 4);
+    EXPECT_TRUE(Logged(world,
+                       "Passed over \"d:\\src\\x|y.txt\": a \"|\" in its name, which a "
+                       "CRC log can't carry"));
+    EXPECT_TRUE(
+        Logged(world, "Passed over \"d:\\src\\bad?name\": a control character in its name"));
+    EXPECT_TRUE(Logged(world, "Passed over \"d:\\src\\back\\slash\": a backslash in its name"));
+    EXPECT_TRUE(Logged(world, "Passed over \"d:\\src\\dir?\": a control character in its name"));
 
     // Yes gives the run up: never an exit code of 0.
     CopyWorld abandoned;
@@ -278,13 +292,93 @@ TEST(CopyTreeFailure, ADirectoryThatCannotBeReadFailsTheWalk) {
     EXPECT_FALSE(CopyTree(world.run, kSource, kDestination));
     EXPECT_EQ(world.run.exitCode, run::kExitCopyFiles);
     EXPECT_TRUE(Logged(world, "Couldn't read the directory d:\\src\\ (" +
-                                  platform::HostErrorText(HostError::IoError) + ")"));
+                                  platform::HostErrorReason(HostError::IoError) + ")"));
 
     // An empty directory is no failure; a missing one is.
     CopyWorld empty;
     EXPECT_TRUE(CopyTree(empty.run, kSource, kDestination));
     EXPECT_FALSE(CopyTree(empty.run, "d:\\missing\\", kDestination));
     EXPECT_EQ(empty.run.exitCode, run::kExitCopyFiles);
+}
+
+// An entry that the host could not look at is never passed over unseen: it
+// fails as a source that did not open, with the host's reason, and is looked
+// at again when the operator has it tried again.
+TEST(CopyTreeFailure, AnEntryThatCannotBeLookedAtFailsWithItsReason) {
+    CopyWorld world;
+    world.Source("a.txt", "alpha");
+    world.fs.FailCall(FsCall::LookAtEntry, 1, HostError::AccessDenied);
+    world.op.ExpectMedia(CouldNotCopy("a.txt", "access denied"), MediaAnswer::TryAgain);
+    EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_EQ(world.Copied("a.txt"), "alpha");
+    EXPECT_EQ(world.run.counters.byteCount, 5);
+    EXPECT_TRUE(Logged(world, "|e:\\dst\\a.txt|" + testing::CrcText("alpha")));
+
+    // arconly cannot tell its archive bit: it is asked about, not left out;
+    // and with nocopy (only a CRC log made) just the same.
+    for (const bool nocopy : {false, true}) {
+        CopyWorld unseen;
+        unseen.Settings().arconly = !nocopy;
+        unseen.Settings().nocopy = nocopy;
+        unseen.Source("a.txt", "alpha");
+        unseen.fs.FailCall(FsCall::LookAtEntry, 1, HostError::IoError);
+        unseen.op.ExpectMedia(CouldNotCopy("a.txt", "input/output error"), MediaAnswer::GiveUp);
+        EXPECT_FALSE(CopyTree(unseen.run, kSource, kDestination));
+        EXPECT_EQ(unseen.run.exitCode, run::kExitCopyFiles);
+    }
+}
+
+// As anyone but root, a directory that can be read but not searched: its
+// files are asked about with the host's reason, never left out.
+TEST(CopyTreeFailure, AFileInADirectoryThatCannotBeSearchedIsAskedAbout) {
+    const std::string outcome = testkit::RunUnprivileged([] {
+        CopyWorld world;
+        world.Settings().recurse = true;
+        world.Source("locked/inner.txt", "inner");
+        chmod(world.drives.Host("d/src/locked").c_str(), 0644);
+        world.op.ExpectMedia(CouldNotCopy("locked\\inner.txt", "access denied"),
+                             MediaAnswer::GiveUp);
+        const bool walked = CopyTree(world.run, kSource, kDestination);
+        chmod(world.drives.Host("d/src/locked").c_str(), 0755);
+        std::string told = walked ? "walked" : "failed";
+        told += " " + std::to_string(world.run.exitCode);
+        for (const run::MediaQuestion& question : world.op.MediaQuestions())
+            told += "\n" + question.text;
+        return told;
+    });
+    EXPECT_EQ(outcome, "failed " + std::to_string(run::kExitCopyDirectories) + "\n" +
+                           CouldNotCopy("locked\\inner.txt", "access denied"));
+}
+
+// Paths past the host's limit: a file there cannot be looked at (the
+// question says why), a directory there cannot be read (the walk fails and
+// the log says why); what can be reached is copied.
+TEST(CopyTreeFailure, PathsTooLongForTheHostAreFailuresNotSilence) {
+    for (const bool directory : {false, true}) {
+        CopyWorld world;
+        world.Settings().recurse = true;
+        std::filesystem::create_directories(world.drives.Host("d/src"));
+        testkit::DeepTree deep(world.drives.Host("d/src"), 3900);
+        const std::string far(250, directory ? 'g' : 'f');
+        ASSERT_TRUE(deep.Write("near.txt", "near"));
+        ASSERT_TRUE(directory ? deep.MakeDirectory(far) : deep.Write(far, "far"));
+        std::string relative;
+        for (const std::string& name : deep.Names())
+            relative += name + "\\";
+        if (directory) {
+            EXPECT_FALSE(CopyTree(world.run, kSource, kDestination));
+            EXPECT_EQ(world.run.exitCode, run::kExitCopyDirectories);
+            EXPECT_TRUE(Logged(world, "Couldn't read the directory d:\\src\\" + relative + far +
+                                          "\\ (the name is too long for this medium)"));
+        } else {
+            world.op.ExpectMedia(
+                CouldNotCopy(relative + far, "the name is too long for this medium"),
+                MediaAnswer::Skip);
+            EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
+            EXPECT_EQ(world.run.exitCode, 0);
+        }
+        EXPECT_EQ(world.Copied(relative + "near.txt"), "near");
+    }
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "copy/copy_world.h"
 #include "copy/flush.h"
 #include "run/exit_codes.h"
+#include "testkit/steady_operator.h"
 
 namespace brenx::copy {
 namespace {
@@ -26,32 +27,7 @@ using platform::HostError;
 using testing::CopyFileSystem;
 using testing::CrcText;
 
-// Answers every media question the same way (giving up after a few tries,
-// so a lasting fault cannot loop) and every yes/no question with no.
-class SweepOperator : public run::Operator {
-  public:
-    explicit SweepOperator(run::MediaAnswer answer) : answer_(answer) {}
-    bool ConfirmMessage(const std::string&, bool, options::QuestionId) override { return false; }
-    void InfoMessage(const std::string&) override {}
-    void ErrorMessage(const std::string& text) override { errors.push_back(text); }
-    void ShowLogMessage(const std::string&) override {}
-    void SetClipboardText(const std::string&) override {}
-    run::MediaAnswer AskMedia(const run::MediaQuestion&, run::MediaDialogActions&) override {
-        return ++questions > 5 ? run::MediaAnswer::GiveUp : answer_;
-    }
-    bool AskDriveLetter(run::DriveLetterDialog&) override { return false; }
-    bool PickFile(const run::FilePick&, std::string&) override { return false; }
-    bool PumpEvents() override { return false; }
-    bool Wait(int) override { return false; }
-    void SetAlarmSound(const std::string&) override {}
-    void Beep() override {}
-
-    int questions = 0;
-    std::vector<std::string> errors;
-
-  private:
-    run::MediaAnswer answer_;
-};
+using SweepOperator = testkit::SteadyOperator;
 
 const std::map<std::string, std::string> kSources = {
     {"a.txt", std::string(70000, 'a')},  // two blocks
@@ -269,6 +245,7 @@ TEST(FaultSweep, WritesCutShortLeaveNoHalfFiles) {
         SweepRun sweep(run::MediaAnswer::TryAgain);
         sweep.fs.ShortenWrite(n, 1);
         const bool result = CopyTree(sweep.run, "d:\\src\\", "e:\\dst\\");
+        EXPECT_EQ(sweep.fs.FaultsFired(), 1) << "write " << n;
         CheckOutcome(sweep, result, "write " + std::to_string(n) + " cut short", false);
     }
 }

@@ -38,17 +38,49 @@ TEST(Log, AppendsEntriesAsWritten) {
     EXPECT_EQ(silent.FailedEntries(), 0);
 }
 
-TEST(Log, EntriesOverTheLimitAreLostAndCounted) {
+// A CRC line must name its file whole, and a failure the path it failed on:
+// no entry is lost for its length.
+TEST(Log, LongEntriesAreWrittenWhole) {
     platform::testing::TempDrives drives;
     Log log(drives.Fs(), "d:\\run.log");
-    log.Write(std::string(1998, 'a'));
-    EXPECT_EQ(drives.Read("d/run.log").size(), 2000u);
-    log.Write(std::string(1999, 'b'));
-    EXPECT_EQ(drives.Read("d/run.log").size(), 2000u);
-    EXPECT_EQ(log.FailedEntries(), 1);
-    log.Write("after");
-    EXPECT_EQ(drives.Read("d/run.log"), std::string(1998, 'a') + "\r\nafter\r\n");
-    EXPECT_EQ(log.FailedEntries(), 1);
+    const std::string path = "e:\\" + std::string(5000, 'x');
+    log.Write(CrcLogLine(path, 0x1234));
+    const std::string failure = "Couldn't read the directory " + path + "\\ (whatever)";
+    log.Write(failure);
+    EXPECT_EQ(drives.Read("d/run.log"), "|" + path + "|1234\r\n" + failure + "\r\n");
+    EXPECT_EQ(log.FailedEntries(), 0);
+}
+
+// The CRC lines among the lost entries are counted apart, however they were
+// lost: a failed open, a full disk, a failed close (which loses what was
+// written since the open), a moved log whose new file cannot be made.
+TEST(Log, LostCrcLinesAreCountedApart) {
+    platform::testing::TempDrives drives;
+    platform::FaultyFileSystem faulty(drives.Fs());
+    Log log(faulty, "d:\\run.log");
+    faulty.FailCall(FsCall::Open, 1, HostError::AccessDenied);
+    log.Write(CrcLogLine("e:\\a.txt", 1));
+    EXPECT_EQ(log.LostCrcLines(), 1);
+
+    faulty.FailCall(FsCall::Write, faulty.Calls(FsCall::Write) + 2, HostError::NoSpace);
+    log.Write("plain");
+    log.Write(CrcLogLine("e:\\b.txt", 2));
+    EXPECT_EQ(log.LostCrcLines(), 2);
+    EXPECT_EQ(log.FailedEntries(), 2);
+
+    log.Write(CrcLogLine("e:\\c.txt", 3));
+    log.Write("another");
+    faulty.FailCall(FsCall::Close, faulty.Calls(FsCall::Close) + 1, HostError::IoError);
+    log.Close();
+    EXPECT_EQ(log.LostCrcLines(), 3);
+    EXPECT_EQ(log.FailedEntries(), 4);
+
+    log.Write(CrcLogLine("e:\\d.txt", 4));
+    ASSERT_EQ(std::rename(drives.Host("d/run.log").c_str(), drives.Host("d/moved.log").c_str()), 0);
+    faulty.FailCall(FsCall::Open, faulty.Calls(FsCall::Open) + 1, HostError::WriteProtected);
+    log.Close();
+    EXPECT_EQ(log.LostCrcLines(), 4);
+    EXPECT_EQ(log.LastFailure(), HostError::WriteProtected);
 }
 
 TEST(Log, HostFailuresAreCountedAndLaterEntriesStillWritten) {

@@ -10,7 +10,10 @@
 
 #include "platform/file_attributes.h"
 #include "platform/file_queries.h"
+#include "platform/host_reason.h"
 #include "temp_drives.h"
+#include "testkit/deep_tree.h"
+#include "testkit/unprivileged.h"
 
 namespace brenx::platform {
 namespace {
@@ -203,6 +206,76 @@ TEST(PosixSearch, SizesBeyondFourGibibytesComeThroughWhole) {
     ASSERT_TRUE(file);
     EXPECT_EQ(file->Size(), size);
     EXPECT_EQ(file->SeekToEnd(), size);
+}
+
+// Only an entry that went away is left out; every other entry that cannot be
+// looked at is listed with the host's reason and what the listing tells.
+TEST(PosixSearch, EntriesThatCannotBeLookedAtAreListedWithTheirReason) {
+    TempDrives t;
+    PosixFileSystem& fs = t.Fs();
+    testkit::DeepTree deep(t.Host("d"), 4000);
+    const std::string far(200, 'f');
+    const std::string farDirectory(200, 'g');
+    ASSERT_TRUE(deep.Write(far, "far"));
+    ASSERT_TRUE(deep.Write("near.txt", "near"));
+    ASSERT_TRUE(deep.MakeDirectory(farDirectory));
+    std::string bottom = "d:";
+    for (const std::string& name : deep.Names())
+        bottom += "\\" + name;
+
+    std::map<std::string, SearchEntry> byName;
+    for (const SearchEntry& e : List(fs, bottom + "\\*", kAttrAnyFile))
+        byName[e.name] = e;
+    ASSERT_EQ(byName.size(), 5u);  // the dots too
+    EXPECT_EQ(byName.at("near.txt").lookError, HostError::None);
+    EXPECT_EQ(SearchRecordSize(byName.at("near.txt")), 4);
+    EXPECT_EQ(byName.at(far).lookError, HostError::NameTooLong);
+    EXPECT_EQ(byName.at(far).attributes & kAttrDirectory, 0u);
+    EXPECT_EQ(byName.at(farDirectory).lookError, HostError::NameTooLong);
+    EXPECT_EQ(byName.at(farDirectory).attributes & kAttrDirectory, kAttrDirectory);
+    // The listing's kind still filters: a search for files leaves the directory out.
+    EXPECT_EQ(SortedNames(fs, bottom + "\\*", 0), (Names{far, "near.txt"}));
+    SearchEntry again;
+    EXPECT_EQ(LookAtEntry(fs, bottom + "\\near.txt", again), HostError::None);
+    EXPECT_EQ(again.name, "near.txt");
+    EXPECT_EQ(LookAtEntry(fs, bottom + "\\" + far, again), HostError::NameTooLong);
+    EXPECT_EQ(LookAtEntry(fs, bottom + "\\gone", again), HostError::NotFound);
+    EXPECT_EQ(FileSize64(fs, bottom + "\\near.txt"), 4);
+    EXPECT_EQ(FileSize64(fs, bottom + "\\" + far), -1);  // not 0: its size is not known
+
+    // Entries that went away after the search began are simply not listed.
+    for (int i = 0; i < 5; ++i)
+        t.Write("d/v" + std::to_string(i), "x");
+    auto search = fs.FindFirst("d:\\v*", 0);
+    ASSERT_TRUE(search);
+    SearchEntry first;
+    ASSERT_TRUE(search->Next(first));
+    for (int i = 0; i < 5; ++i)
+        std::remove(t.Host("d/v" + std::to_string(i)).c_str());
+    SearchEntry rest;
+    EXPECT_FALSE(search->Next(rest)) << rest.name;
+    EXPECT_EQ(search->LastError(), HostError::None);
+}
+
+// As anyone but root: a directory that can be read but not searched lists
+// its names, and each entry says it could not be looked at.
+TEST(PosixSearch, ADirectoryReadableButNotSearchableListsEveryEntry) {
+    TempDrives t;
+    ASSERT_EQ(chmod(t.Root().c_str(), 0755), 0);
+    std::filesystem::create_directories(t.Host("d/locked/sub"));
+    t.Write("d/locked/inner.txt", "inner");
+    ASSERT_EQ(chmod(t.Host("d/locked").c_str(), 0744), 0);
+    const std::string listed = testkit::RunUnprivileged([&t] {
+        PosixFileSystem fs(t.Map());
+        std::string text;
+        for (const SearchEntry& e : List(fs, "d:\\locked\\*", kAttrAnyFile)) {
+            text += e.name + ":" + HostErrorReason(e.lookError) + ":" +
+                    std::to_string(e.attributes & kAttrDirectory) + "\n";
+        }
+        return text;
+    });
+    EXPECT_NE(listed.find("inner.txt:access denied:0\n"), std::string::npos) << listed;
+    EXPECT_NE(listed.find("sub:access denied:16\n"), std::string::npos) << listed;
 }
 
 }  // namespace

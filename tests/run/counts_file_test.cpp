@@ -68,14 +68,32 @@ TEST(CountsFile, PassesOverWhatItCannotUse) {
     world.Settings().counts = "d:\\missing.txt";
     CountsFile(world.run, false);
     EXPECT_EQ(counters.fileCount, 5);
+}
 
+// Counts that cannot be saved whole are logged and told: the next run would
+// start from wrong totals.
+TEST(CountsFile, CountsNotSavedAreToldWithTheReason) {
+    RunWorld world;
     world.Settings().counts = "f:\\counts.txt";  // no media in f:
+    world.op.ExpectError(
+        "Couldn't save the counts to f:\\counts.txt (no medium, or the device "
+        "is gone)");
     CountsFile(world.run, true);
-    world.fs.ResetCounts();
-    world.fs.FailCall(platform::FsCall::Open, 1, platform::HostError::AccessDenied);
+    world.fs.FailCall(platform::FsCall::Open, world.fs.Calls(platform::FsCall::Open) + 1,
+                      platform::HostError::AccessDenied);
     world.Settings().counts = "d:\\counts.txt";
+    world.op.ExpectError("Couldn't save the counts to d:\\counts.txt (access denied)");
     CountsFile(world.run, true);
     EXPECT_FALSE(world.drives.Exists("d/counts.txt"));
+
+    world.fs.ShortenWrite(world.fs.Calls(platform::FsCall::Write) + 1, 3);
+    world.op.ExpectError(
+        "Couldn't save the counts to d:\\counts.txt (no space left on the "
+        "medium)");
+    CountsFile(world.run, true);
+    world.log.Close();
+    EXPECT_NE(world.drives.Read("d/run.log").find("Couldn't save the counts to d:\\counts.txt"),
+              std::string::npos);
 }
 
 }  // namespace

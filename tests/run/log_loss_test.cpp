@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "options/log_file.h"
+#include "run/exit_codes.h"
 #include "run/run_world.h"
 
 namespace brenx::run {
@@ -30,6 +31,37 @@ TEST(LogLoss, TellsTheOperatorOnceHowManyEntriesWereLost) {
     EXPECT_TRUE(ReportLogLoss(world.run));
     EXPECT_FALSE(ReportLogLoss(world.run));
     EXPECT_EQ(world.op.Clipboard(), two);
+}
+
+TEST(LogLoss, OnlyALostCrcLineFailsTheRun) {
+    RunWorld plain;
+    plain.fs.FailCall(platform::FsCall::Open, 1, platform::HostError::NoSpace);
+    plain.log.Write("a note");
+    plain.op.ExpectError(LogLossSummary(plain.log));
+    CheckLogBeforeBanner(plain.run);
+    EXPECT_EQ(plain.run.exitCode, kExitSuccess);
+
+    RunWorld proof;
+    proof.fs.FailCall(platform::FsCall::Open, 1, platform::HostError::NoSpace, true);
+    proof.log.Write("|e:\\a.txt|ABCD");
+    proof.log.Write("|e:\\b.txt|1234");
+    proof.op.ExpectError(LogLossSummary(proof.log));
+    CheckLogBeforeBanner(proof.run);
+    EXPECT_EQ(proof.run.exitCode, kExitCrcLinesLost);
+    EXPECT_EQ(proof.run.failureReason,
+              "the CRC lines of 2 copied files couldn't be written to d:\\run.log");
+    CheckLogBeforeBanner(proof.run);  // told once
+
+    // A run that failed already keeps its own code and reason.
+    RunWorld failed;
+    failed.run.exitCode = kExitCopyFiles;
+    failed.run.failureReason = "brenxfiles(d:\\,e:\\)";
+    failed.fs.FailCall(platform::FsCall::Open, 1, platform::HostError::NoSpace);
+    failed.log.Write("|e:\\a.txt|ABCD");
+    failed.op.ExpectError(LogLossSummary(failed.log));
+    CheckLogBeforeBanner(failed.run);
+    EXPECT_EQ(failed.run.exitCode, kExitCopyFiles);
+    EXPECT_EQ(failed.run.failureReason, "brenxfiles(d:\\,e:\\)");
 }
 
 }  // namespace

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "run/operator.h"
+
+namespace brenx::testkit {
+
+// An operator for fault sweeps: answers every media question the same way
+// (giving up after a few, so that a lasting fault cannot loop), every yes/no
+// question with no, declines the drive-letter and file choices, and keeps
+// the error messages.
+class SteadyOperator : public run::Operator {
+  public:
+    explicit SteadyOperator(run::MediaAnswer answer) : answer_(answer) {}
+    bool ConfirmMessage(const std::string&, bool, options::QuestionId) override { return false; }
+    void InfoMessage(const std::string&) override {}
+    void ErrorMessage(const std::string& text) override { errors.push_back(text); }
+    void ShowLogMessage(const std::string&) override {}
+    void SetClipboardText(const std::string&) override {}
+    run::MediaAnswer AskMedia(const run::MediaQuestion&, run::MediaDialogActions&) override {
+        return ++questions > 5 ? run::MediaAnswer::GiveUp : answer_;
+    }
+    bool AskDriveLetter(run::DriveLetterDialog&) override { return false; }
+    bool PickFile(const run::FilePick&, std::string&) override { return false; }
+    bool PumpEvents() override { return false; }
+    bool Wait(int) override { return false; }
+    void SetAlarmSound(const std::string&) override {}
+    void Beep() override {}
+
+    int questions = 0;
+    std::vector<std::string> errors;
+
+  private:
+    run::MediaAnswer answer_;
+};
+
+}  // namespace brenx::testkit
