@@ -25,6 +25,13 @@ void KeptMessages(run::RunState& run) {
          "NewerOnly or DifferentOnly run decides by it (check log for \"date\"?).",
          "%d copies kept a wrong date (the medium didn't take their sources' dates); the next "
          "NewerOnly or DifferentOnly run decides by them (check log for \"date\"?).");
+    Tell(run, run.counters.changedSources,
+         "%d file changed while it was copied; its copy holds what was read, dated as the file "
+         "was before, so the next NewerOnly or DifferentOnly run takes it again (check log for "
+         "\"changed while\"?).",
+         "%d files changed while they were copied; their copies hold what was read, dated as the "
+         "files were before, so the next NewerOnly or DifferentOnly run takes them again (check "
+         "log for \"changed while\"?).");
     Tell(run, run.counters.archiveKept,
          "%d archive bit couldn't be cleared; the next arconly copy takes that file again "
          "(check log for \"archive bit\"?).",

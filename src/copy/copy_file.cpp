@@ -6,7 +6,9 @@
 #include "copy/copy_date.h"
 #include "copy/copy_needed.h"
 #include "copy/copy_result.h"
+#include "copy/copy_target.h"
 #include "copy/room_check.h"
+#include "copy/source_change.h"
 #include "copy/transfer.h"
 #include "options/job_settings.h"
 #include "options/log_file.h"
@@ -30,6 +32,7 @@ struct CopyOrder {
     const std::string& destination;
     bool writeLogLine;
     const FileFacts& facts;
+    platform::FileStatus before;  // the source before the copy
 };
 
 // While there is plenty of room the destination's free space is measured
@@ -51,34 +54,21 @@ void RefreshDestinationFree(run::RunState& run, const CopyOrder& order) {
     run::ShowDestinationFree(run, order.destination);
 }
 
-bool IsMissing(platform::HostError error) {
-    return error == platform::HostError::NotFound || error == platform::HostError::PathNotFound;
-}
-
-// A copy that failed after its destination was made is deleted. When even
-// that fails, the log says so: the partial file carries a new date, and a
-// later run would take it for a good copy.
-void RemoveBrokenCopy(run::RunState& run, const std::string& destination) {
-    platform::FileSystem& fs = run.Fs();
-    if (fs.DeleteFile(destination) || IsMissing(fs.LastError())) return;
-    run.Log().Write(support::SafeFormat("Couldn't delete the broken copy %s (%s)",
-                                        {destination, platform::HostErrorText(fs.LastError())}));
-}
-
+// The source's date as the walk listed it, or else as its path tells.
 platform::DosDateTime SourceDate(run::RunState& run, const CopyOrder& order) {
     const platform::DosDateTime known = order.facts.sourceDate;
     return known != platform::kNoDosDateTime ? known : run.Fs().GetFileDate(order.source);
 }
 
 // Attributes that do not take leave a good copy; the log says so.
-void GiveAttributes(run::RunState& run, const CopyOrder& order) {
+void GiveAttributes(run::RunState& run, const CopyOrder& order, const CopyTarget& target) {
     const options::JobSettings& settings = run.Settings();
     if (!settings.atts) return;
     platform::FileSystem& fs = run.Fs();
     const std::int64_t attributes = fs.GetAttributes(order.source);
     const std::uint32_t readOnly = settings.ReadOnly ? platform::kAttrReadOnly : 0;
-    if (attributes >= 0 &&
-        fs.SetAttributes(order.destination, static_cast<std::uint32_t>(attributes) | readOnly)) {
+    if (attributes >= 0 && fs.SetAttributesWithoutLinks(
+                               target.written, static_cast<std::uint32_t>(attributes) | readOnly)) {
         return;
     }
     run.Log().Write(support::SafeFormat(
@@ -88,18 +78,27 @@ void GiveAttributes(run::RunState& run, const CopyOrder& order) {
 
 // Dates the copy through its open handle (no second look-up of its path),
 // closes it, then gives it the source's attributes (a read-only copy could
-// not be dated). On CD-R media the date is the open source's own. Fails when
-// the close failed: what was written may not be on the medium.
+// not be dated). On CD-R media the date is the open source's own. A copy
+// written beside an older one is put on the medium before it takes the
+// older one's place. Fails when the flush or the close failed: what was
+// written may not be on the medium.
 CopyOutcome FinishDestination(run::RunState& run, const CopyOrder& order, FileHandle& source,
-                              FileHandle& destination) {
-    const platform::DosDateTime date =
-        run.flags.cdrMode ? source.GetDate() : SourceDate(run, order);
+                              CopyTarget& target) {
+    FileHandle& destination = *target.file;
+    // The date before the copy: a source changed while it was copied then
+    // leaves a copy older than itself, which the next run copies again.
+    const platform::DosDateTime date = run.flags.cdrMode ? source.GetDate() : order.before.date;
     if (date != platform::kNoDosDateTime) DateTheCopy(run, order.destination, destination, date);
+    if (target.Beside() && !destination.Flush()) {
+        const platform::HostError why = destination.LastError();
+        destination.Close();
+        return CopyFailed(kCopyBroken, CopyStage::WriteDestination, why);
+    }
     if (!destination.Close()) {
         return CopyFailed(kCopyBroken, CopyStage::CloseDestination, destination.LastError());
     }
-    GiveAttributes(run, order);
-    return CopyOutcome{};
+    GiveAttributes(run, order, target);
+    return PutInPlace(run, target);
 }
 
 void LogCopy(run::RunState& run, const CopyOrder& order) {
@@ -111,24 +110,32 @@ void LogCopy(run::RunState& run, const CopyOrder& order) {
     }
 }
 
+// The bytes pass, the source is looked at again, and the copy is finished.
 // A copy that fails is deleted; the outcome keeps the reason it failed for,
 // whatever the clean-up meets.
 CopyOutcome CopyOpened(run::RunState& run, const CopyOrder& order, FileHandle& source,
-                       FileHandle* destination) {
+                       CopyTarget* target) {
+    const bool dataRead = !run.Settings().nodata;
     support::Crc32Init(run.crc);
-    CopyOutcome outcome =
-        run.Settings().nodata ? CopyOutcome{} : Transfer(run, source, destination);
-    if (destination != nullptr) {
+    FileHandle* destination = target != nullptr ? target->file.get() : nullptr;
+    CopyOutcome outcome = dataRead ? Transfer(run, source, destination) : CopyOutcome{};
+    const std::int64_t bytes = run.counters.fileBytesRead;
+    if (outcome.Done()) {
+        outcome = CheckSourceUnchanged(run, order.source, source, order.before, bytes, dataRead);
+    }
+    if (target != nullptr) {
         if (outcome.Done()) {
-            outcome = FinishDestination(run, order, source, *destination);
+            outcome = FinishDestination(run, order, source, *target);
         } else {
-            destination->Close();
+            target->file->Close();
         }
-        if (!outcome.Done()) RemoveBrokenCopy(run, order.destination);
+        if (!outcome.Done()) RemoveBrokenTarget(run, *target);
     }
     if (!outcome.Done()) return outcome;
     support::Crc32Final(run.crc);
     LogCopy(run, order);
+    // Without its data (nodata) a copy counts as the source's size, as ever.
+    outcome.bytes = dataRead ? bytes : order.before.size;
     return outcome;
 }
 
@@ -152,41 +159,51 @@ bool IsTheSourceItself(run::RunState& run, const CopyOrder& order) {
     return !absent && run.Fs().SameEntry(order.source, order.destination);
 }
 
-bool HasRoom(run::RunState& run, const CopyOrder& order) {
+Room RoomOf(run::RunState& run, const CopyOrder& order) {
     const FileFacts& facts = order.facts;
-    return HasRoomFor(
+    return RoomFor(
         run, order.source, order.destination, facts.sourceSize,
         facts.destinationKnown ? std::optional<std::int64_t>(facts.destinationSize) : std::nullopt);
 }
 
-CopyOutcome Copy(run::RunState& run, const CopyOrder& order) {
+// The free space as the copy leaves it: less what it wrote, and more what
+// an older copy it replaced held.
+void TakeFreeSpace(run::RunState& run, const CopyOrder& order, const CopyTarget& target,
+                   std::int64_t bytes) {
+    const FileFacts& facts = order.facts;
+    const bool replacedKnown = target.olderCopy && facts.destinationKnown;
+    run.counters.dstBytesFree -= bytes - (replacedKnown ? facts.destinationSize : 0);
+}
+
+CopyOutcome Copy(run::RunState& run, CopyOrder& order) {
     const options::JobSettings& settings = run.Settings();
     run.counters.fileBytesRead = 0;
     RefreshDestinationFree(run, order);
     if (!Needed(run, order)) return CopyFailed(kCopyNotNeeded, CopyStage::Needed);
-    if (!settings.nocopy && !HasRoom(run, order)) return CopyFailed(kCopyNoRoom, CopyStage::Room);
+    const Room room = settings.nocopy ? Room::Fits : RoomOf(run, order);
+    if (room == Room::None) return CopyFailed(kCopyNoRoom, CopyStage::Room);
     platform::FileSystem& fs = run.Fs();
     std::unique_ptr<FileHandle> source =
         fs.Open(order.source, platform::Access::Read, platform::Disposition::OpenExisting);
     if (!source) return CopyFailed(kCopySourceFailed, CopyStage::OpenSource, fs.LastError());
-    std::unique_ptr<FileHandle> destination;
-    if (!settings.nocopy && IsTheSourceItself(run, order)) {
+    // What the source is as it opens (not as the walk listed it, maybe long
+    // ago): the copy is dated so and compared with it at the end.
+    if (!source->StatusAtOpen(order.before)) {
+        return CopyFailed(kCopySourceFailed, CopyStage::OpenSource, source->LastError());
+    }
+    if (settings.nocopy) return CopyOpened(run, order, *source, nullptr);
+    if (IsTheSourceItself(run, order)) {
         run.Log().Write(support::SafeFormat("Won't copy %s onto itself", {order.source}));
         return CopyFailed(kCopyCreateFailed, CopyStage::OntoItself);
     }
-    if (!settings.nocopy) {
-        destination = fs.Open(order.destination, platform::Access::ReadWrite,
-                              platform::Disposition::CreateAlways);
-        if (!destination) {
-            const platform::HostError why = fs.LastError();
-            source->Close();
-            fs.DeleteFile(order.destination);
-            return CopyFailed(kCopyCreateFailed, CopyStage::CreateDestination, why);
-        }
+    CopyTarget target;
+    target.destination = order.destination;
+    if (CopyOutcome opened = OpenTarget(run, order.facts, room, target); !opened.Done()) {
+        return opened;
     }
-    const CopyOutcome outcome = CopyOpened(run, order, *source, destination.get());
+    const CopyOutcome outcome = CopyOpened(run, order, *source, &target);
     source->Close();
-    if (outcome.Done() && !settings.nocopy) run.counters.dstBytesFree -= order.facts.sourceSize;
+    if (outcome.Done()) TakeFreeSpace(run, order, target, outcome.bytes);
     return outcome;
 }
 
@@ -195,7 +212,8 @@ CopyOutcome Copy(run::RunState& run, const CopyOrder& order) {
 CopyOutcome CopyKnownFile(run::RunState& run, const std::string& source,
                           const std::string& destination, bool writeLogLine,
                           const FileFacts& facts) {
-    return Copy(run, CopyOrder{source, destination, writeLogLine, facts});
+    CopyOrder order{source, destination, writeLogLine, facts, {}};
+    return Copy(run, order);
 }
 
 CopyOutcome CopyBFile(run::RunState& run, const std::string& source, const std::string& destination,

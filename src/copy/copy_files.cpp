@@ -11,6 +11,7 @@
 #include "copy/destination_listing.h"
 #include "copy/destination_name.h"
 #include "copy/random_wait.h"
+#include "copy/unfinished_copy.h"
 #include "options/job_settings.h"
 #include "platform/directory_search.h"
 #include "platform/file_queries.h"
@@ -68,10 +69,16 @@ struct Destination {
     DestinationListing& listing;
 };
 
+// A directory newly made sure of is listed, and what an earlier run left
+// unfinished there goes.
 DirectoryOutcome EnsureListedDirectory(run::RunState& run, Destination& to) {
     const bool due = run.flags.destinationDirPending;
     const DirectoryOutcome outcome = EnsureDestinationDirectory(run, to.directory);
-    if (due && outcome.code == 0) to.listing.Take(run.Fs(), to.directory);
+    if (due && outcome.code == 0) {
+        to.listing.Take(run.Fs(), to.directory);
+        for (const std::string& name : to.listing.Unfinished())
+            RemoveUnfinishedCopy(run, to.directory, name);
+    }
     if (due && outcome.code != 0) to.listing.Clear();
     return outcome;
 }
@@ -85,7 +92,7 @@ CopyOutcome CopyAttempt(run::RunState& run, const FailedFile& file, Destination&
     const std::string from = file.sourceDirectory + file.name;
     const CopyOutcome outcome = CopyKnownFile(run, from, to.directory + file.newName, true, facts);
     if (outcome.Done()) {
-        to.listing.Copied(file.newName, sourceDate, file.size);
+        to.listing.Copied(file.newName, sourceDate, outcome.bytes);
     } else {
         to.listing.Unsure(file.newName);
     }
@@ -126,7 +133,7 @@ bool AttemptFile(run::RunState& run, const std::string& source, Destination& to,
                               platform::SearchRecordSize(entry)};
         outcome = AttemptEntry(run, file, to, entry, outcome);
         if (outcome.Done()) {
-            CountCopy(run, file.size);
+            CountCopy(run, outcome.bytes);
             return true;
         }
         switch (AnalyseFailure(run, file, outcome)) {

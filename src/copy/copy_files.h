@@ -14,9 +14,10 @@ namespace brenx::copy {
 // check, the destination name, the file shown, the start-file wait, the
 // random wait or eject, then attempts until the file is copied, skipped or
 // the job ends; then the progress line and the Stop poll. The destination
-// directory is made (again) before the first copy and after new media.
-// Counts every copied file by the size of its directory entry. False when
-// the job must end.
+// directory is made (again) before the first copy and after new media, and
+// listed, when copies an earlier run left unfinished there are removed.
+// Counts every copied file by the bytes actually copied. False when the job
+// must end.
 bool CopyFilesOfDirectory(run::RunState& run, const std::string& source,
                           const std::string& destination);
 

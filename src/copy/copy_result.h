@@ -30,6 +30,7 @@ enum class CopyStage {
     ReadSource,         // a block of the source could not be read
     WriteDestination,   // a block was not written whole
     CloseDestination,   // the destination did not close cleanly
+    PutInPlace,         // the new copy, whole, could not take the older copy's place
     Stopped,            // the operator stopped the run
 };
 
@@ -39,6 +40,9 @@ struct CopyOutcome {
     std::int32_t code = kCopyDone;
     CopyStage stage = CopyStage::None;
     platform::HostError error = platform::HostError::None;
+    // The bytes that passed from the source (into the copy, when one is made);
+    // with nodata, the size of the source.
+    std::int64_t bytes = 0;
 
     // A directory that could not be made before the first attempt leaves
     // code 0 with its step: that is no copy done.

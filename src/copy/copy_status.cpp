@@ -12,7 +12,8 @@ namespace brenx::copy {
 void ShowFileAtHand(run::RunState& run, const std::string& source, const std::string& directory,
                     const std::string& newName) {
     run.Board().SetText(run::BoardText::FileName, newName);
-    run::ShowStatusPieces(run, {{"src: ", source}, {"dst: ", directory, newName}, {run.memo.Line(2)}});
+    run::ShowStatusPieces(run,
+                          {{"src: ", source}, {"dst: ", directory, newName}, {run.memo.Line(2)}});
 }
 
 // Made for every file copied, so without a format.

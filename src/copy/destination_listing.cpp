@@ -2,9 +2,16 @@
 
 #include <memory>
 
+#include "copy/unfinished_copy.h"
 #include "platform/file_system.h"
 
 namespace brenx::copy {
+namespace {
+
+// What is not a plain file: never taken for an unfinished copy.
+constexpr std::uint32_t kNoFile = platform::kAttrDirectory | platform::kAttrSystem;
+
+}  // namespace
 
 void DestinationListing::Take(platform::FileSystem& fileSystem, const std::string& directory) {
     Clear();
@@ -21,7 +28,12 @@ void DestinationListing::Take(platform::FileSystem& fileSystem, const std::strin
             unsure_[entry.name] = true;
             continue;
         }
-        entries_[entry.name] = Entry{entry.date, platform::SearchRecordSize(entry)};
+        if (IsUnfinishedCopyName(entry.name) && (entry.attributes & kNoFile) == 0) {
+            unfinished_.push_back(entry.name);
+            continue;
+        }
+        entries_[entry.name] =
+            Entry{entry.date, platform::SearchRecordSize(entry), entry.attributes};
     }
     known_ = search->LastError() == platform::HostError::None;
     if (!known_) entries_.clear();
@@ -31,6 +43,7 @@ void DestinationListing::Clear() {
     known_ = false;
     entries_.clear();
     unsure_.clear();
+    unfinished_.clear();
 }
 
 void DestinationListing::Describe(const std::string& name, FileFacts& facts) const {
@@ -39,12 +52,13 @@ void DestinationListing::Describe(const std::string& name, FileFacts& facts) con
     const auto found = entries_.find(name);
     facts.destinationDate = found == entries_.end() ? platform::kNoDosDateTime : found->second.date;
     facts.destinationSize = found == entries_.end() ? -1 : found->second.size;
+    facts.destinationAttributes = found == entries_.end() ? 0 : found->second.attributes;
 }
 
 void DestinationListing::Copied(const std::string& name, platform::DosDateTime date,
                                 std::int64_t size) {
     unsure_.erase(name);
-    entries_[name] = Entry{date, size};
+    entries_[name] = Entry{date, size, 0};
 }
 
 void DestinationListing::Unsure(const std::string& name) {

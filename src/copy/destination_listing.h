@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "copy/file_facts.h"
 
@@ -18,6 +19,9 @@ class DestinationListing {
   public:
     // Lists the directory (ending with a backslash).
     void Take(platform::FileSystem& fileSystem, const std::string& directory);
+    // The files of the last listing that an earlier run left unfinished
+    // (unfinished_copy.h); they are not among the entries.
+    const std::vector<std::string>& Unfinished() const { return unfinished_; }
     // Forgets everything: the facts are asked for again.
     void Clear();
 
@@ -32,9 +36,11 @@ class DestinationListing {
     struct Entry {
         platform::DosDateTime date;
         std::int64_t size;
+        std::uint32_t attributes;
     };
     bool known_ = false;
     std::unordered_map<std::string, Entry> entries_;
+    std::vector<std::string> unfinished_;
     std::unordered_map<std::string, bool> unsure_;
 };
 

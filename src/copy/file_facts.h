@@ -18,6 +18,7 @@ struct FileFacts {
     bool destinationKnown = false;
     platform::DosDateTime destinationDate = platform::kNoDosDateTime;  // none: not there
     std::int64_t destinationSize = -1;
+    std::uint32_t destinationAttributes = 0;
 };
 
 }  // namespace brenx::copy

@@ -19,16 +19,14 @@ bool SameFileName(const std::string& source, const std::string& destination) {
 
 }  // namespace
 
-bool HasRoomFor(run::RunState& run, const std::string& source, const std::string& destination,
-                std::int64_t size, std::optional<std::int64_t> destinationSize) {
+Room RoomFor(run::RunState& run, const std::string& source, const std::string& destination,
+             std::int64_t size, std::optional<std::int64_t> destinationSize) {
     const std::int64_t free = run.counters.dstBytesFree;
-    if (free >= size) return true;
-    if (!run.flags.cdrMode && SameFileName(source, destination)) {
-        const std::int64_t replaced =
-            destinationSize ? *destinationSize : platform::FileSize64(run.Fs(), destination);
-        size -= replaced - kReplacementSlack;
-    }
-    return free >= size;
+    if (free >= size) return Room::Fits;
+    if (run.flags.cdrMode || !SameFileName(source, destination)) return Room::None;
+    const std::int64_t replaced =
+        destinationSize ? *destinationSize : platform::FileSize64(run.Fs(), destination);
+    return free >= size - (replaced - kReplacementSlack) ? Room::FitsInPlace : Room::None;
 }
 
 }  // namespace brenx::copy

@@ -42,6 +42,24 @@ int WithWritePermission(const std::string& hostPath, const std::function<int()>&
     return result;
 }
 
+// WithWritePermission for an open file.
+int WithWritePermissionOf(int fd, const std::function<int()>& change) {
+    if (change() == 0) return 0;
+    const int first = errno;
+    struct stat status {};
+    if ((first != EACCES && first != EPERM) || fstat(fd, &status) != 0 ||
+        (status.st_mode & S_IWUSR) != 0 || status.st_uid != geteuid() ||
+        fchmod(fd, (status.st_mode | S_IWUSR) & 07777) != 0) {
+        errno = first;
+        return -1;
+    }
+    const int result = change();
+    const int second = errno;
+    fchmod(fd, status.st_mode & 07777);
+    errno = second;
+    return result;
+}
+
 }  // namespace
 
 bool ReadArchiveRecord(const std::string& hostPath, std::string& record) {
@@ -83,6 +101,24 @@ HostError SetArchive(const std::string& hostPath) {
 
 void SetArchiveOnOpenFile(int fd) {
     fremovexattr(fd, kArchiveClearedAttribute);
+}
+
+HostError ClearArchiveOfOpenFile(int fd) {
+    struct stat status {};
+    if (fstat(fd, &status) != 0) return HostErrorFromErrno(errno);
+    const std::string record = RecordOf(status);
+    const int result = WithWritePermissionOf(fd, [&] {
+        return fsetxattr(fd, kArchiveClearedAttribute, record.data(), record.size(), 0);
+    });
+    if (result == 0) return HostError::None;
+    return IsUnsupported(errno) ? HostError::NotSupported : HostErrorFromErrno(errno);
+}
+
+HostError SetArchiveOfOpenFile(int fd) {
+    const int result =
+        WithWritePermissionOf(fd, [&] { return fremovexattr(fd, kArchiveClearedAttribute); });
+    if (result == 0 || errno == ENODATA || IsUnsupported(errno)) return HostError::None;
+    return HostErrorFromErrno(errno);
 }
 
 }  // namespace brenx::platform

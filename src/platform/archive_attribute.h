@@ -36,4 +36,9 @@ HostError SetArchive(const std::string& hostPath);
 // SetArchive on an open file.
 void SetArchiveOnOpenFile(int fd);
 
+// ClearArchive and SetArchive on an open file (opened for reading will do),
+// with their results.
+HostError ClearArchiveOfOpenFile(int fd);
+HostError SetArchiveOfOpenFile(int fd);
+
 }  // namespace brenx::platform

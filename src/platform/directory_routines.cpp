@@ -18,12 +18,12 @@ bool ForceDirectoryPath(FileSystem& fileSystem, std::string& path, bool fixDotCr
     std::vector<std::string> pieces;
     if (!support::ForceDirectoryPieces(path, fixDotCrash, pieces)) return false;
     std::string joined;
-    for (const std::string& piece : pieces) {
+    for (const std::string& piece : pieces)
         joined += piece;
-        if (!TryChangeDirectory(fileSystem, joined) && !TryMakeDirectory(fileSystem, joined)) {
-            return false;
-        }
-    }
+    if (!fileSystem.MakeDirectoriesWithoutLinks(joined)) return false;
+    // The deepest directory becomes the current one, as if each had been
+    // entered on the way; the path is there whether or not that works.
+    TryChangeDirectory(fileSystem, joined);
     path = joined;
     return true;
 }

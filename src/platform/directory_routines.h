@@ -13,14 +13,15 @@ bool TryChangeDirectory(FileSystem& fileSystem, const std::string& path);
 // Creates one directory; false on any failure.
 bool TryMakeDirectory(FileSystem& fileSystem, const std::string& path);
 
-// Creates every missing directory along the path, from the root down: each
-// directory so far is entered when it exists and created when it does not.
-// With `fixDotCrash`, every directory name beginning with a dot is created
-// with support::kDotCrashPrefix in front, and the path is rewritten so.
-// False when a directory can neither be entered nor created, or the path has
-// too many pieces; the path is then unchanged, and the directories made
-// before the failing one stay. A path whose directories all exist leaves the
-// current directory at the deepest of them.
+// Creates every missing directory along the path, from the root down,
+// never through a link (FileSystem::MakeDirectoriesWithoutLinks): the
+// copy's destination directories are made with it. With `fixDotCrash`,
+// every directory name beginning with a dot is created with
+// support::kDotCrashPrefix in front, and the path is rewritten so. False
+// when a directory can neither be reached nor created (a link on the way
+// included), or the path has too many pieces; the path is then unchanged,
+// and the directories made before the failing one stay. Once the whole path
+// is there, its deepest directory is the current one.
 bool ForceDirectoryPath(FileSystem& fileSystem, std::string& path, bool fixDotCrash);
 
 }  // namespace brenx::platform

@@ -53,6 +53,12 @@ class FaultyFileHandle : public FileHandle {
         if (Faulted(FsCall::HandleGetDate)) return kNoDosDateTime;
         return Pass(inner_->GetDate());
     }
+    bool GetStatus(FileStatus& status) override {
+        if (Faulted(FsCall::HandleStatus)) return false;
+        return Pass(inner_->GetStatus(status));
+    }
+    // Known from the open: no call of its own.
+    bool StatusAtOpen(FileStatus& status) override { return Pass(inner_->StatusAtOpen(status)); }
     bool SetDate(DosDateTime date) override {
         const Verdict verdict = state_->Count(FsCall::HandleSetDate);
         if (verdict.ignore) return Ignored();
@@ -284,6 +290,37 @@ std::string FaultyFileSystem::CurrentDirectory() {
 bool FaultyFileSystem::CreateDirectory(const std::string& path) {
     if (Faulted(FsCall::CreateDirectory)) return false;
     return Pass(inner_.CreateDirectory(path));
+}
+
+std::unique_ptr<FileHandle> FaultyFileSystem::OpenWithoutLinks(const std::string& path,
+                                                               Access access,
+                                                               Disposition disposition) {
+    if (Faulted(FsCall::Open)) return nullptr;
+    std::unique_ptr<FileHandle> handle = inner_.OpenWithoutLinks(path, access, disposition);
+    SetLastError(inner_.LastError());
+    if (!handle) return nullptr;
+    return std::make_unique<FaultyFileHandle>(std::move(handle), state_);
+}
+
+bool FaultyFileSystem::MakeDirectoriesWithoutLinks(const std::string& path) {
+    if (Faulted(FsCall::CreateDirectory)) return false;
+    return Pass(inner_.MakeDirectoriesWithoutLinks(path));
+}
+
+bool FaultyFileSystem::DeleteWithoutLinks(const std::string& path) {
+    if (Faulted(FsCall::Delete)) return false;
+    return Pass(inner_.DeleteWithoutLinks(path));
+}
+
+bool FaultyFileSystem::RenameWithoutLinks(const std::string& from, const std::string& to) {
+    if (Faulted(FsCall::Rename)) return false;
+    return Pass(inner_.RenameWithoutLinks(from, to));
+}
+
+bool FaultyFileSystem::SetAttributesWithoutLinks(const std::string& path,
+                                                 std::uint32_t attributes) {
+    if (bool reported = false; Intercepted(FsCall::SetAttributes, reported)) return reported;
+    return Pass(inner_.SetAttributesWithoutLinks(path, attributes));
 }
 
 std::int64_t FaultyFileSystem::FreeBytesAvailable(const std::string& path) {

@@ -40,8 +40,10 @@ enum class FsCall {
     FileExists,
     SameEntry,
     ProgramPath,
+    Rename,        // RenameWithoutLinks
+    HandleStatus,  // GetStatus of a handle
 };
-inline constexpr std::size_t kFsCallKinds = static_cast<std::size_t>(FsCall::ProgramPath) + 1;
+inline constexpr std::size_t kFsCallKinds = static_cast<std::size_t>(FsCall::HandleStatus) + 1;
 
 // A file system for tests that passes every call to another one, counts the
 // calls of each kind and makes chosen ones fail the way the host would: the
@@ -94,6 +96,13 @@ class FaultyFileSystem : public FileSystem {
     bool SetCurrentDirectory(const std::string& path) override;
     std::string CurrentDirectory() override;
     bool CreateDirectory(const std::string& path) override;
+    // Counted as Open, CreateDirectory, Delete, Rename and SetAttributes.
+    std::unique_ptr<FileHandle> OpenWithoutLinks(const std::string& path, Access access,
+                                                 Disposition disposition) override;
+    bool MakeDirectoriesWithoutLinks(const std::string& path) override;
+    bool DeleteWithoutLinks(const std::string& path) override;
+    bool RenameWithoutLinks(const std::string& from, const std::string& to) override;
+    bool SetAttributesWithoutLinks(const std::string& path, std::uint32_t attributes) override;
     std::int64_t FreeBytesAvailable(const std::string& path) override;
     bool FlushVolume(const std::string& path) override;
     bool FullPathName(const std::string& name, std::string& fullPath) override;

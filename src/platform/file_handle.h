@@ -8,6 +8,15 @@
 
 namespace brenx::platform {
 
+// What an open file's descriptor tells of it now.
+struct FileStatus {
+    std::int64_t size = -1;
+    DosDateTime date = kNoDosDateTime;
+    // The last-write time as finely as the host keeps it (nanoseconds since
+    // 1970), -1 when unknown: it tells apart two writes within two seconds.
+    std::int64_t writtenAt = -1;
+};
+
 // An open file. Reads fill the buffer unless the file ends or fails (a short
 // count always means the end of the file); writes return fewer bytes than
 // asked only when the medium refused the rest. Every failing call records why
@@ -20,6 +29,17 @@ class FileHandle : public support::ByteStream {
     virtual std::int64_t SeekToEnd() = 0;
     // The last-write date, kNoDosDateTime on failure.
     virtual DosDateTime GetDate() = 0;
+    // The length and the last-write date together (one look where the host
+    // can give both at once); false on failure.
+    virtual bool GetStatus(FileStatus& status) {
+        status.size = Size();
+        if (status.size < 0) return false;
+        status.date = GetDate();
+        return status.date != kNoDosDateTime;
+    }
+    // What the file was when it was opened, where the open looked at it;
+    // otherwise GetStatus now.
+    virtual bool StatusAtOpen(FileStatus& status) { return GetStatus(status); }
     // Sets the last-write date to exactly this packed value.
     virtual bool SetDate(DosDateTime date) = 0;
     // Puts what was written onto the medium.

@@ -86,6 +86,28 @@ class FileSystem {
     // Creates one directory.
     virtual bool CreateDirectory(const std::string& path) = 0;
 
+    // What a copy makes and changes on its destination is reached without
+    // following links: every name of the path below its drive's own
+    // directory (or its share) is looked at as it is, and a link there fails
+    // the call (LinkRefused) instead of leading elsewhere. So a link planted
+    // on a medium can never lead a copy to write outside it. Otherwise these
+    // are as Open, CreateDirectory, DeleteFile and SetAttributes.
+    //
+    // Opens or makes a file; a link at its name is refused too.
+    virtual std::unique_ptr<FileHandle> OpenWithoutLinks(const std::string& path, Access access,
+                                                         Disposition disposition) = 0;
+    // Makes every missing directory of the path; true when the whole path is
+    // there as directories.
+    virtual bool MakeDirectoriesWithoutLinks(const std::string& path) = 0;
+    // Deletes a file (not a link, a directory or a read-only file).
+    virtual bool DeleteWithoutLinks(const std::string& path) = 0;
+    // Gives a file another name in the same directory (InvalidArgument for
+    // another directory), replacing a file of that name: not a read-only
+    // one, a directory or a link (AccessDenied, LinkRefused), which stay.
+    virtual bool RenameWithoutLinks(const std::string& from, const std::string& to) = 0;
+    // Sets the read-only and archive bits of a file.
+    virtual bool SetAttributesWithoutLinks(const std::string& path, std::uint32_t attributes) = 0;
+
     // Free bytes available to the caller on the volume that holds the path; -1
     // on failure (a drive with no media too).
     virtual std::int64_t FreeBytesAvailable(const std::string& path) = 0;

@@ -35,6 +35,8 @@ std::string HostErrorText(HostError error) {
             return "The filename or extension is too long.";
         case HostError::LinkLoop:
             return "The name of the file cannot be resolved by the system.";
+        case HostError::LinkRefused:
+            return "The file or directory is a link, which is not followed here.";
         case HostError::InvalidArgument:
             return "The parameter is incorrect.";
         case HostError::TooManyOpenFiles:

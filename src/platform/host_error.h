@@ -22,6 +22,7 @@ enum class HostError {
     InvalidName,      // the name cannot be one on this host or medium, or could leave its directory
     NameTooLong,      // a name or the whole path is longer than the file system takes
     LinkLoop,         // symbolic links on the way lead round in a circle
+    LinkRefused,      // a link stands where a call that must not follow links would go
     InvalidArgument,  // a value the call cannot take (a bad date, a negative offset)
     TooManyOpenFiles,  // the process or the system has no more file handles
     NotSupported,      // the host file system cannot do this (extended attributes)

@@ -32,6 +32,8 @@ std::string HostErrorReason(HostError error) {
             return "the name is too long for this medium";
         case HostError::LinkLoop:
             return "too many levels of links";
+        case HostError::LinkRefused:
+            return "a link stands in the way (the copy never follows links)";
         case HostError::InvalidArgument:
             return "the system refused the request";
         case HostError::TooManyOpenFiles:

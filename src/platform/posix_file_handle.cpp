@@ -10,14 +10,15 @@
 
 namespace brenx::platform {
 
-PosixFileHandle::PosixFileHandle(int fd, std::string hostPath, std::int64_t sizeAtOpen,
+PosixFileHandle::PosixFileHandle(int fd, std::string hostPath, FileStatus atOpen,
                                  std::shared_ptr<const RecentFiles> recentFiles,
-                                 std::shared_ptr<OpenHandles> openHandles)
+                                 std::shared_ptr<OpenHandles> openHandles, bool keepsDates)
     : fd_(fd),
       hostPath_(std::move(hostPath)),
-      sizeAtOpen_(sizeAtOpen),
+      atOpen_(atOpen),
       recentFiles_(std::move(recentFiles)),
-      openHandles_(std::move(openHandles)) {
+      openHandles_(std::move(openHandles)),
+      keepsDates_(keepsDates) {
     if (openHandles_) openHandles_->Add(this);
 }
 
@@ -50,6 +51,7 @@ void PosixFileHandle::LetGo() {
     const int flags = ::fcntl(fd_, F_GETFL);
     if (flags < 0) return;
     reopenFlags_ = flags & (O_ACCMODE | O_APPEND | O_NONBLOCK);
+    dateSet_ = kNoDosDateTime;  // anyone may change the file meanwhile
     reopenOffset_ = ownOffset_ >= 0 ? -1 : ::lseek(fd_, 0, SEEK_CUR);
     if (::close(fd_) != 0 && errno != EINTR) closeError_ = HostErrorFromErrno(errno);
     fd_ = -1;
@@ -114,7 +116,7 @@ std::int64_t PosixFileHandle::Read(void* buffer, std::int64_t count) {
         if (n < 0) return FailedCount(errno);
         if (n == 0) break;
         done += n;
-        if (readFromStart_ >= 0 && readFromStart_ + done >= sizeAtOpen_ && sizeAtOpen_ >= 0) {
+        if (readFromStart_ >= 0 && readFromStart_ + done >= atOpen_.size && atOpen_.size >= 0) {
             break;
         }
     }
@@ -129,6 +131,7 @@ std::int64_t PosixFileHandle::Read(void* buffer, std::int64_t count) {
 std::int64_t PosixFileHandle::Write(const void* data, std::int64_t count) {
     if (!IsOpen()) return -1;
     readFromStart_ = -1;
+    dateSet_ = kNoDosDateTime;
     if (count < 0) return FailedCount(EINVAL);
     const auto* bytes = static_cast<const char*>(data);
     std::int64_t done = 0;
@@ -184,10 +187,10 @@ std::int64_t PosixFileHandle::Size() {
 // writes at it, instead of moving the descriptor (the log's every entry).
 std::int64_t PosixFileHandle::SeekToEnd() {
     if (!IsOpen()) return -1;
-    const bool fresh = readFromStart_ == 0 && sizeAtOpen_ >= 0;
+    const bool fresh = readFromStart_ == 0 && atOpen_.size >= 0;
     readFromStart_ = -1;
     if (fresh) {
-        ownOffset_ = sizeAtOpen_;
+        ownOffset_ = atOpen_.size;
         SetLastError(HostError::None);
         return ownOffset_;
     }
@@ -200,6 +203,10 @@ std::int64_t PosixFileHandle::SeekToEnd() {
 
 DosDateTime PosixFileHandle::GetDate() {
     if (!IsOpen()) return kNoDosDateTime;
+    if (dateSet_ != kNoDosDateTime) {
+        SetLastError(HostError::None);
+        return dateSet_;
+    }
     struct stat status {};
     if (::fstat(fd_, &status) != 0) {
         Fail(errno);
@@ -207,6 +214,31 @@ DosDateTime PosixFileHandle::GetDate() {
     }
     SetLastError(HostError::None);
     return DosDateTimeFromUnix(status.st_mtim.tv_sec);
+}
+
+FileStatus FileStatusOf(const struct stat& status) {
+    constexpr std::int64_t kNanoseconds = 1000000000;
+    FileStatus result;
+    result.size = status.st_size;
+    result.date = DosDateTimeFromUnix(status.st_mtim.tv_sec);
+    result.writtenAt = std::int64_t{status.st_mtim.tv_sec} * kNanoseconds + status.st_mtim.tv_nsec;
+    return result;
+}
+
+bool PosixFileHandle::GetStatus(FileStatus& status) {
+    if (!IsOpen()) return false;
+    struct stat host {};
+    if (::fstat(fd_, &host) != 0) return Fail(errno);
+    status = FileStatusOf(host);
+    SetLastError(HostError::None);
+    return true;
+}
+
+bool PosixFileHandle::StatusAtOpen(FileStatus& status) {
+    if (atOpen_.date == kNoDosDateTime) return GetStatus(status);
+    status = atOpen_;
+    SetLastError(HostError::None);
+    return true;
 }
 
 bool PosixFileHandle::SetDate(DosDateTime date) {
@@ -226,6 +258,9 @@ bool PosixFileHandle::SetDate(DosDateTime date) {
     const struct timespec times[2] = {{static_cast<time_t>(seconds), 0},
                                       {static_cast<time_t>(seconds), 0}};
     if (::futimens(fd_, times) != 0) return Fail(errno);
+    // Up to 2038 every format of such a file system holds the time given.
+    constexpr std::int64_t kEveryFormatHolds = std::int64_t{1} << 31;
+    if (keepsDates_ && seconds < kEveryFormatHolds) dateSet_ = date;
     if (wasClear) ClearArchive(hostPath_);
     SetLastError(HostError::None);
     return true;
@@ -261,6 +296,7 @@ bool PosixFileHandle::DropCachedPages() {
 bool PosixFileHandle::Truncate(std::int64_t length) {
     if (!IsOpen()) return false;
     readFromStart_ = -1;
+    dateSet_ = kNoDosDateTime;
     struct stat status {};
     if (::fstat(fd_, &status) != 0) return Fail(errno);
     if (length < 0 || length > status.st_size) return Fail(EINVAL);

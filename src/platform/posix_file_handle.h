@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include "platform/file_handle.h"
@@ -10,6 +11,9 @@
 #include "platform/recent_files.h"
 
 namespace brenx::platform {
+
+// What a host status tells of a file.
+FileStatus FileStatusOf(const struct stat& status);
 
 // A FileHandle over an open POSIX file descriptor, which it owns.
 //
@@ -19,13 +23,15 @@ namespace brenx::platform {
 // fails that use with NoMedia instead of reading or writing something else.
 class PosixFileHandle : public FileHandle, public ReleasableFile {
   public:
-    // `sizeAtOpen` is the file's length when it was opened; `recentFiles`,
+    // `atOpen` is what the file was when it was opened; `recentFiles`,
     // when given, is the file system's knowledge of which files carry no
     // archive record (SetDate need not look for one on those). The handle
-    // enters `openHandles`, when given, while it lives.
-    PosixFileHandle(int fd, std::string hostPath, std::int64_t sizeAtOpen = -1,
+    // enters `openHandles`, when given, while it lives. With `keepsDates`
+    // the file lies on a file system that keeps a date as it is set
+    // (VolumeKind): a date just set is known without a look.
+    PosixFileHandle(int fd, std::string hostPath, FileStatus atOpen = {},
                     std::shared_ptr<const RecentFiles> recentFiles = nullptr,
-                    std::shared_ptr<OpenHandles> openHandles = nullptr);
+                    std::shared_ptr<OpenHandles> openHandles = nullptr, bool keepsDates = false);
     ~PosixFileHandle() override;
     PosixFileHandle(const PosixFileHandle&) = delete;
     PosixFileHandle& operator=(const PosixFileHandle&) = delete;
@@ -37,6 +43,8 @@ class PosixFileHandle : public FileHandle, public ReleasableFile {
     std::int64_t Size() override;
     std::int64_t SeekToEnd() override;
     DosDateTime GetDate() override;
+    bool GetStatus(FileStatus& status) override;
+    bool StatusAtOpen(FileStatus& status) override;
     bool SetDate(DosDateTime date) override;
     bool Flush() override;
     bool DropCachedPages() override;
@@ -54,7 +62,7 @@ class PosixFileHandle : public FileHandle, public ReleasableFile {
 
     int fd_;
     std::string hostPath_;
-    std::int64_t sizeAtOpen_;
+    FileStatus atOpen_;
     std::shared_ptr<const RecentFiles> recentFiles_;
     std::shared_ptr<OpenHandles> openHandles_;
     // The file's identity, learnt when first needed.
@@ -71,6 +79,10 @@ class PosixFileHandle : public FileHandle, public ReleasableFile {
     // Bytes read so far while the handle has only read from the start on
     // (-1 once it has moved or written otherwise).
     std::int64_t readFromStart_ = 0;
+    bool keepsDates_;
+    // The date this handle set last, while nothing has changed the file
+    // since (kNoDosDateTime: unknown).
+    DosDateTime dateSet_ = kNoDosDateTime;
     // The position, when the handle keeps it itself (reading and writing at
     // it) rather than in the descriptor; -1 otherwise.
     std::int64_t ownOffset_ = -1;

@@ -11,46 +11,11 @@
 #include "platform/host_entry.h"
 #include "platform/posix_file_handle.h"
 #include "platform/posix_file_system.h"
+#include "platform/posix_open_flags.h"
 
 namespace brenx::platform {
 
 namespace {
-
-int OpenFlags(Access access, Disposition disposition) {
-    int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
-    switch (access) {
-        case Access::Read:
-            flags |= O_RDONLY;
-            break;
-        case Access::Write:
-            flags |= O_WRONLY;
-            break;
-        case Access::ReadWrite:
-            flags |= O_RDWR;
-            break;
-        case Access::Append:
-            flags |= O_WRONLY | O_APPEND;
-            break;
-    }
-    switch (disposition) {
-        case Disposition::OpenExisting:
-            break;
-        case Disposition::CreateAlways:
-            flags |= O_CREAT | O_TRUNC;
-            break;
-        case Disposition::OpenAlways:
-            flags |= O_CREAT;
-            break;
-        case Disposition::CreateNew:
-            flags |= O_CREAT | O_EXCL;
-            break;
-    }
-    return flags;
-}
-
-bool Changes(Access access, Disposition disposition) {
-    return access != Access::Read || disposition == Disposition::CreateAlways;
-}
 
 // What stands at the path decides whether it may be opened at all: only a
 // regular file, not on a kernel file system, and not read-only when it is to
@@ -86,14 +51,6 @@ std::string_view DirectoryOf(const std::string& host) {
     return slash == 0 ? std::string_view("/") : std::string_view(host).substr(0, slash);
 }
 
-int OpenDescriptor(const std::string& host, int flags) {
-    int fd = -1;
-    do {
-        fd = open(host.c_str(), flags, 0666);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
 }  // namespace
 
 std::unique_ptr<FileHandle> PosixFileSystem::Adopt(const Opened& opened, std::string host) {
@@ -110,11 +67,12 @@ std::unique_ptr<FileHandle> PosixFileSystem::Adopt(const Opened& opened, std::st
         recentFiles_->Forget(host);
         return Fail(HostError::AccessDenied, nullptr);
     }
-    return Admit(opened, std::move(host), kind, status.st_size);
+    return Admit(opened, std::move(host), kind, FileStatusOf(status));
 }
 
 std::unique_ptr<FileHandle> PosixFileSystem::Admit(const Opened& opened, std::string host,
-                                                   const VolumeKind& kind, std::int64_t size) {
+                                                   const VolumeKind& kind,
+                                                   const FileStatus& atOpen) {
     // Where O_NONBLOCK could change how the file reads or writes, it goes.
     if (!kind.nonblockingHarmless) fcntl(opened.fd, F_SETFL, 0);
     // An existing file opened for writing loses its archive record (once:
@@ -126,8 +84,8 @@ std::unique_ptr<FileHandle> PosixFileSystem::Admit(const Opened& opened, std::st
         recentFiles_->Remember(host);
     }
     SetLastError(HostError::None);
-    return std::make_unique<PosixFileHandle>(opened.fd, std::move(host), size, recentFiles_,
-                                             openHandles_);
+    return std::make_unique<PosixFileHandle>(opened.fd, std::move(host), atOpen, recentFiles_,
+                                             openHandles_, kind.keepsDates);
 }
 
 // A file that the open itself made (O_EXCL) is a regular file of length 0
@@ -138,13 +96,14 @@ std::unique_ptr<FileHandle> PosixFileSystem::CreateNewFile(std::string& host, Ac
     VolumeKind kind;
     const bool known = volumes_.OfDirectory(DirectoryOf(host), kind);
     if (known && kind.kernel) return Fail(HostError::AccessDenied, nullptr);
-    const int fd = OpenDescriptor(host, OpenFlags(access, Disposition::CreateNew));
+    const int fd = OpenAt(AT_FDCWD, host.c_str(), OpenFlags(access, Disposition::CreateNew));
     if (fd < 0) {
         FailCreating(errno, host);
         return nullptr;
     }
     const Opened opened{fd, true, false, false};
-    return known ? Admit(opened, std::move(host), kind, 0) : Adopt(opened, std::move(host));
+    return known ? Admit(opened, std::move(host), kind, FileStatus{0})
+                 : Adopt(opened, std::move(host));
 }
 
 std::unique_ptr<FileHandle> PosixFileSystem::Open(const std::string& path, Access access,
@@ -173,7 +132,7 @@ std::unique_ptr<FileHandle> PosixFileSystem::Open(const std::string& path, Acces
         FailErrno(ENOENT, host);
         return nullptr;
     }
-    const int fd = OpenDescriptor(host, OpenFlags(access, disposition));
+    const int fd = OpenAt(AT_FDCWD, host.c_str(), OpenFlags(access, disposition));
     if (fd < 0) {
         if (exists || disposition == Disposition::OpenExisting) {
             FailErrno(errno, host);

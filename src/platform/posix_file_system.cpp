@@ -280,6 +280,7 @@ bool PosixFileSystem::WorkingDirectoryForPrograms(std::string& hostPath) {
 void PosixFileSystem::ReleaseMedia() {
     openHandles_->LetAllGo();
     volumes_.ForgetDirectories();
+    chain_.Close();
 }
 
 bool PosixFileSystem::CreateDirectory(const std::string& path) {

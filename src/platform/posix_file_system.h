@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/directory_chain.h"
 #include "platform/drive_map.h"
 #include "platform/file_system.h"
 #include "platform/mount_points.h"
@@ -48,6 +49,12 @@ class PosixFileSystem : public FileSystem {
     bool SetCurrentDirectory(const std::string& path) override;
     std::string CurrentDirectory() override;
     bool CreateDirectory(const std::string& path) override;
+    std::unique_ptr<FileHandle> OpenWithoutLinks(const std::string& path, Access access,
+                                                 Disposition disposition) override;
+    bool MakeDirectoriesWithoutLinks(const std::string& path) override;
+    bool DeleteWithoutLinks(const std::string& path) override;
+    bool RenameWithoutLinks(const std::string& from, const std::string& to) override;
+    bool SetAttributesWithoutLinks(const std::string& path, std::uint32_t attributes) override;
     std::int64_t FreeBytesAvailable(const std::string& path) override;
     bool FlushVolume(const std::string& path) override;
     bool FullPathName(const std::string& name, std::string& fullPath) override;
@@ -99,9 +106,28 @@ class PosixFileSystem : public FileSystem {
     // The handle keeps the path: these take it over.
     std::unique_ptr<FileHandle> Adopt(const Opened& opened, std::string host);
     // Makes a handle of a descriptor found fit, on a file system of that
-    // kind, of that length when opened.
+    // kind, as it was when opened.
     std::unique_ptr<FileHandle> Admit(const Opened& opened, std::string host,
-                                      const VolumeKind& kind, std::int64_t size);
+                                      const VolumeKind& kind, const FileStatus& atOpen);
+    // A path reached without links: its host path, the drive's (or the
+    // share's) host directory, and where in the host path the directories
+    // below that and the last name lie.
+    struct LinkFreePath {
+        std::string host;
+        std::string root;
+        std::size_t belowStart = 0;
+        std::size_t nameStart = 0;  // host.size() for a path that ends at a directory
+        std::string_view Below() const;
+        std::string Name() const { return host.substr(nameStart); }
+    };
+    HostError ResolveWithoutLinks(const std::string& path, LinkFreePath& target);
+    // The directory of the path's last name, reached through chain_; -1
+    // with the reason recorded.
+    int ReachDirectoryOf(const std::string& path, LinkFreePath& target);
+    // The file at the name of `directory`, made new (false when the name
+    // was taken, LastError AlreadyExists).
+    std::unique_ptr<FileHandle> CreateNewAt(int directory, const std::string& name,
+                                            std::string host, int flags);
     // Creates the file only if it is new (null otherwise, LastError
     // AlreadyExists when it was there); takes the path over when it makes
     // the handle.
@@ -112,6 +138,8 @@ class PosixFileSystem : public FileSystem {
     std::shared_ptr<RecentFiles> recentFiles_ = std::make_shared<RecentFiles>();
     std::shared_ptr<OpenHandles> openHandles_ = std::make_shared<OpenHandles>();
     std::shared_ptr<MountPoints> mounts_;
+    // The directories of the last path reached without links.
+    DirectoryChain chain_;
     // The host directory of the drive or share that the last path resolved lay on.
     std::string resolvedRoot_;
     // Names that a search listed and that would climb out of their directory

@@ -29,12 +29,26 @@ bool IgnoresNonblocking(unsigned long type) {
     }
 }
 
+// File systems whose drivers store the times utimensat gives them.
+bool KeepsDates(unsigned long type) {
+    switch (type) {
+        case EXT4_SUPER_MAGIC:  // ext2, ext3 and ext4 share it
+        case XFS_SUPER_MAGIC:
+        case BTRFS_SUPER_MAGIC:
+        case TMPFS_MAGIC:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 VolumeKind KindOfFileSystemType(unsigned long type) {
     VolumeKind kind;
     kind.kernel = IsKernelFileSystemType(type);
     kind.nonblockingHarmless = !kind.kernel && IgnoresNonblocking(type);
+    kind.keepsDates = KeepsDates(type);
     return kind;
 }
 

@@ -16,6 +16,10 @@ struct VolumeKind {
     // A local disk or memory file system, whose regular files ignore
     // O_NONBLOCK: an open descriptor there may keep the flag.
     bool nonblockingHarmless = false;
+    // The host's own disk or memory file system, which keeps a modification
+    // time exactly as it is set (up to 2038 in its smallest formats). FUSE
+    // drivers, FAT and network file systems are not taken at their word.
+    bool keepsDates = false;
 };
 
 // The kind of every file system met so far, learnt once per device number

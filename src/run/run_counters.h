@@ -18,6 +18,9 @@ struct RunCounters {
     std::int64_t archiveKept = 0;   // files whose archive bit could not be cleared
     std::int64_t passedOver = 0;    // entries passed over for something screwy about them
 
+    // Sources that changed while they were copied.
+    std::int64_t changedSources = 0;
+
     // Per-file progress and the destination's free space as last shown.
     std::int64_t fileSize = 0;
     std::int64_t fileBytesRead = 0;

@@ -35,6 +35,13 @@ class CopyFileSystem : public platform::FaultyFileSystem {
         if (refused != refusedOpens.end()) return Fail(refused->second, nullptr);
         return platform::FaultyFileSystem::Open(path, access, disposition);
     }
+    std::unique_ptr<platform::FileHandle> OpenWithoutLinks(
+        const std::string& path, platform::Access access,
+        platform::Disposition disposition) override {
+        const auto refused = refusedOpens.find(path);
+        if (refused != refusedOpens.end()) return Fail(refused->second, nullptr);
+        return platform::FaultyFileSystem::OpenWithoutLinks(path, access, disposition);
+    }
     std::int64_t FreeBytesAvailable(const std::string& path) override {
         const std::int64_t measured = platform::FaultyFileSystem::FreeBytesAvailable(path);
         return fixedFree && measured >= 0 ? *fixedFree : measured;

@@ -2,9 +2,12 @@
 // each call in turn (and each kind of call failing from its first call on):
 // whatever fails, the run must end with a fitting exit code, leave no
 // partial or wrong file on the destination, never touch the source, and
-// leave a log of whole lines whose CRC lines are all true.
+// leave a log of whole lines whose CRC lines are all true. Over older
+// copies, a failed replacement leaves the older copy whole (unless only its
+// place had room for the new one) and no unfinished copy behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -33,9 +36,24 @@ const std::map<std::string, std::string> kSources = {
     {"sub/d.txt", ""},
 };
 
+// What the destination holds before the run.
+enum class Media {
+    Empty,
+    OlderCopies,  // an older copy of every file, with room for both
+    RoomInPlace,  // the same, but a.txt fits only in its older copy's place
+};
+
+const std::map<std::string, std::string> kOlderCopies = {
+    {"a.txt", std::string(70000, 'o')},
+    {"b.txt", "older bee"},
+    {"sub/c.txt", "older sea"},
+    {"sub/d.txt", "older"},
+};
+
 struct SweepRun {
-    explicit SweepRun(run::MediaAnswer answer)
-        : fs(drives.Fs()),
+    explicit SweepRun(run::MediaAnswer answer, Media media = Media::Empty)
+        : media(media),
+          fs(drives.Fs()),
           op(answer),
           options(fs, op, options::OptionInputs{{}, testing::NoEnvironment, "d:\\", "2612061806"}),
           log(fs, "d:\\run.log"),
@@ -45,12 +63,28 @@ struct SweepRun {
             std::filesystem::create_directories(drives.Host("d/src/sub"));
             drives.Write("d/src/" + name, content);
         }
+        if (media != Media::Empty) PutOlderCopies();
         options.Settings().recurse = true;
         options.Settings().destination = "e:\\dst\\";
         run.jobMode = run::JobMode::Copy;
         run.destinationRoot = "e:\\";
     }
 
+    void PutOlderCopies() {
+        std::filesystem::create_directories(drives.Host("e/dst/sub"));
+        platform::DosDateFields longAgo;
+        longAgo.year = 1990;
+        for (const auto& [name, content] : kOlderCopies) {
+            drives.Write("e/dst/" + name, content);
+            std::string path = "e:\\dst\\" + name;
+            std::replace(path.begin(), path.end(), '/', '\\');
+            drives.Fs().SetFileDate(path, platform::PackDosDateTime(longAgo));
+        }
+        // Less than a.txt needs beside its older copy, more than in its place.
+        if (media == Media::RoomInPlace) fs.fixedFree = 5000;
+    }
+
+    Media media;
     platform::testing::TempDrives drives;
     CopyFileSystem fs;
     SweepOperator op;
@@ -62,9 +96,10 @@ struct SweepRun {
     run::RunState run;
 };
 
-std::string Describe(FsCall kind, int n, bool persistent) {
+std::string Describe(FsCall kind, int n, bool persistent, Media media) {
     return "fault at call " + std::to_string(n) + " of kind " +
-           std::to_string(static_cast<int>(kind)) + (persistent ? " (lasting)" : "");
+           std::to_string(static_cast<int>(kind)) + (persistent ? " (lasting)" : "") +
+           " over media " + std::to_string(static_cast<int>(media));
 }
 
 // The log's text after its last CR LF, and every CRC line, checked.
@@ -89,19 +124,44 @@ void CheckLog(SweepRun& sweep, const std::string& where) {
     }
 }
 
-// Every destination file is a whole copy; the sources are as they were.
-// True when every file was copied.
+// Every destination file is a whole copy, or the whole older copy it was
+// to replace; an older copy is gone only when replaced in place. The
+// sources are as they were. True when every file was copied.
 bool CheckFiles(SweepRun& sweep, const std::string& where) {
     bool all = true;
     for (const auto& [name, content] : kSources) {
         EXPECT_EQ(sweep.drives.Read("d/src/" + name), content) << where << ": source " << name;
+        const bool older = sweep.media != Media::Empty;
+        const bool mayGo = !older || (sweep.media == Media::RoomInPlace && name == "a.txt");
         if (!sweep.drives.Exists("e/dst/" + name)) {
+            EXPECT_TRUE(mayGo) << where << ": the older copy of " << name << " is gone";
             all = false;
             continue;
         }
-        EXPECT_EQ(sweep.drives.Read("e/dst/" + name), content) << where << ": copy " << name;
+        const std::string copy = sweep.drives.Read("e/dst/" + name);
+        if (older && copy == kOlderCopies.at(name)) {
+            all = false;
+            continue;
+        }
+        EXPECT_EQ(copy, content) << where << ": copy " << name;
     }
     return all;
+}
+
+// An unfinished copy stays only where the log tells that it could not go.
+void CheckNothingUnfinished(SweepRun& sweep, const std::string& where) {
+    const std::string log = sweep.drives.Read("d/run.log");
+    for (const std::string directory : {"e/dst", "e/dst/sub"}) {
+        if (!sweep.drives.Exists(directory)) continue;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(sweep.drives.Host(directory))) {
+            const std::string name = entry.path().filename().string();
+            if (kSources.count((directory == "e/dst" ? "" : "sub/") + name) != 0) continue;
+            if (entry.is_directory()) continue;
+            EXPECT_NE(log.find("Couldn't delete the broken copy"), std::string::npos)
+                << where << ": " << directory << "/" << name << " left behind";
+        }
+    }
 }
 
 void CheckOutcome(SweepRun& sweep, bool result, const std::string& where, bool skipped) {
@@ -120,11 +180,12 @@ void CheckOutcome(SweepRun& sweep, bool result, const std::string& where, bool s
         EXPECT_TRUE(all) << where << ": success with files missing";
     }
     CheckLog(sweep, where);
+    CheckNothingUnfinished(sweep, where);
 }
 
 // The calls of each kind that a clean run makes.
-std::map<FsCall, int> CleanRunCalls() {
-    SweepRun clean(run::MediaAnswer::GiveUp);
+std::map<FsCall, int> CleanRunCalls(Media media = Media::Empty) {
+    SweepRun clean(run::MediaAnswer::GiveUp, media);
     EXPECT_TRUE(CopyTree(clean.run, "d:\\src\\", "e:\\dst\\"));
     EXPECT_TRUE(CheckFiles(clean, "clean run"));
     std::map<FsCall, int> calls;
@@ -135,15 +196,16 @@ std::map<FsCall, int> CleanRunCalls() {
     return calls;
 }
 
-void Sweep(run::MediaAnswer answer) {
-    for (const auto& [kind, count] : CleanRunCalls()) {
+void Sweep(run::MediaAnswer answer, Media media = Media::Empty) {
+    for (const auto& [kind, count] : CleanRunCalls(media)) {
         for (int n = 1; n <= count + 1; ++n) {
             const bool persistent = n > count;
-            SweepRun sweep(answer);
+            SweepRun sweep(answer, media);
             sweep.fs.FailCall(kind, persistent ? 1 : n, HostError::IoError, persistent);
             const bool result = CopyTree(sweep.run, "d:\\src\\", "e:\\dst\\");
-            EXPECT_GT(sweep.fs.FaultsFired(), 0) << Describe(kind, n, persistent);
-            CheckOutcome(sweep, result, Describe(kind, n, persistent),
+            const std::string where = Describe(kind, n, persistent, media);
+            EXPECT_GT(sweep.fs.FaultsFired(), 0) << where << ": the fault never fired";
+            CheckOutcome(sweep, result, where,
                          answer == run::MediaAnswer::Skip && sweep.op.questions > 0);
         }
     }
@@ -159,6 +221,22 @@ TEST(FaultSweep, EveryFaultEndsCleanlyWhenTheOperatorTriesAgain) {
 
 TEST(FaultSweep, EveryFaultEndsCleanlyWhenTheOperatorSkips) {
     Sweep(run::MediaAnswer::Skip);
+}
+
+TEST(FaultSweep, OverOlderCopiesEveryFaultLeavesTheOlderCopyOrTheNewOne) {
+    // Replacing beside the older copies takes temporary files and renames.
+    ASSERT_GT(CleanRunCalls(Media::OlderCopies).count(FsCall::Rename), 0u);
+    for (const run::MediaAnswer answer :
+         {run::MediaAnswer::GiveUp, run::MediaAnswer::TryAgain, run::MediaAnswer::Skip}) {
+        Sweep(answer, Media::OlderCopies);
+    }
+}
+
+TEST(FaultSweep, ReplacingInPlaceLeavesTheNewCopyOrNone) {
+    for (const run::MediaAnswer answer :
+         {run::MediaAnswer::GiveUp, run::MediaAnswer::TryAgain, run::MediaAnswer::Skip}) {
+        Sweep(answer, Media::RoomInPlace);
+    }
 }
 
 TEST(FaultSweep, WritesCutShortLeaveNoHalfFiles) {

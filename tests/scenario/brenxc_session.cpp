@@ -139,6 +139,13 @@ void BrenxcSession::Interrupt() {
     if (pid_ > 0) kill(pid_, SIGINT);
 }
 
+void BrenxcSession::Kill() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+}
+
 bool BrenxcSession::Collect(std::chrono::milliseconds wait) {
     pollfd fds[2] = {{errors_, POLLIN, 0}, {output_, POLLIN, 0}};
     if (errors_ < 0 && output_ < 0) return false;

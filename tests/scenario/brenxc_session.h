@@ -57,6 +57,9 @@ class BrenxcSession {
     bool WaitFor(const std::string& text,
                  std::chrono::milliseconds timeout = std::chrono::seconds(10));
     void Interrupt();
+    // Ends the program at once (SIGKILL), as a crash or a power cut would,
+    // and waits for it.
+    void Kill();
     // Closes the input, waits for the end (killing the program after the
     // timeout) and collects what it wrote.
     RunResult Finish(std::chrono::milliseconds timeout = std::chrono::seconds(30));

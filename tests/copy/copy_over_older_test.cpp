@@ -1,0 +1,126 @@
+// A copy that replaces an older one, and a source that changes under it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "copy/copy_file.h"
+#include "copy/copy_result.h"
+#include "copy/copy_world.h"
+#include "copy/file_facts.h"
+#include "copy/unfinished_copy.h"
+
+namespace brenx::copy {
+namespace {
+
+using platform::FsCall;
+using testing::CopyWorld;
+
+constexpr const char* kFrom = "d:\\src\\a.txt";
+constexpr const char* kTo = "e:\\dst\\a.txt";
+
+// A source newer than its older copy on the destination.
+void OlderCopy(CopyWorld& world, const std::string& older = "older copy") {
+    world.Source("a.txt", "new copy, longer");
+    world.Destination("a.txt", older);
+    world.Date(kTo, 1995);
+}
+
+std::size_t FilesIn(const CopyWorld& world) {
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator(world.drives.Host("e/dst")))
+        ++count;
+    return count;
+}
+
+TEST(CopyOverOlder, TheNewCopyTakesTheOlderOnesPlaceOnlyWhole) {
+    CopyWorld world;
+    OlderCopy(world);
+    // The rename fails: the older copy stays, and nothing else does.
+    world.fs.FailCall(FsCall::Rename, 1, platform::HostError::IoError);
+    const CopyOutcome failed = CopyBFile(world.run, kFrom, kTo, true);
+    EXPECT_EQ(failed.code, kCopyBroken);
+    EXPECT_EQ(failed.stage, CopyStage::PutInPlace);
+    EXPECT_EQ(world.Copied("a.txt"), "older copy");
+    EXPECT_EQ(FilesIn(world), 1u);
+
+    world.fs.ClearFaults();
+    // As the walk knows it: the free space then loses the difference only.
+    FileFacts facts;
+    facts.sourceSize = 16;
+    facts.destinationKnown = true;
+    facts.destinationDate = world.fs.GetFileDate(kTo);
+    facts.destinationSize = 10;
+    const std::int64_t freeBefore = world.run.counters.dstBytesFree;
+    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts).code, kCopyDone);
+    EXPECT_EQ(world.Copied("a.txt"), "new copy, longer");
+    EXPECT_EQ(world.fs.GetFileDate(kTo), world.fs.GetFileDate(kFrom));
+    EXPECT_EQ(FilesIn(world), 1u);
+    EXPECT_EQ(world.run.counters.dstBytesFree, freeBefore - 16 + 10);
+}
+
+TEST(CopyOverOlder, AReadOnlyOlderCopyIsKeptAndAReadOnlyNewOneIsMadeBeside) {
+    CopyWorld world;
+    OlderCopy(world);
+    world.fs.SetAttributes(kTo, platform::kAttrReadOnly);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyCreateFailed);
+    EXPECT_EQ(world.Copied("a.txt"), "older copy");
+    EXPECT_EQ(FilesIn(world), 1u);
+
+    // atts with ReadOnly: the new copy is made read-only beside, then put
+    // in place.
+    world.fs.SetAttributes(kTo, platform::kAttrArchive);
+    world.Settings().atts = true;
+    world.Settings().ReadOnly = true;
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
+    EXPECT_EQ(world.Copied("a.txt"), "new copy, longer");
+    EXPECT_NE(world.fs.GetAttributes(kTo) & platform::kAttrReadOnly, 0);
+    EXPECT_EQ(FilesIn(world), 1u);
+}
+
+TEST(CopyOverOlder, WithoutRoomForBothTheOlderCopyIsOverwrittenAndThatIsLogged) {
+    CopyWorld world;
+    OlderCopy(world, std::string(2000, 'o'));
+    // 16 bytes do not fit into 10; in the older copy's place they need none.
+    world.Free(10);
+    // The first write is the log's line about it, the second the copy's.
+    world.fs.FailCall(FsCall::Write, 2, platform::HostError::IoError);
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyBroken);
+    EXPECT_FALSE(world.Exists("a.txt"));
+    EXPECT_EQ(world.LogLines().at(0),
+              "Replacing e:\\dst\\a.txt in place (no room on the medium for the new copy beside "
+              "the older one)");
+    // In CD-R mode no room is counted in the older copy's place.
+    world.Destination("a.txt", std::string(2000, 'o'));
+    world.Date(kTo, 1995);
+    world.run.flags.cdrMode = true;
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyNoRoom);
+}
+
+TEST(CopyOverOlder, AFailedLookAtTheSourceAfterwardsFailsTheCopy) {
+    CopyWorld world;
+    world.Destination("keep", "");
+    world.Source("a.txt", "abc");
+    world.fs.FailCall(FsCall::HandleStatus, 1, platform::HostError::IoError);
+    const CopyOutcome outcome = CopyBFile(world.run, kFrom, kTo, true);
+    EXPECT_EQ(outcome.code, kCopyBroken);
+    EXPECT_EQ(outcome.error, platform::HostError::IoError);
+    EXPECT_FALSE(world.Exists("a.txt"));
+    EXPECT_EQ(world.run.counters.changedSources, 0);
+}
+
+TEST(UnfinishedCopy, ItsNamesAreKnownAndNoOthers) {
+    EXPECT_EQ(UnfinishedCopyName(1), "~brenx-unfinished.tmp");
+    EXPECT_EQ(UnfinishedCopyName(3), "~brenx-unfinished-3.tmp");
+    for (int attempt = 1; attempt <= 12; ++attempt)
+        EXPECT_TRUE(IsUnfinishedCopyName(UnfinishedCopyName(attempt)));
+    for (const char* other :
+         {"~brenx-unfinished-0.tmp", "~brenx-unfinished-02.tmp", "~brenx-unfinished-.tmp",
+          "~brenx-unfinished-x.tmp", "~brenx-unfinished.tmp.txt", "brenx-unfinished.tmp", ".tmp"}) {
+        EXPECT_FALSE(IsUnfinishedCopyName(other)) << other;
+    }
+}
+
+}  // namespace
+}  // namespace brenx::copy
