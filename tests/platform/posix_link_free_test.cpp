@@ -21,8 +21,9 @@ struct LinkedDrives {
         std::filesystem::create_directories(t.Host("d/outside"));
         std::filesystem::create_directories(t.Host("e/real"));
         t.Write("d/outside/secret.txt", "keep");
-        symlink(t.Host("d/outside").c_str(), t.Host("e/dirlink").c_str());
-        symlink(t.Host("d/outside/secret.txt").c_str(), t.Host("e/real/filelink.txt").c_str());
+        std::filesystem::create_directory_symlink(t.Host("d/outside"), t.Host("e/dirlink"));
+        std::filesystem::create_symlink(t.Host("d/outside/secret.txt"),
+                                        t.Host("e/real/filelink.txt"));
     }
     TempDrives t;
 };
