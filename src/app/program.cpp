@@ -20,6 +20,7 @@
 #include "run/pace.h"
 #include "run/run_state.h"
 #include "run/status_board.h"
+#include "run/throughput_clock.h"
 #include "run/tick_source.h"
 #include "support/safe_format.h"
 
@@ -104,6 +105,10 @@ bool Program::SavePlacement(ScreenSize screen, const WindowPlacements& windows) 
 
 void Program::OpenHelp() {
     options::OpenHelpPage(parts_->starter, parts_->options.Settings().helphtm);
+}
+
+void Program::TickClock() {
+    if (running_ && parts_->run) run::RefreshThroughput(*parts_->run);
 }
 
 std::int32_t RunProgram(const std::vector<std::string>& arguments, run::Operator& op,

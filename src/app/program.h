@@ -49,6 +49,12 @@ class Program {
     // Opens the help page (setting `helphtm`).
     void OpenHelp();
 
+    // Shows the throughput clock's figure when two seconds have passed since
+    // it last did. The engine's polls keep it going while a job works; a
+    // front end whose own timer ticks while a question waits calls this, so
+    // the clock moves on then too. Reads the run's counts, runs nothing.
+    void TickClock();
+
   private:
     struct Parts;
     std::unique_ptr<Parts> parts_;

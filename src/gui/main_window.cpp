@@ -100,6 +100,11 @@ MainWindow::MainWindow(std::vector<std::string> arguments, SoundPlayer& player, 
     }
     op_ = std::make_unique<WindowOperator>(
         OperatorWindows{*message_, *media_, *driveLetters_, *openLog_, alarm_, stops_, board_});
+    clock_ = new QTimer(this);
+    // The engine keeps the figure's two-second rhythm; a beat of half a second
+    // keeps a new figure from waiting up to twice as long.
+    clock_->setInterval(500);
+    connect(clock_, &QTimer::timeout, this, &MainWindow::ClockTick);
     // A zero timer fires once the window system's events are all handled: the
     // first idle moment.
     QTimer::singleShot(0, this, &MainWindow::IdleStart);

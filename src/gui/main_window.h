@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -53,6 +54,7 @@ class MainWindow : public QWidget, public BoardView {
     QLabel* TextLabel(run::BoardText which) const;
     QPlainTextEdit* Banner() const { return banner_; }
     QPlainTextEdit* Status() const { return status_; }
+    QLabel* Timings() const { return timings_; }
     QTableWidget* OptionGrid() const { return opGrid_; }
     QGroupBox* RandomWaitBox() const { return rwBox_; }
     bool RunOver() const { return phase_ == Phase::LeftOpen || phase_ == Phase::Closing; }
@@ -81,6 +83,7 @@ class MainWindow : public QWidget, public BoardView {
   private slots:
     // The idle handler: starts the run once.
     void IdleStart();
+    void ClockTick();
     void HelpClicked();
 
   private:
@@ -120,6 +123,8 @@ class MainWindow : public QWidget, public BoardView {
     WindowBoard board_;
     std::unique_ptr<WindowOperator> op_;
     std::unique_ptr<app::Program> program_;
+    // The throughput clock's own beat, which goes on while a question waits.
+    QTimer* clock_ = nullptr;
     Phase phase_ = Phase::Waiting;
     int exitCode_ = 0;
 };

@@ -39,9 +39,19 @@ void MainWindow::IdleStart() {
     program_ = std::make_unique<app::Program>(arguments_, *op_, board_);
     // The greeting and the caption line, before the first job.
     board_.Flush();
+    clock_->start();
     const app::RunEnd end = program_->Run();
+    clock_->stop();
     board_.Flush();
     EndRun(end.exitCode, end.windowCloses);
+}
+
+// The clock's beat, beside the engine's polls while a job works: a question
+// that waits holds the polls, not the clock.
+void MainWindow::ClockTick() {
+    if (program_ == nullptr || !program_->Running()) return;
+    program_->TickClock();
+    board_.Flush();
 }
 
 // The window steps up and to the left as the run starts, out of the way of

@@ -31,7 +31,9 @@ struct OperatorWindows {
 // The window code keeps the rule of run/operator.h: a slot sets a flag, works
 // its own dialog (the drive-letter dialog works the engine's model of it) or
 // closes it; only the media dialog's buttons reach the run, through the
-// actions the engine hands it (Format, Fix source, its help).
+// actions the engine hands it (Format, Fix source, its help). The one other
+// call into the engine from a slot is the throughput clock's tick, which reads
+// the run's counts and runs nothing.
 class WindowOperator : public run::Operator {
   public:
     explicit WindowOperator(const OperatorWindows& windows) : w_(windows) {}

@@ -5,10 +5,12 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cstdlib>
 #include <optional>
 
@@ -122,6 +124,27 @@ TEST_F(DesktopRun, CopiesAndClosesItselfWithTheExitCode) {
     // The window's place is kept for the next run.
     EXPECT_TRUE(Read("run/size.ini").contains("[main]\r\ntop=30\r\nleft=20\r\nwidth=700\r\n"));
     EXPECT_TRUE(Read("run/size.ini").contains("[media]"));
+}
+
+TEST_F(DesktopRun, TheThroughputClockMovesOnWhileAQuestionWaits) {
+    Settings("");
+    Write("src/x|y.txt", "a name the CRC log cannot carry");
+    MainWindow window(CopyArguments(), player_);
+    DialogScript script;
+    QString shownWhileWaiting;
+    script.Expect("Confirm?", kStart, PressEnter)
+        .Expect("Confirm?", "something screwy",
+                [&](QDialog& d) {
+                    // The clock started at the go-ahead; the job's polls stand
+                    // still while this question waits.
+                    QTest::qWait(3000);
+                    shownWhileWaiting = window.Timings()->text();
+                    PressEnter(d);
+                })
+        .Expect("Error", "Sorry: ", PressEnter);
+    RunWindow(window);
+    EXPECT_TRUE(script.Done());
+    EXPECT_TRUE(shownWhileWaiting.startsWith("0 minutes; ")) << shownWhileWaiting.toStdString();
 }
 
 TEST_F(DesktopRun, StopAsksWhetherToGiveUpAndTheAnswerDecides) {
