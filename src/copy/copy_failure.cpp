@@ -93,11 +93,18 @@ AfterFailure AskAboutFailure(run::RunState& run, const Failure& failure) {
         CopyFailureReason(failure.outcome));
     const run::MediaAnswer answer =
         AskCopyMedia(run, file.destinationDirectory, "%s", {question}, true);
-    if (run::Accepted(answer)) {
-        run.flags.destinationDirPending = true;
-        return AfterFailure::Retry;
+    if (!run::Accepted(answer)) {
+        return answer == run::MediaAnswer::Skip ? AfterFailure::NextFile : AfterFailure::EndWalk;
     }
-    return answer == run::MediaAnswer::Skip ? AfterFailure::NextFile : AfterFailure::EndWalk;
+    // A medium that a write found full (it does not tell its free space, or
+    // it filled since it was measured) is changed as at the room question, so
+    // the log marks the change for verify.
+    if (failure.outcome.error == platform::HostError::NoSpace) {
+        TakeNewMedia(run);
+    } else {
+        run.flags.destinationDirPending = true;
+    }
+    return AfterFailure::Retry;
 }
 
 AfterFailure SkipRulesOrAsk(run::RunState& run, const Failure& failure) {

@@ -172,6 +172,7 @@ void TakeFreeSpace(run::RunState& run, const CopyOrder& order, const CopyTarget&
                    std::int64_t bytes) {
     const FileFacts& facts = order.facts;
     const bool replacedKnown = target.olderCopy && facts.destinationKnown;
+    if (run.counters.dstBytesFree == platform::kUntoldFreeSpace) return;
     run.counters.dstBytesFree -= bytes - (replacedKnown ? facts.destinationSize : 0);
 }
 

@@ -26,6 +26,12 @@ enum class Disposition {
     CreateNew,     // creates the file; fails when it exists
 };
 
+// The free space of a volume that does not tell its size (fusefat and other
+// FUSE drivers without a statfs answer say 0 blocks of 0): room for any file,
+// so that a copy learns of a full medium from its write, never refuses every
+// file of an empty stick.
+inline constexpr std::int64_t kUntoldFreeSpace = INT64_MAX;
+
 // The file system as the engine sees it: Windows paths (d:\dir\file,
 // \\server\share\dir, relative names against the current directory), Windows
 // attributes and packed two-second local dates. No call throws; every failure
@@ -109,7 +115,8 @@ class FileSystem {
     virtual bool SetAttributesWithoutLinks(const std::string& path, std::uint32_t attributes) = 0;
 
     // Free bytes available to the caller on the volume that holds the path; -1
-    // on failure (a drive with no media too).
+    // on failure (a drive with no media too); kUntoldFreeSpace when the volume
+    // does not tell its size.
     virtual std::int64_t FreeBytesAvailable(const std::string& path) = 0;
     // Puts everything written to the volume that holds the path onto its medium.
     virtual bool FlushVolume(const std::string& path) = 0;

@@ -141,7 +141,9 @@ std::int64_t PosixFileHandle::Write(const void* data, std::int64_t count) {
                                           : ::write(fd_, bytes + done, want);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            Fail(n < 0 ? errno : ENOSPC);
+            // fusefat refuses a write with EPERM when it has no free cluster
+            // left; a file open for writing has no other reason to give it.
+            Fail(n == 0 || errno == EPERM ? ENOSPC : errno);
             if (ownOffset_ >= 0) ownOffset_ += done;
             return done > 0 ? done : -1;
         }

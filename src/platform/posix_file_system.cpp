@@ -300,9 +300,10 @@ std::int64_t PosixFileSystem::FreeBytesAvailable(const std::string& path) {
         FailErrno(errno, host);
         return -1;
     }
+    SetLastError(HostError::None);
+    if (info.f_blocks == 0) return kUntoldFreeSpace;
     const unsigned __int128 bytes = static_cast<unsigned __int128>(info.f_bavail) *
                                     static_cast<unsigned __int128>(info.f_frsize);
-    SetLastError(HostError::None);
     return bytes > INT64_MAX ? INT64_MAX : static_cast<std::int64_t>(bytes);
 }
 

@@ -2,6 +2,7 @@
 
 #include "options/job_settings.h"
 #include "platform/file_queries.h"
+#include "platform/file_system.h"
 #include "run/caption.h"
 #include "run/run_state.h"
 #include "run/status_board.h"
@@ -21,6 +22,15 @@ std::int64_t PretendedFree(std::int64_t fakesize, std::int64_t onMedia) {
     return fakesize >= onMedia ? fakesize - onMedia : 0;
 }
 
+std::string FreeSpaceText(const std::string& root, std::int64_t free) {
+    if (free == platform::kUntoldFreeSpace) {
+        return support::SafeFormat("drive %s doesn't say how many bytes are free", {root});
+    }
+    const char* suffix = free == kLowerBoundFreeSpace ? "or more " : "";
+    return support::SafeFormat("drive %s has %s %sbytes free",
+                               {root, support::GroupedNumber(free), suffix});
+}
+
 }  // namespace
 
 void ShowDestinationFree(RunState& run, const std::string& drive) {
@@ -29,13 +39,8 @@ void ShowDestinationFree(RunState& run, const std::string& drive) {
     const std::string root = support::PathRoot(target);
     std::int64_t& free = run.counters.dstBytesFree;
     free = MeasureFree(run, target, root);
-    const char* suffix = free == kLowerBoundFreeSpace ? "or more " : "";
     if (settings.fakesize > 0) free = PretendedFree(settings.fakesize, run.counters.cdByteCount);
-    std::string text;
-    if (!target.empty()) {
-        text = support::SafeFormat("drive %s has %s %sbytes free",
-                                   {root, support::GroupedNumber(free), suffix});
-    }
+    const std::string text = target.empty() ? std::string() : FreeSpaceText(root, free);
     run.Board().SetText(BoardText::FreeSpace, text);
     ShowCaption(run, "%s", {text});
 }

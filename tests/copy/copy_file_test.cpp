@@ -302,6 +302,26 @@ TEST(CopyBFile, MeasuresTheFreeSpaceOftenEnoughForTheRoomCheck) {
     EXPECT_EQ(world.board.Text(run::BoardText::FreeSpace), "drive e:\\ has 1,000 bytes free");
 }
 
+TEST(CopyBFile, AVolumeThatDoesNotTellItsSizeTakesFilesUntilAWriteFindsItFull) {
+    CopyWorld world;
+    world.Destination("keep", "");
+    world.Source("a.txt", "abc");
+    world.Settings().NewerOnly = false;
+    world.Free(platform::kUntoldFreeSpace);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
+    EXPECT_EQ(world.run.counters.dstBytesFree, platform::kUntoldFreeSpace);
+    EXPECT_EQ(world.board.Text(run::BoardText::FreeSpace),
+              "drive e:\\ doesn't say how many bytes are free");
+
+    world.fs.ResetCounts();
+    world.fs.FailCall(FsCall::Write, 1, platform::HostError::NoSpace);
+    const CopyOutcome full = CopyBFile(world.run, kFrom, kTo, true);
+    EXPECT_EQ(full.code, kCopyBroken);
+    EXPECT_EQ(full.error, platform::HostError::NoSpace);
+    EXPECT_EQ(world.Copied("a.txt"), "abc");
+}
+
 TEST(CopyBFile, NeverTruncatesASourceThatIsItsOwnDestination) {
     CopyWorld world;
     world.Settings().NewerOnly = false;  // nothing else would stop it

@@ -199,6 +199,30 @@ TEST(CopyTreeFailure, NoRoomAsksForNewMediaAndThenAboutTheFile) {
     EXPECT_FALSE(Logged(refused, "Changed Media"));
 }
 
+TEST(CopyTreeFailure, AMediumAWriteFindsFullIsChangedAsAtTheRoomQuestion) {
+    CopyWorld world;
+    world.Free(platform::kUntoldFreeSpace);
+    world.Source("a.txt", std::string(60, 'a'));
+    world.fs.FailCall(FsCall::Write, 1, HostError::NoSpace);
+    world.op.ExpectMedia(CouldNotCopy("a.txt", "no space left on the medium"),
+                         MediaAnswer::TryAgain);
+    EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_EQ(world.Copied("a.txt"), std::string(60, 'a'));
+    const std::string log = world.LogText();
+    const std::size_t mark = log.find("|:Changed Media");
+    ASSERT_NE(mark, std::string::npos) << log;
+    EXPECT_LT(mark, log.find("|e:\\dst\\a.txt|")) << log;
+    EXPECT_EQ(world.run.counters.cdByteCount, 60);
+
+    // Any other failure is tried again on the same medium, unmarked.
+    CopyWorld other;
+    other.Source("a.txt", "a");
+    other.fs.FailCall(FsCall::Write, 1, HostError::IoError);
+    other.op.ExpectMedia(CouldNotCopy("a.txt", "input/output error"), MediaAnswer::TryAgain);
+    EXPECT_TRUE(CopyTree(other.run, kSource, kDestination));
+    EXPECT_FALSE(Logged(other, "Changed Media"));
+}
+
 TEST(CopyTreeFailure, ADirectoryThatCannotBeMadeAsksForNewMedia) {
     CopyWorld world;
     world.Source("a.txt", "a");

@@ -29,6 +29,12 @@ TEST(ShowDestinationFree, ShowsTheFigureAndPutsItInTheCaption) {
     EXPECT_EQ(world.board.Text(BoardText::FreeSpace),
               "drive e:\\ has 2,147,155,968 or more bytes free");
 
+    // A volume that does not tell its size says so.
+    world.fs.fixedFree = platform::kUntoldFreeSpace;
+    ShowDestinationFree(world.run, "e:\\");
+    EXPECT_EQ(world.board.Text(BoardText::FreeSpace),
+              "drive e:\\ doesn't say how many bytes are free");
+
     // f: has no media: the query fails and shows -1.
     ShowDestinationFree(world.run);
     EXPECT_EQ(world.run.counters.dstBytesFree, -1);

@@ -1,10 +1,12 @@
-// A copy across real exFAT file systems (images on loop devices, mounted
-// through exfat-fuse at one mount point that brenxc sees as a removable
-// drive), with the sticks swapped by a plain unmount at the program's media
+// A copy across real stick file systems (images on loop devices, mounted
+// through FUSE at one mount point that brenxc sees as a removable drive),
+// with the sticks swapped by a plain unmount at the program's media
 // questions; then a verify of every stick against the log, the same after a
 // byte was changed on one stick, and a second NewerOnly run that copies
-// nothing because the dates took. Needs root, /dev/fuse, loop devices and
-// the tools; otherwise it says why and is skipped.
+// nothing because the dates took. exFAT through exfat-fuse tells its free
+// space, so the room check asks for the next stick; FAT32 through fusefat
+// does not, so a write finds each stick full. Needs root, /dev/fuse, loop
+// devices and the tools; otherwise it says why and is skipped.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -20,11 +22,21 @@
 namespace brenx::scenario {
 namespace {
 
-constexpr int kSticks = 3;
-constexpr int kStickMiB = 12;
-constexpr int kFilesPerDirectory = 9;
-constexpr int kDirectories = 3;
-constexpr std::size_t kFileBytes = 1 << 20;
+// A kind of stick and the tree that fills a few of them.
+struct StickKind {
+    const char* mkfs;   // makes the file system on an image
+    const char* mount;  // mounts a loop device at a directory
+    int sticks;
+    int stickMiB;
+    int directories;
+    int filesPerDirectory;
+    std::size_t fileBytes;
+    bool tellsRoom;  // its free space, so that the room check finds it full
+};
+
+constexpr StickKind kExfat{"mkfs.exfat", "mount.exfat-fuse", 3, 12, 3, 9, 1 << 20, true};
+// FAT32 takes at least 33 MiB; fusefat says 0 blocks of 0 for its size.
+constexpr StickKind kFat32{"mkfs.fat -F 32", "fusefat -o rw+", 2, 34, 4, 5, 2 << 20, false};
 
 // A command's standard output; empty when it failed.
 std::string Output(const std::string& command) {
@@ -45,11 +57,16 @@ bool Succeeds(const std::string& command) {
 }
 
 // Why the test cannot run here; empty when it can.
-std::string MissingNeed() {
+std::string MissingNeed(const StickKind& kind) {
     if (geteuid() != 0) return "not root";
     if (access("/dev/fuse", R_OK | W_OK) != 0) return "no /dev/fuse";
-    for (const char* tool : {"mkfs.exfat", "mount.exfat-fuse", "losetup", "umount", "truncate"}) {
-        if (!Succeeds(std::string("command -v ") + tool)) return std::string("no ") + tool;
+    const auto program = [](const char* command) {
+        const std::string text(command);
+        return text.substr(0, text.find(' '));
+    };
+    for (const std::string& tool : {program(kind.mkfs), program(kind.mount), std::string("losetup"),
+                                    std::string("umount"), std::string("truncate")}) {
+        if (!Succeeds("command -v " + tool)) return "no " + tool;
     }
     if (access("/dev/loop-control", R_OK | W_OK) != 0) return "no loop devices";
     return {};
@@ -59,7 +76,8 @@ std::string MissingNeed() {
 // undone at the end, whatever happened.
 class Sticks {
   public:
-    explicit Sticks(const std::string& root) : root_(root), mountPoint_(root + "/stick") {
+    Sticks(const StickKind& kind, const std::string& root)
+        : kind_(kind), root_(root), mountPoint_(root + "/stick") {
         mkdir(mountPoint_.c_str(), 0755);
     }
     ~Sticks() {
@@ -74,11 +92,11 @@ class Sticks {
 
     // Why making them failed; empty on success.
     std::string Make() {
-        for (int i = 0; i < kSticks; ++i) {
+        for (int i = 0; i < kind_.sticks; ++i) {
             const std::string image = root_ + "/stick" + std::to_string(i) + ".img";
-            if (!Succeeds("truncate -s " + std::to_string(kStickMiB) + "M " + image) ||
-                !Succeeds("mkfs.exfat " + image)) {
-                return "mkfs.exfat failed";
+            if (!Succeeds("truncate -s " + std::to_string(kind_.stickMiB) + "M " + image) ||
+                !Succeeds(std::string(kind_.mkfs) + " " + image)) {
+                return std::string(kind_.mkfs) + " failed";
             }
             const std::string loop = Output("losetup -f --show " + image);
             if (loop.empty()) return "no free loop device";
@@ -87,7 +105,9 @@ class Sticks {
         return {};
     }
     bool Mount(int stick) {
-        if (!Succeeds("mount.exfat-fuse " + loops_[stick] + " " + mountPoint_)) return false;
+        if (!Succeeds(std::string(kind_.mount) + " " + loops_[stick] + " " + mountPoint_)) {
+            return false;
+        }
         mounted_ = stick;
         return true;
     }
@@ -116,15 +136,16 @@ class Sticks {
     const std::string& MountPoint() const { return mountPoint_; }
 
   private:
+    const StickKind& kind_;
     std::string root_;
     std::string mountPoint_;
     std::vector<std::string> loops_;
     int mounted_ = -1;
 };
 
-std::string FileContent(int directory, int file) {
+std::string FileContent(const StickKind& kind, int directory, int file) {
     std::mt19937 random(static_cast<unsigned>(directory * 100 + file + 1));
-    std::string bytes(kFileBytes, '\0');
+    std::string bytes(kind.fileBytes, '\0');
     for (char& byte : bytes)
         byte = static_cast<char>(random());
     return bytes;
@@ -138,16 +159,17 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-TEST(ExfatSticks, ACopyAcrossThreeSticksVerifiesAndKeepsItsDates) {
-    if (const std::string missing = MissingNeed(); !missing.empty()) GTEST_SKIP() << missing;
+// The whole life of a backup onto the sticks of one kind.
+void CopyAcrossSticks(const StickKind& kind) {
+    if (const std::string missing = MissingNeed(kind); !missing.empty()) GTEST_SKIP() << missing;
     Scenario scenario;
-    Sticks sticks(scenario.Root());
+    Sticks sticks(kind, scenario.Root());
     if (const std::string failed = sticks.Make(); !failed.empty()) GTEST_SKIP() << failed;
     // The sources are dated two days ahead: a copy that kept the time it was
     // made, not its source's date, would be older and copied again by NewerOnly.
-    for (int d = 0; d < kDirectories; ++d) {
-        for (int f = 0; f < kFilesPerDirectory; ++f)
-            scenario.Write(SourceName(d, f), FileContent(d, f));
+    for (int d = 0; d < kind.directories; ++d) {
+        for (int f = 0; f < kind.filesPerDirectory; ++f)
+            scenario.Write(SourceName(d, f), FileContent(kind, d, f));
     }
     ASSERT_TRUE(Succeeds("touch -d '+2 days' $(find " + scenario.Host("s") + " -type f)"));
     scenario.Write("brenx.ini", "[brenx]\r\nlog=run.log\r\n");
@@ -162,28 +184,36 @@ TEST(ExfatSticks, ACopyAcrossThreeSticksVerifiesAndKeepsItsDates) {
         << bare.errors;
     EXPECT_FALSE(scenario.Exists("stick/back"));
 
-    if (!sticks.Mount(0)) GTEST_SKIP() << "exfat-fuse cannot mount here";
+    if (!sticks.Mount(0)) GTEST_SKIP() << kind.mount << " cannot mount here";
     {
         BrenxcSession copy(scenario, {"s:\\", "e:\\back\\", "-s", "-r", "-iL:\\brenx.ini"});
-        for (int next = 1; next < kSticks; ++next) {
-            ASSERT_TRUE(copy.WaitFor("left on e:\\; new media?", std::chrono::seconds(60)));
+        for (int next = 1; next < kind.sticks; ++next) {
+            const char* full =
+                kind.tellsRoom ? "left on e:\\; new media?" : "(no space left on the medium)";
+            ASSERT_TRUE(copy.WaitFor(full, std::chrono::seconds(60)));
             ASSERT_TRUE(sticks.Swap(next)) << "the stick could not be unmounted at the question";
             copy.Type("y\n");
-            ASSERT_TRUE(copy.WaitFor("); try new media?"));
-            copy.Type("y\n");
+            // After the room question the program asks about the file too.
+            if (kind.tellsRoom) {
+                ASSERT_TRUE(copy.WaitFor("); try new media?"));
+                copy.Type("y\n");
+            }
         }
         const RunResult result = copy.Finish(std::chrono::seconds(120));
         ASSERT_EQ(result.exitCode, 0) << result.errors;
     }
+    const int files = kind.directories * kind.filesPerDirectory;
     const std::string log = scenario.Read("run.log");
-    EXPECT_TRUE(Contains(log, "filecount: 27, bytecount: 28311552")) << log;
+    EXPECT_TRUE(Contains(log, "filecount: " + std::to_string(files) +
+                                  ", bytecount: " + std::to_string(files * kind.fileBytes)))
+        << log;
     EXPECT_TRUE(Contains(log, "|:Changed Media")) << log;
 
     // Every stick against the log, changing sticks where the log says so.
     ASSERT_TRUE(sticks.Swap(0));
     auto verify = [&](const std::string& logName) {
         BrenxcSession session(scenario, {"-vL:\\run.log", "-r", "-x", "-lL:\\" + logName});
-        for (int next = 1; next < kSticks; ++next) {
+        for (int next = 1; next < kind.sticks; ++next) {
             EXPECT_TRUE(session.WaitFor("Changed Media", std::chrono::seconds(60)));
             EXPECT_TRUE(sticks.Swap(next)) << "the stick could not be unmounted at the question";
             session.Type("\n");
@@ -196,9 +226,9 @@ TEST(ExfatSticks, ACopyAcrossThreeSticksVerifiesAndKeepsItsDates) {
     // One byte changed on the second stick.
     ASSERT_TRUE(sticks.Unmount());
     std::string damaged;
-    for (int d = 0; d < kDirectories && damaged.empty(); ++d) {
-        for (int f = 0; f < kFilesPerDirectory && damaged.empty(); ++f) {
-            if (sticks.Damage(1, FileContent(d, f))) damaged = SourceName(d, f);
+    for (int d = 0; d < kind.directories && damaged.empty(); ++d) {
+        for (int f = 0; f < kind.filesPerDirectory && damaged.empty(); ++f) {
+            if (sticks.Damage(1, FileContent(kind, d, f))) damaged = SourceName(d, f);
         }
     }
     ASSERT_FALSE(damaged.empty()) << "no file of the second stick was found in its image";
@@ -210,12 +240,12 @@ TEST(ExfatSticks, ACopyAcrossThreeSticksVerifiesAndKeepsItsDates) {
     // A directory that lies whole on the first stick: nothing there is newer.
     ASSERT_TRUE(sticks.Swap(0));
     std::string whole;
-    for (int d = 0; d < kDirectories && whole.empty(); ++d) {
+    for (int d = 0; d < kind.directories && whole.empty(); ++d) {
         const std::string name = "d" + std::to_string(d);
         int there = 0;
-        for (int f = 0; f < kFilesPerDirectory; ++f)
+        for (int f = 0; f < kind.filesPerDirectory; ++f)
             there += scenario.Exists("stick/back/" + name + "/f" + std::to_string(f) + ".bin");
-        if (there == kFilesPerDirectory) whole = name;
+        if (there == kind.filesPerDirectory) whole = name;
     }
     ASSERT_FALSE(whole.empty()) << "no directory lies whole on the first stick";
     scenario.Write("brenx.ini", "[brenx]\r\nlog=again.log\r\nNewerOnly=1\r\n");
@@ -223,9 +253,18 @@ TEST(ExfatSticks, ACopyAcrossThreeSticksVerifiesAndKeepsItsDates) {
         scenario, {"s:\\" + whole + "\\", "e:\\back\\" + whole + "\\", "-r", "-iL:\\brenx.ini"});
     EXPECT_EQ(again.exitCode, 0) << again.errors;
     EXPECT_TRUE(Contains(scenario.Read("again.log"),
-                         "filecount: 0, bytecount: 0, cd_bytecount: 0, NewerSkipped: 9"))
+                         "filecount: 0, bytecount: 0, cd_bytecount: 0, NewerSkipped: " +
+                             std::to_string(kind.filesPerDirectory)))
         << scenario.Read("again.log");
     ASSERT_TRUE(sticks.Unmount());
+}
+
+TEST(UsbSticks, ExfatSticksTellTheirRoomAndKeepEveryCopyChecked) {
+    CopyAcrossSticks(kExfat);
+}
+
+TEST(UsbSticks, Fat32SticksThatHideTheirRoomAreFoundFullByTheWrite) {
+    CopyAcrossSticks(kFat32);
 }
 
 }  // namespace
