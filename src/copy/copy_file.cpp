@@ -88,8 +88,10 @@ CopyOutcome FinishDestination(run::RunState& run, const CopyOrder& order, FileHa
     // The date before the copy: a source changed while it was copied then
     // leaves a copy older than itself, which the next run copies again.
     const platform::DosDateTime date = run.flags.cdrMode ? source.GetDate() : order.before.date;
-    if (date != platform::kNoDosDateTime) DateTheCopy(run, order.destination, destination, date);
-    if (target.Beside() && !destination.Flush()) {
+    const bool dated =
+        date != platform::kNoDosDateTime && DateTheCopy(run, order.destination, destination, date);
+    const bool lookAfterRename = dated && target.Beside() && !destination.KeepsDates();
+    if (target.Beside() && target.olderCopy && !destination.Flush()) {
         const platform::HostError why = destination.LastError();
         destination.Close();
         return CopyFailed(kCopyBroken, CopyStage::WriteDestination, why);
@@ -98,7 +100,9 @@ CopyOutcome FinishDestination(run::RunState& run, const CopyOrder& order, FileHa
         return CopyFailed(kCopyBroken, CopyStage::CloseDestination, destination.LastError());
     }
     GiveAttributes(run, order, target);
-    return PutInPlace(run, target);
+    const CopyOutcome placed = PutInPlace(run, target);
+    if (placed.Done() && lookAfterRename) KeepDateAcrossRename(run, order.destination, date);
+    return placed;
 }
 
 void LogCopy(run::RunState& run, const CopyOrder& order) {

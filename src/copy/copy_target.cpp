@@ -57,10 +57,14 @@ CopyOutcome OpenInPlace(run::RunState& run, CopyTarget& target) {
 }  // namespace
 
 CopyOutcome OpenTarget(run::RunState& run, const FileFacts& facts, Room room, CopyTarget& target) {
-    platform::FileSystem& fs = run.Fs();
     const bool listed = facts.destinationKnown && facts.destinationDate != platform::kNoDosDateTime;
     target.written = target.destination;
+    // The listing shows nothing at the name: the copy is made beside it.
+    if (!listed && facts.destinationKnown) return OpenBeside(run, target);
     if (!listed) {
+        // Nothing is known of the name: making the copy under it tells
+        // whether something is there.
+        platform::FileSystem& fs = run.Fs();
         target.file =
             fs.OpenWithoutLinks(target.destination, Access::ReadWrite, Disposition::CreateNew);
         if (target.file) return CopyOutcome{};
@@ -77,9 +81,21 @@ CopyOutcome OpenTarget(run::RunState& run, const FileFacts& facts, Room room, Co
     return room == Room::FitsInPlace ? OpenInPlace(run, target) : OpenBeside(run, target);
 }
 
-CopyOutcome PutInPlace(run::RunState& run, const CopyTarget& target) {
+CopyOutcome PutInPlace(run::RunState& run, CopyTarget& target) {
     if (!target.Beside()) return CopyOutcome{};
     platform::FileSystem& fs = run.Fs();
+    if (!target.olderCopy) {
+        if (fs.RenameNewWithoutLinks(target.written, target.destination)) return CopyOutcome{};
+        if (fs.LastError() != HostError::AlreadyExists) {
+            return CopyFailed(kCopyBroken, CopyStage::PutInPlace, fs.LastError());
+        }
+        // Something the listing did not show has the name: an older copy,
+        // which the new one replaces only once it is on the medium.
+        target.olderCopy = true;
+        if (!fs.FlushVolume(target.written)) {
+            return CopyFailed(kCopyBroken, CopyStage::WriteDestination, fs.LastError());
+        }
+    }
     if (fs.RenameWithoutLinks(target.written, target.destination)) return CopyOutcome{};
     return CopyFailed(kCopyBroken, CopyStage::PutInPlace, fs.LastError());
 }

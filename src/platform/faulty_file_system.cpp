@@ -68,6 +68,7 @@ class FaultyFileHandle : public FileHandle {
         }
         return Pass(inner_->SetDate(date));
     }
+    bool KeepsDates() const override { return inner_->KeepsDates(); }
     bool Flush() override {
         if (Faulted(FsCall::HandleFlush)) return false;
         return Pass(inner_->Flush());
@@ -315,6 +316,21 @@ bool FaultyFileSystem::DeleteWithoutLinks(const std::string& path) {
 bool FaultyFileSystem::RenameWithoutLinks(const std::string& from, const std::string& to) {
     if (Faulted(FsCall::Rename)) return false;
     return Pass(inner_.RenameWithoutLinks(from, to));
+}
+
+bool FaultyFileSystem::RenameNewWithoutLinks(const std::string& from, const std::string& to) {
+    if (Faulted(FsCall::Rename)) return false;
+    return Pass(inner_.RenameNewWithoutLinks(from, to));
+}
+
+DosDateTime FaultyFileSystem::GetDateWithoutLinks(const std::string& path) {
+    if (Faulted(FsCall::GetDate)) return kNoDosDateTime;
+    return Pass(inner_.GetDateWithoutLinks(path));
+}
+
+bool FaultyFileSystem::SetDateWithoutLinks(const std::string& path, DosDateTime date) {
+    if (bool reported = false; Intercepted(FsCall::SetDate, reported)) return reported;
+    return Pass(inner_.SetDateWithoutLinks(path, date));
 }
 
 bool FaultyFileSystem::SetAttributesWithoutLinks(const std::string& path,

@@ -40,7 +40,7 @@ enum class FsCall {
     FileExists,
     SameEntry,
     ProgramPath,
-    Rename,        // RenameWithoutLinks
+    Rename,        // RenameWithoutLinks, RenameNewWithoutLinks
     HandleStatus,  // GetStatus of a handle
 };
 inline constexpr std::size_t kFsCallKinds = static_cast<std::size_t>(FsCall::HandleStatus) + 1;
@@ -102,6 +102,9 @@ class FaultyFileSystem : public FileSystem {
     bool MakeDirectoriesWithoutLinks(const std::string& path) override;
     bool DeleteWithoutLinks(const std::string& path) override;
     bool RenameWithoutLinks(const std::string& from, const std::string& to) override;
+    bool RenameNewWithoutLinks(const std::string& from, const std::string& to) override;
+    DosDateTime GetDateWithoutLinks(const std::string& path) override;
+    bool SetDateWithoutLinks(const std::string& path, DosDateTime date) override;
     bool SetAttributesWithoutLinks(const std::string& path, std::uint32_t attributes) override;
     std::int64_t FreeBytesAvailable(const std::string& path) override;
     bool FlushVolume(const std::string& path) override;

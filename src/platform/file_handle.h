@@ -42,6 +42,9 @@ class FileHandle : public support::ByteStream {
     virtual bool StatusAtOpen(FileStatus& status) { return GetStatus(status); }
     // Sets the last-write date to exactly this packed value.
     virtual bool SetDate(DosDateTime date) = 0;
+    // Whether the file's medium keeps a date exactly as it is set (the host's
+    // own disk file systems), so that it needs no second look.
+    virtual bool KeepsDates() const { return false; }
     // Puts what was written onto the medium.
     virtual bool Flush() = 0;
     // Writes back what is pending and drops the file's pages from the host's

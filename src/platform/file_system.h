@@ -111,6 +111,14 @@ class FileSystem {
     // another directory), replacing a file of that name: not a read-only
     // one, a directory or a link (AccessDenied, LinkRefused), which stay.
     virtual bool RenameWithoutLinks(const std::string& from, const std::string& to) = 0;
+    // Gives a file that the caller has just made another name in the same
+    // directory, one that nothing has: AlreadyExists when something has it,
+    // which stays.
+    virtual bool RenameNewWithoutLinks(const std::string& from, const std::string& to) = 0;
+    // The last-write date of a file (kNoDosDateTime on failure), and setting
+    // it; a link is never followed (LinkRefused).
+    virtual DosDateTime GetDateWithoutLinks(const std::string& path) = 0;
+    virtual bool SetDateWithoutLinks(const std::string& path, DosDateTime date) = 0;
     // Sets the read-only and archive bits of a file.
     virtual bool SetAttributesWithoutLinks(const std::string& path, std::uint32_t attributes) = 0;
 

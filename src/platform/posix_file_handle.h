@@ -46,6 +46,7 @@ class PosixFileHandle : public FileHandle, public ReleasableFile {
     bool GetStatus(FileStatus& status) override;
     bool StatusAtOpen(FileStatus& status) override;
     bool SetDate(DosDateTime date) override;
+    bool KeepsDates() const override { return keepsDates_; }
     bool Flush() override;
     bool DropCachedPages() override;
     bool Truncate(std::int64_t length) override;

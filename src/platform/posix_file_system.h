@@ -54,6 +54,9 @@ class PosixFileSystem : public FileSystem {
     bool MakeDirectoriesWithoutLinks(const std::string& path) override;
     bool DeleteWithoutLinks(const std::string& path) override;
     bool RenameWithoutLinks(const std::string& from, const std::string& to) override;
+    bool RenameNewWithoutLinks(const std::string& from, const std::string& to) override;
+    DosDateTime GetDateWithoutLinks(const std::string& path) override;
+    bool SetDateWithoutLinks(const std::string& path, DosDateTime date) override;
     bool SetAttributesWithoutLinks(const std::string& path, std::uint32_t attributes) override;
     std::int64_t FreeBytesAvailable(const std::string& path) override;
     bool FlushVolume(const std::string& path) override;
@@ -124,6 +127,12 @@ class PosixFileSystem : public FileSystem {
     // The directory of the path's last name, reached through chain_; -1
     // with the reason recorded.
     int ReachDirectoryOf(const std::string& path, LinkFreePath& target);
+    // The names of a rename within one directory, and that directory.
+    struct RenameNames {
+        std::string from;
+        std::string to;
+    };
+    int ReachRenameDirectory(const std::string& from, const std::string& to, RenameNames& names);
     // The file at the name of `directory`, made new (false when the name
     // was taken, LastError AlreadyExists).
     std::unique_ptr<FileHandle> CreateNewAt(int directory, const std::string& name,

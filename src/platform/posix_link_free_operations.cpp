@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>  // renameat2
 
 #include "platform/archive_attribute.h"
 #include "platform/posix_file_system.h"
@@ -166,34 +167,101 @@ bool PosixFileSystem::DeleteWithoutLinks(const std::string& path) {
     return true;
 }
 
-bool PosixFileSystem::RenameWithoutLinks(const std::string& from, const std::string& to) {
+int PosixFileSystem::ReachRenameDirectory(const std::string& from, const std::string& to,
+                                          RenameNames& names) {
     LinkFreePath source;
     LinkFreePath target;
-    if (HostError e = ResolveWithoutLinks(to, target); e != HostError::None) return Fail(e, false);
+    if (HostError e = ResolveWithoutLinks(to, target); e != HostError::None) return Fail(e, -1);
     const int directory = ReachDirectoryOf(from, source);
-    if (directory < 0) return false;
+    if (directory < 0) return -1;
     if (target.root != source.root || target.Below() != source.Below() ||
         target.nameStart >= target.host.size()) {
-        return Fail(HostError::InvalidArgument, false);
+        return Fail(HostError::InvalidArgument, -1);
     }
-    const std::string oldName = source.Name();
-    const std::string newName = target.Name();
+    names.from = source.Name();
+    names.to = target.Name();
+    recentFiles_->Forget(source.host);
+    recentFiles_->Forget(target.host);
+    return directory;
+}
+
+bool PosixFileSystem::RenameWithoutLinks(const std::string& from, const std::string& to) {
+    RenameNames names;
+    const int directory = ReachRenameDirectory(from, to, names);
+    if (directory < 0) return false;
     struct stat status {};
-    if (HostError e = LookAt(directory, oldName, status); e != HostError::None)
+    if (HostError e = LookAt(directory, names.from, status); e != HostError::None)
         return Fail(e, false);
     if (HostError e = CheckFileAt(status, false); e != HostError::None) return Fail(e, false);
     // A file of the new name is replaced only when it could be deleted.
-    const HostError there = LookAt(directory, newName, status);
+    const HostError there = LookAt(directory, names.to, status);
     if (there == HostError::None) {
         if (HostError e = CheckFileAt(status, true); e != HostError::None) return Fail(e, false);
     } else if (there != HostError::NotFound) {
         return Fail(there, false);
     }
-    recentFiles_->Forget(source.host);
-    recentFiles_->Forget(target.host);
-    if (renameat(directory, oldName.c_str(), directory, newName.c_str()) != 0) {
+    if (renameat(directory, names.from.c_str(), directory, names.to.c_str()) != 0) {
         return Fail(CreatingError(errno), false);
     }
+    SetLastError(HostError::None);
+    return true;
+}
+
+bool PosixFileSystem::RenameNewWithoutLinks(const std::string& from, const std::string& to) {
+    RenameNames names;
+    const int directory = ReachRenameDirectory(from, to, names);
+    if (directory < 0) return false;
+    // The file at `from` is the caller's own, made new: only the new name
+    // needs care. FUSE drivers of libfuse 2 take no flags (EINVAL): there a
+    // look comes first.
+    const char* oldName = names.from.c_str();
+    const char* newName = names.to.c_str();
+    if (renameat2(directory, oldName, directory, newName, RENAME_NOREPLACE) == 0) {
+        SetLastError(HostError::None);
+        return true;
+    }
+    if (errno != EINVAL) return Fail(CreatingError(errno), false);
+    struct stat status {};
+    const HostError there = LookAt(directory, names.to, status);
+    if (there == HostError::None) return Fail(HostError::AlreadyExists, false);
+    if (there != HostError::NotFound) return Fail(there, false);
+    if (renameat(directory, oldName, directory, newName) != 0) {
+        return Fail(CreatingError(errno), false);
+    }
+    SetLastError(HostError::None);
+    return true;
+}
+
+DosDateTime PosixFileSystem::GetDateWithoutLinks(const std::string& path) {
+    LinkFreePath target;
+    const int directory = ReachDirectoryOf(path, target);
+    if (directory < 0) return kNoDosDateTime;
+    struct stat status {};
+    HostError error = LookAt(directory, target.Name(), status);
+    if (error == HostError::None) error = CheckFileAt(status, false);
+    if (error != HostError::None) return Fail(error, kNoDosDateTime);
+    SetLastError(HostError::None);
+    return DosDateTimeFromUnix(status.st_mtim.tv_sec);
+}
+
+bool PosixFileSystem::SetDateWithoutLinks(const std::string& path, DosDateTime date) {
+    std::int64_t seconds = 0;
+    if (!UnixFromDosDateTime(date, seconds)) return Fail(HostError::InvalidArgument, false);
+    LinkFreePath target;
+    const int directory = ReachDirectoryOf(path, target);
+    if (directory < 0) return false;
+    const std::string name = target.Name();
+    struct stat status {};
+    HostError error = LookAt(directory, name, status);
+    if (error == HostError::None) error = CheckFileAt(status, false);
+    if (error != HostError::None) return Fail(error, false);
+    // Both times, as for a date set through a handle.
+    const struct timespec times[2] = {{static_cast<time_t>(seconds), 0},
+                                      {static_cast<time_t>(seconds), 0}};
+    if (utimensat(directory, name.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
+        return Fail(HostErrorFromErrno(errno), false);
+    }
+    recentFiles_->Forget(target.host);
     SetLastError(HostError::None);
     return true;
 }

@@ -223,6 +223,27 @@ TEST(CopyTreeFailure, AMediumAWriteFindsFullIsChangedAsAtTheRoomQuestion) {
     EXPECT_FALSE(Logged(other, "Changed Media"));
 }
 
+// A stick gone in the middle of a copy: what was written cannot even be
+// deleted. It never stands under the file's name, where the next NewerOnly
+// run would take it for a good copy (it is newer than its source).
+TEST(CopyTreeFailure, ACopyCutShortNeverStandsUnderItsOwnName) {
+    CopyWorld world;
+    world.Source("a.txt", std::string(100000, 'a'));
+    world.Date("d:\\src\\a.txt", 1999);
+    world.fs.FailCall(FsCall::Write, 1, HostError::NoMedia);
+    world.fs.FailCall(FsCall::Delete, 1, HostError::NoMedia);
+    world.op.ExpectMedia(CouldNotCopy("a.txt", "no medium, or the device is gone"),
+                         MediaAnswer::Skip);
+    EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_FALSE(world.Exists("a.txt"));
+    EXPECT_TRUE(world.Exists("~brenx-unfinished.tmp"));
+
+    EXPECT_TRUE(world.run.Settings().NewerOnly);
+    EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
+    EXPECT_EQ(world.Copied("a.txt"), std::string(100000, 'a'));
+    EXPECT_FALSE(world.Exists("~brenx-unfinished.tmp"));
+}
+
 TEST(CopyTreeFailure, ADirectoryThatCannotBeMadeAsksForNewMedia) {
     CopyWorld world;
     world.Source("a.txt", "a");

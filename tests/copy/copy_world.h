@@ -42,6 +42,13 @@ class CopyFileSystem : public platform::FaultyFileSystem {
         if (refused != refusedOpens.end()) return Fail(refused->second, nullptr);
         return platform::FaultyFileSystem::OpenWithoutLinks(path, access, disposition);
     }
+    // A refused name is refused to a rename too: a copy written under a
+    // temporary name meets the refusal when it takes its own.
+    bool RenameNewWithoutLinks(const std::string& from, const std::string& to) override {
+        const auto refused = refusedOpens.find(to);
+        if (refused != refusedOpens.end()) return Fail(refused->second, false);
+        return platform::FaultyFileSystem::RenameNewWithoutLinks(from, to);
+    }
     std::int64_t FreeBytesAvailable(const std::string& path) override {
         const std::int64_t measured = platform::FaultyFileSystem::FreeBytesAvailable(path);
         return fixedFree && measured >= 0 ? *fixedFree : measured;

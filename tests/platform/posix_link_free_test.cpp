@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/directory_chain.h"
+#include "platform/dos_date_time.h"
 #include "platform/file_attributes.h"
 #include "temp_drives.h"
 
@@ -51,6 +52,13 @@ TEST(PosixLinkFree, LinksOnTheWayOrAtTheNameAreRefused) {
     EXPECT_EQ(fs.LastError(), HostError::LinkRefused);
     w.t.Write("e/real/new.txt", "new");
     EXPECT_FALSE(fs.RenameWithoutLinks("e:\\real\\new.txt", "e:\\real\\filelink.txt"));
+    EXPECT_EQ(fs.LastError(), HostError::LinkRefused);
+    EXPECT_FALSE(fs.RenameNewWithoutLinks("e:\\real\\new.txt", "e:\\real\\filelink.txt"));
+    EXPECT_EQ(fs.LastError(), HostError::AlreadyExists);
+    EXPECT_EQ(fs.GetDateWithoutLinks("e:\\real\\filelink.txt"), kNoDosDateTime);
+    EXPECT_EQ(fs.LastError(), HostError::LinkRefused);
+    EXPECT_FALSE(
+        fs.SetDateWithoutLinks("e:\\real\\filelink.txt", PackDosDateTime({1999, 1, 2, 3, 4, 6})));
     EXPECT_EQ(fs.LastError(), HostError::LinkRefused);
 
     EXPECT_EQ(w.t.Read("d/outside/secret.txt"), "keep");
@@ -105,6 +113,23 @@ TEST(PosixLinkFree, FilesAreMadeRenamedAndDeletedInTheirDirectory) {
     ASSERT_TRUE(fs.RenameWithoutLinks("e:\\dst\\sub\\tmp", "e:\\dst\\sub\\old.txt"));
     EXPECT_EQ(t.Read("e/dst/sub/old.txt"), "new");
     EXPECT_FALSE(t.Exists("e/dst/sub/tmp"));
+
+    // A file just made takes a free name, never a taken one; its date goes
+    // with it and can be set again by name.
+    made = fs.OpenWithoutLinks("e:\\dst\\sub\\tmp", Access::ReadWrite, Disposition::CreateNew);
+    ASSERT_TRUE(made);
+    const DosDateTime date = PackDosDateTime({2001, 2, 3, 4, 5, 6});
+    ASSERT_TRUE(made->SetDate(date));
+    EXPECT_TRUE(made->Close());
+    EXPECT_FALSE(fs.RenameNewWithoutLinks("e:\\dst\\sub\\tmp", "e:\\dst\\sub\\old.txt"));
+    EXPECT_EQ(fs.LastError(), HostError::AlreadyExists);
+    EXPECT_EQ(t.Read("e/dst/sub/old.txt"), "new");
+    ASSERT_TRUE(fs.RenameNewWithoutLinks("e:\\dst\\sub\\tmp", "e:\\dst\\sub\\fresh.txt"));
+    EXPECT_FALSE(t.Exists("e/dst/sub/tmp"));
+    EXPECT_EQ(fs.GetDateWithoutLinks("e:\\dst\\sub\\fresh.txt"), date);
+    const DosDateTime later = PackDosDateTime({2002, 2, 3, 4, 5, 6});
+    ASSERT_TRUE(fs.SetDateWithoutLinks("e:\\dst\\sub\\fresh.txt", later));
+    EXPECT_EQ(fs.GetFileDate("e:\\dst\\sub\\fresh.txt"), later);
     EXPECT_TRUE(fs.DeleteWithoutLinks("e:\\dst\\sub\\old.txt"));
     EXPECT_FALSE(t.Exists("e/dst/sub/old.txt"));
     EXPECT_FALSE(fs.DeleteWithoutLinks("e:\\dst\\sub\\old.txt"));
