@@ -35,7 +35,13 @@ CopyOutcome OpenBeside(run::RunState& run, CopyTarget& target) {
         target.file =
             fs.OpenWithoutLinks(target.written, Access::ReadWrite, Disposition::CreateNew);
         if (target.file) return CopyOutcome{};
-        if (fs.LastError() != HostError::AlreadyExists) break;
+        // Something stands at the name (a file, a directory, a link): the
+        // next name. Any other failure would meet the next name too.
+        const HostError why = fs.LastError();
+        if (why != HostError::AlreadyExists && why != HostError::AccessDenied &&
+            why != HostError::LinkRefused) {
+            break;
+        }
     }
     const HostError why = fs.LastError();
     target.written = target.destination;

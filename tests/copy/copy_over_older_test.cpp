@@ -110,6 +110,23 @@ TEST(CopyOverOlder, AFailedLookAtTheSourceAfterwardsFailsTheCopy) {
     EXPECT_EQ(world.run.counters.changedSources, 0);
 }
 
+// Whatever stands at a temporary name (a directory, a link planted on the
+// medium) sends the copy to the next one, never through it.
+TEST(UnfinishedCopy, ANameTakenByAnythingIsPassedOver) {
+    CopyWorld world;
+    world.Source("a.txt", "new");
+    std::filesystem::create_directories(world.drives.Host("e/dst/~brenx-unfinished.tmp"));
+    std::filesystem::create_symlink(world.drives.Host("d/src/a.txt"),
+                                    world.drives.Host("e/dst/~brenx-unfinished-2.tmp"));
+    FileFacts facts;
+    facts.destinationKnown = true;  // the listing showed nothing at a.txt
+    facts.sourceSize = 3;
+    EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts).code, kCopyDone);
+    EXPECT_EQ(world.Copied("a.txt"), "new");
+    EXPECT_EQ(world.drives.Read("d/src/a.txt"), "new");
+    EXPECT_FALSE(world.Exists("~brenx-unfinished-3.tmp"));
+}
+
 TEST(UnfinishedCopy, ItsNamesAreKnownAndNoOthers) {
     EXPECT_EQ(UnfinishedCopyName(1), "~brenx-unfinished.tmp");
     EXPECT_EQ(UnfinishedCopyName(3), "~brenx-unfinished-3.tmp");
