@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <memory>
@@ -127,6 +128,9 @@ class PosixFileSystem : public FileSystem {
     // The directory of the path's last name, reached through chain_; -1
     // with the reason recorded.
     int ReachDirectoryOf(const std::string& path, LinkFreePath& target);
+    // The directory of a regular file reached without links (and the file
+    // looked at into `status`); -1 when it cannot be, LastError telling why.
+    int ReachFileWithoutLinks(const std::string& path, LinkFreePath& target, struct stat& status);
     // The names of a rename within one directory, and that directory.
     struct RenameNames {
         std::string from;

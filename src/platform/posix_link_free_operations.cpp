@@ -232,14 +232,19 @@ bool PosixFileSystem::RenameNewWithoutLinks(const std::string& from, const std::
     return true;
 }
 
-DosDateTime PosixFileSystem::GetDateWithoutLinks(const std::string& path) {
-    LinkFreePath target;
+int PosixFileSystem::ReachFileWithoutLinks(const std::string& path, LinkFreePath& target,
+                                           struct stat& status) {
     const int directory = ReachDirectoryOf(path, target);
-    if (directory < 0) return kNoDosDateTime;
-    struct stat status {};
+    if (directory < 0) return -1;
     HostError error = LookAt(directory, target.Name(), status);
     if (error == HostError::None) error = CheckFileAt(status, false);
-    if (error != HostError::None) return Fail(error, kNoDosDateTime);
+    return error == HostError::None ? directory : Fail(error, -1);
+}
+
+DosDateTime PosixFileSystem::GetDateWithoutLinks(const std::string& path) {
+    LinkFreePath target;
+    struct stat status {};
+    if (ReachFileWithoutLinks(path, target, status) < 0) return kNoDosDateTime;
     SetLastError(HostError::None);
     return DosDateTimeFromUnix(status.st_mtim.tv_sec);
 }
@@ -248,17 +253,13 @@ bool PosixFileSystem::SetDateWithoutLinks(const std::string& path, DosDateTime d
     std::int64_t seconds = 0;
     if (!UnixFromDosDateTime(date, seconds)) return Fail(HostError::InvalidArgument, false);
     LinkFreePath target;
-    const int directory = ReachDirectoryOf(path, target);
-    if (directory < 0) return false;
-    const std::string name = target.Name();
     struct stat status {};
-    HostError error = LookAt(directory, name, status);
-    if (error == HostError::None) error = CheckFileAt(status, false);
-    if (error != HostError::None) return Fail(error, false);
+    const int directory = ReachFileWithoutLinks(path, target, status);
+    if (directory < 0) return false;
     // Both times, as for a date set through a handle.
     const struct timespec times[2] = {{static_cast<time_t>(seconds), 0},
                                       {static_cast<time_t>(seconds), 0}};
-    if (utimensat(directory, name.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (utimensat(directory, target.Name().c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
         return Fail(HostErrorFromErrno(errno), false);
     }
     recentFiles_->Forget(target.host);
