@@ -15,6 +15,7 @@
 #include "run/messages.h"
 #include "run/report_failure.h"
 #include "run/run_state.h"
+#include "run/skipped_files.h"
 #include "run/status_board.h"
 #include "run/throughput_clock.h"
 
@@ -39,6 +40,7 @@ void LogTotals(run::RunState& run) {
     run.Log().Write(
         support::SafeFormat("filecount: %d, bytecount: %d, cd_bytecount: %d, NewerSkipped: %d",
                             {c.fileCount, c.byteCount, c.cdByteCount, c.newerSkipped}));
+    run::LogSkippedFiles(run);
 }
 
 void SucceededEnding(JobDriver& driver) {
@@ -99,6 +101,7 @@ void SpecFileEnding(JobDriver& driver) {
     run::RunState& run = driver.Run();
     run::StopThroughputClock(run);
     run::CheckLogBeforeBanner(run);
+    run::FailRunWithSkips(run);
     if (run.exitCode != 0 || !FlushAndShowFinished(driver)) return;
     CopyCrcLogToDestination(run);
     if (run.exitCode == 0 && !run.Settings().noprompt) {
@@ -114,6 +117,7 @@ RunEnd Completion(JobDriver& driver) {
     run::ShowDestinationFree(run);
     copy::RandomWaitOrEject(run, true);
     run::CheckLogBeforeBanner(run);
+    run::FailRunWithSkips(run);
     if (run.exitCode == 0) {
         SucceededEnding(driver);
     } else {

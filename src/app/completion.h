@@ -18,16 +18,18 @@ struct RunEnd {
     bool windowCloses = true;
 };
 
-// The end of every run: the totals into the log, a last wait on CD-R media,
-// what the log lost (a lost CRC line fails the run, exit code 23), the
-// destinations flushed onto their media, the success or failure banner, the
-// counts file, the CRC log's copy on the destination, the skip, CRC-error,
-// wrong-date, kept-archive-bit and passed-over messages, then the tidy
-// program.
+// The end of every run: the totals into the log (with the skipped files'
+// count when any was skipped), a last wait on CD-R media, what the log lost
+// (a lost CRC line fails the run, exit code 23), FailOnSkips (a run that
+// skipped files fails, exit code 24), the destinations flushed onto their
+// media, the success or failure banner, the counts file, the CRC log's copy
+// on the destination, the skip, CRC-error, wrong-date, kept-archive-bit,
+// passed-over and non-regular messages, then the tidy program.
 RunEnd Completion(JobDriver& driver);
 
-// After the last job of a spec file, when all went well: the success banner,
-// the CRC log's copy, and the closing notice with the skip total.
+// After the last job of a spec file, when all went well (and FailOnSkips
+// found no skipped file): the success banner, the CRC log's copy, and the
+// closing notice with the skip total.
 void SpecFileEnding(JobDriver& driver);
 
 // Skipped files the closing messages count: BLRautoSkips and option skips,

@@ -42,6 +42,11 @@ void KeptMessages(run::RunState& run) {
          "over\"?).",
          "%d entries were passed over for something screwy about them (check log for \"Passed "
          "over\"?).");
+    Tell(run, run.counters.nonRegular,
+         "%d entry wasn't a regular file (a fifo, socket, device or link to a directory) and "
+         "was left out (check log for \"non-regular\"?).",
+         "%d entries weren't regular files (fifos, sockets, devices or links to directories) "
+         "and were left out (check log for \"non-regular\"?).");
 }
 
 }  // namespace brenx::app

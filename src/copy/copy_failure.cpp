@@ -12,6 +12,7 @@
 #include "run/option_echo.h"
 #include "run/reason_line.h"
 #include "run/run_state.h"
+#include "run/skipped_files.h"
 
 namespace brenx::copy {
 namespace {
@@ -93,9 +94,12 @@ AfterFailure AskAboutFailure(run::RunState& run, const Failure& failure) {
         CopyFailureReason(failure.outcome));
     const run::MediaAnswer answer =
         AskCopyMedia(run, file.destinationDirectory, "%s", {question}, true);
-    if (!run::Accepted(answer)) {
-        return answer == run::MediaAnswer::Skip ? AfterFailure::NextFile : AfterFailure::EndWalk;
+    if (answer == run::MediaAnswer::Skip) {
+        run::SkippedByOperator(run,
+                               support::SafeFormat("CopyBfile ( %s, %s)", {paths.from, paths.to}));
+        return AfterFailure::NextFile;
     }
+    if (!run::Accepted(answer)) return AfterFailure::EndWalk;
     // A medium that a write found full (it does not tell its free space, or
     // it filled since it was measured) is changed as at the room question, so
     // the log marks the change for verify.

@@ -33,9 +33,9 @@ struct FailedFile {
 // room after new media, goes through the skip rules (BLRautoSkip for a source
 // that did not open and whose name has "_", cant_all, cant_skip, cant_file)
 // and otherwise asks "Couldn't CopyBFile( ...); try new media?" with Skip
-// shown. The skip's log entry and the question carry the failure's reason on
-// a second line. Once the run has failed (a stop, a failed flush) the walk
-// ends without a question.
+// shown; the operator's skip is logged and counted. The skip's log entry and
+// the question carry the failure's reason on a second line. Once the run has failed (a stop, a
+// failed flush) the walk ends without a question.
 AfterFailure AnalyseFailure(run::RunState& run, const FailedFile& file, const CopyOutcome& outcome);
 
 }  // namespace brenx::copy

@@ -17,6 +17,7 @@
 #include "platform/file_queries.h"
 #include "platform/file_system.h"
 #include "run/keep_going.h"
+#include "run/non_regular.h"
 #include "run/option_echo.h"
 #include "run/run_state.h"
 #include "run/screwy_entry.h"
@@ -26,9 +27,10 @@
 namespace brenx::copy {
 namespace {
 
-// Plain files always; hidden ones when asked for.
+// Plain files always; hidden ones when asked for. System entries are found
+// only to be logged as left out.
 std::uint32_t FileSearchAttributes(const options::JobSettings& settings) {
-    return settings.hidden ? platform::kAttrHidden : 0;
+    return platform::kAttrSystem | (settings.hidden ? platform::kAttrHidden : 0);
 }
 
 // Only arconly reads the files' archive bits; without it the host need not
@@ -160,7 +162,8 @@ bool CopyEntry(run::RunState& run, const std::string& source, Destination& to,
         return false;
     }
     std::string newName;
-    if (screwy == run::ScrewyAnswer::PassOver || !MakeDestinationName(run, entry, newName)) {
+    if (screwy == run::ScrewyAnswer::PassOver || run::LeaveOutIfNonRegular(run, source, entry) ||
+        !MakeDestinationName(run, entry, newName)) {
         return run::KeepGoing(run);
     }
     const std::string from = source + entry.name;

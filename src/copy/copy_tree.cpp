@@ -10,6 +10,7 @@
 #include "run/exit_codes.h"
 #include "run/keep_going.h"
 #include "run/messages.h"
+#include "run/non_regular.h"
 #include "run/run_state.h"
 #include "run/screwy_entry.h"
 #include "run/unread_directory.h"
@@ -41,6 +42,7 @@ bool CopySubdirectory(run::RunState& run, const std::string& source, const std::
         run::GiveUpAtScrewyName(run);
         return false;
     }
+    if (run::LeaveOutIfNonRegular(run, source, entry)) return true;
     const std::string from = source + entry.name + "\\";
     const std::string to = destination + entry.name + "\\";
     if (CopyTree(run, from, to)) return true;
@@ -56,7 +58,7 @@ bool CopySubdirectories(run::RunState& run, const std::string& source,
                         const std::string& destination) {
     platform::FileSystem& fs = run.Fs();
     std::unique_ptr<platform::DirectorySearch> search =
-        fs.FindSubdirectories(source + "*", platform::kAttrDirectory);
+        fs.FindSubdirectories(source + "*", platform::kAttrDirectory | platform::kAttrSystem);
     if (!search) return run::SearchEndedCleanly(run, source, fs.LastError());
     platform::SearchEntry entry;
     while (search->Next(entry)) {

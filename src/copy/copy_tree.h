@@ -18,7 +18,8 @@ namespace brenx::copy {
 bool CopyTree(run::RunState& run, const std::string& source, const std::string& destination);
 
 // Copies each subdirectory of the source (not hidden or system ones, nor
-// links to directories) with CopyTree, under the same name. A subdirectory
+// links to directories: those of them that are not hidden are logged and
+// counted as left out) with CopyTree, under the same name. A subdirectory
 // whose name fails the sanity check is asked about like a file. One that
 // could not be looked at is walked into like the others: when it cannot be
 // read either, the walk fails and the log says why. False when the job must

@@ -18,6 +18,7 @@
 #include "run/reason_line.h"
 #include "run/run_state.h"
 #include "run/show_status.h"
+#include "run/skipped_files.h"
 #include "run/status_board.h"
 #include "support/number_text.h"
 #include "support/safe_format.h"
@@ -50,7 +51,10 @@ Outcome ReadOrAsk(run::RunState& run, const std::string& path, platform::SearchE
             run::WithReason(support::SafeFormat("Couldn't ReadBFile(%s)!?; Try again?", {path}),
                             ReadFailureReason(read));
         const run::MediaAnswer answer = run::AskMedia(run, "%s", {question}, true);
-        if (answer == run::MediaAnswer::Skip) return Outcome::Skipped;
+        if (answer == run::MediaAnswer::Skip) {
+            run::SkippedByOperator(run, support::SafeFormat("ReadBFile(%s)", {path}));
+            return Outcome::Skipped;
+        }
         if (!run::Accepted(answer)) return Outcome::Stop;
         if (entry.lookError != platform::HostError::None) {
             entry.lookError = platform::LookAtEntry(run.Fs(), path, entry);

@@ -7,6 +7,7 @@
 #include "platform/file_attributes.h"
 #include "platform/file_system.h"
 #include "run/keep_going.h"
+#include "run/non_regular.h"
 #include "run/option_echo.h"
 #include "run/run_state.h"
 #include "run/screwy_entry.h"
@@ -56,11 +57,14 @@ bool Checked(run::RunState& run, const std::string& directory, const platform::S
 }  // namespace
 
 bool ForEachFile(run::RunState& run, const std::string& directory, const EntryVisit& visit) {
-    return ForEachListed(run, directory, 0, [&](const platform::SearchEntry& entry) {
-        bool take = false;
-        if (!Checked(run, directory, entry, take)) return false;
-        return take ? visit(entry) : run::KeepGoing(run);
-    });
+    return ForEachListed(run, directory, platform::kAttrSystem,
+                         [&](const platform::SearchEntry& entry) {
+                             bool take = false;
+                             if (!Checked(run, directory, entry, take)) return false;
+                             if (take && run::LeaveOutIfNonRegular(run, directory, entry))
+                                 take = false;
+                             return take ? visit(entry) : run::KeepGoing(run);
+                         });
 }
 
 void PassStartFile(run::RunState& run, const std::string& path) {
@@ -72,13 +76,16 @@ void PassStartFile(run::RunState& run, const std::string& path) {
 
 bool WalkSubdirectories(run::RunState& run, const std::string& directory,
                         const std::function<bool(const std::string&)>& walk) {
-    return ForEachListed(run, directory, platform::kAttrDirectory,
+    return ForEachListed(run, directory, platform::kAttrDirectory | platform::kAttrSystem,
                          [&](const platform::SearchEntry& entry) {
                              if (!run::KeepGoing(run)) return false;
                              if ((entry.attributes & platform::kAttrDirectory) == 0) return true;
                              if (IsDotEntry(entry.name)) return true;
                              bool take = false;
                              if (!Checked(run, directory, entry, take)) return false;
+                             if (take && run::LeaveOutIfNonRegular(run, directory, entry)) {
+                                 return true;
+                             }
                              return !take || walk(directory + entry.name + "\\");
                          });
 }

@@ -13,6 +13,7 @@
 #include "run/messages.h"
 #include "run/reason_line.h"
 #include "run/run_state.h"
+#include "run/skipped_files.h"
 #include "run/status_board.h"
 #include "support/number_text.h"
 #include "support/path_names.h"
@@ -150,7 +151,9 @@ VerifyJob::FileRead VerifyJob::AskAboutFile(const std::string& logged, std::stri
         ApplyVerifyRoot(run_, inUse);
         return FileRead::Read;
     }
-    return answer == run::MediaAnswer::Skip ? FileRead::Skipped : FileRead::Stop;
+    if (answer != run::MediaAnswer::Skip) return FileRead::Stop;
+    run::SkippedByOperator(run_, support::SafeFormat("ReadBFile(%s), not verified", {inUse}));
+    return FileRead::Skipped;
 }
 
 VerifyJob::Step VerifyJob::Compare(std::uint32_t expected, const std::string& inUse) {
@@ -188,6 +191,7 @@ bool VerifyJob::Finish() {
     run_.Log().Write(support::SafeFormat(
         "Verified %d files from log %s had correct checksums; %d files had bad checksums",
         {counters.fileCount - counters.crcErrors, logPath_, counters.crcErrors}));
+    run::LogSkippedFiles(run_);
     if (counters.crcErrors > errorsBefore_) {
         run_.failureReason = lastMismatch_;
         return false;

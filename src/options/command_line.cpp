@@ -90,7 +90,12 @@ class Parser {
                 result_.settingsSection = value;
                 break;
             case 'f':
-                settings_.fakeverify = value;
+                if (HasAt(argument, 1, "failonskips")) {
+                    settings_.FailOnSkips = !HasAt(argument, 12, "-");
+                    marks_.FailOnSkips = true;
+                } else {
+                    settings_.fakeverify = value;
+                }
                 break;
             case 'h':
                 settings_.hidden = true;

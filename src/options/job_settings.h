@@ -79,6 +79,7 @@ struct JobSettings {
     bool auto_dst_drive = true;
     bool dst_drive_dir = false;
     std::string helphtm = "brenxhtm\\brenfrm.htm";
+    bool FailOnSkips = false;
 
     bool operator==(const JobSettings&) const = default;
 };
@@ -98,6 +99,7 @@ struct CommandLineMarks {
     bool FixDotCrash = false;
     bool nocopy = false;
     bool NotCDR = false;
+    bool FailOnSkips = false;
     // "-b" and "-b-": sound the alarm with the default noise / never sound it.
     bool noiseOn = false;
     bool noiseOff = false;

@@ -85,6 +85,7 @@ const std::array kKeys = {
     SettingKey{"fix64", &S::fix64},
     SettingKey{"auto_dst_drive", {}, nullptr, Expansion::None, ReadAutoDestinationDrive},
     SettingKey{"helphtm", &S::helphtm, nullptr, Expansion::None},
+    SettingKey{"FailOnSkips", &S::FailOnSkips, &M::FailOnSkips},
 };
 
 }  // namespace

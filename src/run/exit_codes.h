@@ -36,6 +36,8 @@ inline constexpr std::int32_t kExitFlushFailed = 22;
 // A CRC line of a copied file could not be written to the log: the log no
 // longer proves every copy.
 inline constexpr std::int32_t kExitCrcLinesLost = 23;
+// Files were skipped and FailOnSkips asks a run with skips to fail.
+inline constexpr std::int32_t kExitFilesSkipped = 24;
 inline constexpr std::int32_t kExitVersionPrompt = options::kExitVersionPrompt;
 
 }  // namespace brenx::run

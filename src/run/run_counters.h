@@ -20,6 +20,11 @@ struct RunCounters {
 
     // Sources that changed while they were copied.
     std::int64_t changedSources = 0;
+    // Files the operator skipped at a question (copy, verify, read-back).
+    std::int64_t operatorSkips = 0;
+    // Entries left out as not regular: fifos, sockets, devices, links to
+    // directories.
+    std::int64_t nonRegular = 0;
 
     // Per-file progress and the destination's free space as last shown.
     std::int64_t fileSize = 0;

@@ -45,6 +45,15 @@ TEST(RunJobs, StartsWithoutAQuestionWhenToldNotToAsk) {
     EXPECT_EQ(unasked.Run(), 0);
     EXPECT_TRUE(unasked.run->flags.askedOnce);
 
+    // FailOnSkips fails the list's run before its banner and closing notice.
+    AppWorld failing({"-id:\\brenx.ini", "-ld:\\run.log", "-n", "-failonskips"}, WriteSpecJobs);
+    failing.Settings().AlwaysConfirm = false;
+    failing.MakeRun().counters.optionSkips = 2;
+    failing.op.ExpectError("Sorry: 2 files were skipped, and FailOnSkips fails a run with skips");
+    failing.op.ExpectError(
+        "2 files skipped because of a \"skip\" option (check log for \"skip:\"?).");
+    EXPECT_EQ(failing.Run(), run::kExitFilesSkipped);
+
     // noprompt: no question, and none of the closing notices either.
     AppWorld quiet({"-id:\\brenx.ini", "-ld:\\run.log", "-r"}, WriteSpecJobs);
     EXPECT_EQ(quiet.Run(), 0);

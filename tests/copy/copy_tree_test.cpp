@@ -70,6 +70,7 @@ TEST(CopyTree, HiddenFilesOnlyWithHiddenAndNeverHiddenOrSpecialDirectories) {
     world.Source(".hdir\\x.txt", "x");
     world.Source("real\\y.txt", "y");
     ASSERT_EQ(mkfifo(world.drives.Host("d/src/pipe").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(world.drives.Host("d/src/.hpipe").c_str(), 0600), 0);
     ASSERT_EQ(
         symlink(world.drives.Host("d/src/real").c_str(), world.drives.Host("d/src/link").c_str()),
         0);
@@ -80,15 +81,24 @@ TEST(CopyTree, HiddenFilesOnlyWithHiddenAndNeverHiddenOrSpecialDirectories) {
     EXPECT_FALSE(world.Exists("pipe"));
     EXPECT_FALSE(world.Exists("link"));
     EXPECT_TRUE(world.Exists("real\\y.txt"));
+    // What is left out for not being regular is logged and counted; a hidden
+    // fifo stays out silently with the hidden files.
+    EXPECT_TRUE(Logged(world, "skipping non-regular file d:\\src\\pipe (not a regular file)"));
+    EXPECT_TRUE(Logged(world,
+                       "skipping non-regular file d:\\src\\link\\ (not a regular file: a "
+                       "link to a directory or a system one)"));
+    EXPECT_EQ(world.run.counters.nonRegular, 2);
 
     CopyWorld hidden;
     hidden.Settings().recurse = true;
     hidden.Settings().hidden = true;
     hidden.Source(".hidden", "h");
     hidden.Source(".hdir\\x.txt", "x");
+    ASSERT_EQ(mkfifo(hidden.drives.Host("d/src/.hpipe").c_str(), 0600), 0);
     EXPECT_TRUE(CopyTree(hidden.run, kSource, kDestination));
     EXPECT_EQ(hidden.Copied(".hidden"), "h");
     EXPECT_FALSE(hidden.Exists(".hdir"));
+    EXPECT_EQ(hidden.run.counters.nonRegular, 1);
 }
 
 TEST(CopyTree, ASecondRunPassesOverFilesThatAreNotNewer) {

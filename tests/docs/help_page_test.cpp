@@ -217,6 +217,7 @@ std::set<int> ProgramExitCodes() {
             kExitNoRoom,
             kExitFlushFailed,
             kExitCrcLinesLost,
+            kExitFilesSkipped,
             kExitVersionPrompt,
             options::kExitSpecMissingBar,
             options::kExitSpecBadDefaultLetter,

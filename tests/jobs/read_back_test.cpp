@@ -114,6 +114,9 @@ TEST(RunReadBack, AFailingFileCanBeSkippedOrEndTheWalk) {
     EXPECT_EQ(world.run.counters.byteCount, 4);
     EXPECT_EQ(world.run.exitCode, 0);
     EXPECT_TRUE(world.op.MediaQuestions()[0].showSkip);
+    EXPECT_EQ(world.run.counters.operatorSkips, 1);
+    EXPECT_NE(world.LogText().find("operator skip: ReadBFile(e:\\dst\\bad.txt)\r\n"),
+              std::string::npos);
 
     // A read error in the middle of a file is asked about too; giving up
     // ends the walk with the top directory's failure.

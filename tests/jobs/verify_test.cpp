@@ -264,10 +264,16 @@ TEST(RunVerify, AFileThatCannotBeReadIsPutToTheOperator) {
     world.run.jobMode = run::JobMode::Verify;
     world.op.ExpectMedia(Question("e:\\gone.txt", "the file is not there"), run::MediaAnswer::Skip);
     EXPECT_TRUE(RunVerify(world.run));
-    // A skipped file counts nowhere.
+    // A skipped file counts nowhere but among the skips, which the log tells.
     EXPECT_EQ(world.run.counters.fileCount, 1);
     EXPECT_EQ(world.run.counters.byteCount, 1);
     EXPECT_EQ(world.run.counters.crcErrors, 0);
+    EXPECT_EQ(world.run.counters.operatorSkips, 1);
+    EXPECT_NE(world.LogText().find("operator skip: ReadBFile(e:\\gone.txt), not verified\r\n"),
+              std::string::npos);
+    EXPECT_NE(world.LogText().find("0 files had bad checksums\r\n1 files skipped (1 by the "
+                                   "operator, 0 by skip options, 0 BLRautoSkips)\r\n"),
+              std::string::npos);
     ASSERT_EQ(world.op.MediaQuestions().size(), 1u);
     EXPECT_TRUE(world.op.MediaQuestions()[0].showSkip);
     EXPECT_TRUE(world.op.MediaQuestions()[0].showFixSource);

@@ -1,8 +1,10 @@
 // Read-back and archive-bit clearing leave no entry out unseen: one that
 // could not be looked at fails with the host's reason, and a screwy name
 // ("|", a control character) is asked about, and logged and counted when
-// passed over.
+// passed over, as a fifo or a link to a directory is when left out.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -62,7 +64,7 @@ TEST(WalkEntries, ArchiveClearingKeepsTheBitOfAFileItCouldNotLookAtAndSaysWhy) {
     EXPECT_TRUE(Logged(world, "(the name is too long for this medium)\r\n"));
 }
 
-TEST(WalkEntries, ScrewyNamesAreAskedAboutInEveryWalk) {
+TEST(WalkEntries, ScrewyNamesAreAskedAboutAndSpecialEntriesLoggedInEveryWalk) {
     for (const bool readBack : {true, false}) {
         JobsWorld world;
         const std::string root = readBack ? "e/dst/" : "d/src/";
@@ -70,6 +72,8 @@ TEST(WalkEntries, ScrewyNamesAreAskedAboutInEveryWalk) {
         world.Put(root + "ok.txt", "fine");
         world.Put(root + "x|y.txt", "bar");
         world.Put(root + "sub|dir/in.txt", "in");
+        ASSERT_EQ(mkfifo(world.drives.Host(root + "pipe").c_str(), 0600), 0);
+        ASSERT_EQ(symlink(".", world.drives.Host(root + "loop").c_str()), 0);
         world.Settings().destination = world.Settings().source = windows;
         world.Settings().recurse = true;
         for (const std::string name : {"x|y.txt", "sub|dir"}) {
@@ -84,6 +88,10 @@ TEST(WalkEntries, ScrewyNamesAreAskedAboutInEveryWalk) {
         EXPECT_EQ(world.run.counters.passedOver, 2);
         EXPECT_TRUE(Logged(world, "Passed over \"" + windows + "x|y.txt\": a \"|\" in its name"));
         EXPECT_TRUE(Logged(world, "Passed over \"" + windows + "sub|dir\": a \"|\" in its name"));
+        EXPECT_EQ(world.run.counters.nonRegular, 2);
+        EXPECT_TRUE(Logged(world, "skipping non-regular file " + windows + "pipe (not a regular"));
+        EXPECT_TRUE(
+            Logged(world, "skipping non-regular file " + windows + "loop\\ (not a regular"));
     }
 
     // Yes gives the run up.
