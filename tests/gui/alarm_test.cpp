@@ -1,8 +1,15 @@
 #include "gui/alarm.h"
 
+#include <QAudioDevice>
+#include <QElapsedTimer>
+#include <QMediaDevices>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include "gui/gui_kit.h"
+#include "gui/message_dialog.h"
+#include "gui/qt_sound_player.h"
 
 namespace brenx::gui {
 namespace {
@@ -66,6 +73,51 @@ TEST(Alarm, TicksLoopTheSoundAndBeepTwiceOnceItFails) {
     fake.alarm.Tick();
     EXPECT_EQ(fake.player.plays, 4);
     EXPECT_EQ(fake.beeps, 4);
+}
+
+// The alarm with the real player, its beeps counted.
+struct RealAlarm {
+    QtSoundPlayer player;
+    int beeps = 0;
+    Alarm alarm{player, [this] { ++beeps; }};
+};
+
+TEST(QtSoundPlayer, AFileThatIsNoWaveGivesNoNoiseAndNeverHoldsTheDialog) {
+    RealAlarm real;
+    MessageDialog dialog(real.alarm, nullptr);
+    QTemporaryDir dir;
+    const QString sound = dir.filePath("alarm.wav");
+    for (const QByteArray& content : {QByteArray(), QByteArray("Not a sound at all.\n"),
+                                      QByteArray("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\1\0", 22)}) {
+        QFile file(sound);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+        file.close();
+        real.alarm.SetSound(sound);
+        QElapsedTimer clock;
+        clock.start();
+        QTimer::singleShot(100, &dialog, [&dialog] {
+            EXPECT_FALSE(dialog.NoiseButton()->isVisible());
+            dialog.OkButton()->click();
+        });
+        dialog.Show(MessageKind::Error, "The text", true);
+        EXPECT_LT(clock.elapsed(), 1000) << content.size() << " bytes";
+    }
+    EXPECT_EQ(real.beeps, 0);
+}
+
+TEST(QtSoundPlayer, WithoutASoundDeviceAWaveBeepsTwiceATick) {
+    if (!QMediaDevices::defaultAudioOutput().isNull())
+        GTEST_SKIP() << "this machine has a sound output";
+    RealAlarm real;
+    QTemporaryDir dir;
+    testing::WriteAlarmWave(dir.filePath("alarm.wav"));
+    real.alarm.SetSound(dir.filePath("alarm.wav"));
+    // The file opens, so the dialogs offer "Stop noise"; the ticks beep.
+    ASSERT_TRUE(real.alarm.Sound(true));
+    for (int tick = 0; tick < 3; ++tick)
+        real.alarm.Tick();
+    EXPECT_EQ(real.beeps, 4);
 }
 
 }  // namespace
