@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
+#include <QWindow>
 
 #include "app/program.h"
 #include "gui/main_window.h"
@@ -15,12 +16,27 @@
 namespace brenx::gui {
 namespace {
 
+// A window's place is where its frame's outer corner is (the title bar's
+// top left); its size is that of what it shows, inside the frame.
 app::WindowBounds BoundsOf(const QWidget& window) {
     return app::WindowBounds{window.x(), window.y(), window.width(), window.height()};
 }
 
+// Puts the frame's outer corner at `place`. A window the window system
+// already has, but has not framed yet (the main window at the first idle
+// moment), would be put with its inside there by a move, so that it came
+// back a title bar higher each run: the window system is asked for the
+// frame's place instead.
+void MoveFrame(QWidget& window, QPoint place) {
+    if (QWindow* handle = window.windowHandle()) {
+        handle->setFramePosition(place);
+    } else {
+        window.move(place);
+    }
+}
+
 void PlaceWindow(QWidget& window, const app::WindowBounds& bounds) {
-    window.move(bounds.left, bounds.top);
+    MoveFrame(window, QPoint(bounds.left, bounds.top));
     window.resize(bounds.width, bounds.height);
 }
 
@@ -60,7 +76,7 @@ void MainWindow::MoveForTheRun() {
     QPoint place = pos();
     if (place.x() >= 50) place.rx() -= 50;
     if (place.y() >= 70) place.ry() -= 70;
-    move(place);
+    MoveFrame(*this, place);
 }
 
 void MainWindow::EndRun(int exitCode, bool windowCloses) {

@@ -1,6 +1,5 @@
 #include "gui/gui_kit.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -10,26 +9,6 @@
 #include "gui/message_dialog.h"
 
 namespace brenx::gui::testing {
-
-void WriteAlarmWave(const QString& path) {
-    constexpr int kRate = 8000;
-    const auto le = [](quint32 value, int width) {
-        QByteArray bytes;
-        for (int i = 0; i < width; ++i)
-            bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-        return bytes;
-    };
-    QByteArray samples;
-    for (int i = 0; i < kRate; ++i)
-        samples += le((i * 440 * 2 / kRate) % 2 ? 20000 : -20000, 2);
-    const QByteArray format =
-        le(1, 2) + le(1, 2) + le(kRate, 4) + le(2 * kRate, 4) + le(2, 2) + le(16, 2);
-    const QByteArray body =
-        "WAVEfmt " + le(16, 4) + format + "data" + le(samples.size(), 4) + samples;
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("RIFF" + le(body.size(), 4) + body);
-}
 
 QString DialogText(QWidget* dialog) {
     // The joiners that keep a drive's root on one line are not the engine's.

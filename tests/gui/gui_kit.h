@@ -50,9 +50,6 @@ struct FakeAlarm {
     Alarm alarm;
 };
 
-// Writes a second of a loud 440 Hz square wave, 16-bit mono at 8000 Hz.
-void WriteAlarmWave(const QString& path);
-
 // The text a dialog of the program shows, for matching.
 QString DialogText(QWidget* dialog);
 
