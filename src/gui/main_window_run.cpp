@@ -22,13 +22,15 @@ app::WindowBounds BoundsOf(const QWidget& window) {
     return app::WindowBounds{window.x(), window.y(), window.width(), window.height()};
 }
 
-// Puts the frame's outer corner at `place`. A window the window system
-// already has, but has not framed yet (the main window at the first idle
-// moment), would be put with its inside there by a move, so that it came
-// back a title bar higher each run: the window system is asked for the
-// frame's place instead.
+// Puts the frame's outer corner at `place`. A move does that for a hidden
+// window and for a framed one. A window on the screen that the window
+// manager has not framed yet (the main window at the first idle moment)
+// would be put with its inside there, so that it came back a title bar
+// higher each run: the window system is asked for the frame's place instead.
 void MoveFrame(QWidget& window, QPoint place) {
-    if (QWindow* handle = window.windowHandle()) {
+    QWindow* handle = window.windowHandle();
+    const bool framed = window.frameGeometry() != window.geometry();
+    if (handle != nullptr && window.isVisible() && !framed) {
         handle->setFramePosition(place);
     } else {
         window.move(place);
@@ -36,8 +38,8 @@ void MoveFrame(QWidget& window, QPoint place) {
 }
 
 void PlaceWindow(QWidget& window, const app::WindowBounds& bounds) {
-    MoveFrame(window, QPoint(bounds.left, bounds.top));
     window.resize(bounds.width, bounds.height);
+    MoveFrame(window, QPoint(bounds.left, bounds.top));
 }
 
 app::ScreenSize PrimaryScreen() {
