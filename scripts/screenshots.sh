@@ -36,18 +36,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of its own: Xvfb picks a free number and tells it.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-exec 3>&-
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$work/display")"
-if command -v openbox >/dev/null; then
-    openbox >/dev/null 2>&1 &
-    pids+=($!)
-    sleep 1
-fi
+# A display of its own, with openbox where it is installed.
+source "$here/scripts/virtual_display.sh"
+start_virtual_display "$work"
 frame=()
 command -v openbox >/dev/null && frame=(-frame)
 

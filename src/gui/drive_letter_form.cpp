@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,6 +42,8 @@ DriveLetterForm::DriveLetterForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(run::DriveLetterDialog::kDefaultCaption);
     BuildLayout();
     resize(444, 162);
+    for (QWidget* control : findChildren<QWidget*>())
+        control->installEventFilter(this);
     connect(up_, &QToolButton::clicked, this, [this] { Step(+1); });
     connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
     connect(thisDir_, &QPushButton::clicked, this, &DriveLetterForm::UseCurrentDirectory);
@@ -137,6 +140,19 @@ void DriveLetterForm::Step(int direction) {
         model_->StepDown();
     }
     ShowModel();
+}
+
+// The Up and Down keys step the letter as the arrows do, wherever the focus
+// is: ahead of the buttons, which would move the focus with them.
+bool DriveLetterForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            Step(key == Qt::Key_Up ? +1 : -1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void DriveLetterForm::UseCurrentDirectory() {

@@ -36,6 +36,9 @@ class DriveLetterForm : public QDialog {
     QPushButton* OkButton() const { return ok_; }
     QPushButton* DontButton() const { return dont_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private slots:
     void Step(int direction);
     void UseCurrentDirectory();

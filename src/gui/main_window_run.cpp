@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
+#include <QWindow>
 
 #include "app/program.h"
 #include "gui/main_window.h"
@@ -15,13 +16,30 @@
 namespace brenx::gui {
 namespace {
 
+// A window's place is where its frame's outer corner is (the title bar's
+// top left); its size is that of what it shows, inside the frame.
 app::WindowBounds BoundsOf(const QWidget& window) {
     return app::WindowBounds{window.x(), window.y(), window.width(), window.height()};
 }
 
+// Puts the frame's outer corner at `place`. A move does that for a hidden
+// window and for a framed one. A window on the screen that the window
+// manager has not framed yet (the main window at the first idle moment)
+// would be put with its inside there, so that it came back a title bar
+// higher each run: the window system is asked for the frame's place instead.
+void MoveFrame(QWidget& window, QPoint place) {
+    QWindow* handle = window.windowHandle();
+    const bool framed = window.frameGeometry() != window.geometry();
+    if (handle != nullptr && window.isVisible() && !framed) {
+        handle->setFramePosition(place);
+    } else {
+        window.move(place);
+    }
+}
+
 void PlaceWindow(QWidget& window, const app::WindowBounds& bounds) {
-    window.move(bounds.left, bounds.top);
     window.resize(bounds.width, bounds.height);
+    MoveFrame(window, QPoint(bounds.left, bounds.top));
 }
 
 app::ScreenSize PrimaryScreen() {
@@ -60,7 +78,7 @@ void MainWindow::MoveForTheRun() {
     QPoint place = pos();
     if (place.x() >= 50) place.rx() -= 50;
     if (place.y() >= 70) place.ry() -= 70;
-    move(place);
+    MoveFrame(*this, place);
 }
 
 void MainWindow::EndRun(int exitCode, bool windowCloses) {

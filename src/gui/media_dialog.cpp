@@ -30,8 +30,11 @@ QPushButton* MakeButton(QStyle::StandardPixmap glyph, const QString& caption, QW
 MediaDialog::MediaDialog(Alarm& alarm, QWidget* parent) : QDialog(parent), alarm_(alarm) {
     setObjectName("MediaDlg");
     setWindowTitle("Media Dialog");
+    // A fixed frame: no resize grip, no maximise button.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     BuildLayout();
-    resize(484, 211);
+    FixSize();
     waitTimer_.setInterval(1000);
     connect(&waitTimer_, &QTimer::timeout, this, &MediaDialog::AdvanceWait);
 }
@@ -63,6 +66,19 @@ void MediaDialog::BuildLayout() {
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(bevel, 1);
     layout->addWidget(BuildButtonColumn());
+}
+
+// The design's size, or more where the fonts need it: room for the most a
+// question shows (the copy's buttons and the wait box), so that no question
+// is ever cut.
+void MediaDialog::FixSize() {
+    QWidget* const sometimes[] = {minuteWait_, noise_, waitBox_};
+    for (QWidget* widget : sometimes)
+        widget->show();
+    layout()->activate();
+    setFixedSize(QSize(484, 211).expandedTo(minimumSizeHint()));
+    for (QWidget* widget : sometimes)
+        widget->hide();
 }
 
 QWidget* MediaDialog::BuildButtonColumn() {

@@ -64,6 +64,7 @@ class MediaDialog : public QDialog {
 
     void BuildLayout();
     QWidget* BuildButtonColumn();
+    void FixSize();
     void ShowOnly(const run::MediaQuestion& question);
     void EndWaitDisplay();
     void EndWait();

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QWindow>
 #include <utility>
 
 #include "gui/alarm.h"
@@ -119,6 +120,9 @@ bool MessageDialog::Show(MessageKind kind, const QString& text, bool withAlarm) 
 
 void MessageDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // The window system is never given an empty title: it would show the
+    // program's name in its place. A blank one shows nothing.
+    if (windowTitle().isEmpty()) windowHandle()->setTitle(QStringLiteral(" "));
     ShowNoiseState(*noise_, true);
     noiseOn_ = alarmRequested_ && alarm_.Sound(true);
     noise_->setVisible(noiseOn_);

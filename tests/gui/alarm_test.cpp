@@ -1,8 +1,15 @@
 #include "gui/alarm.h"
 
+#include <QAudioDevice>
+#include <QElapsedTimer>
+#include <QMediaDevices>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include "gui/gui_kit.h"
+#include "gui/message_dialog.h"
+#include "gui/qt_sound_player.h"
 
 namespace brenx::gui {
 namespace {
@@ -66,6 +73,39 @@ TEST(Alarm, TicksLoopTheSoundAndBeepTwiceOnceItFails) {
     fake.alarm.Tick();
     EXPECT_EQ(fake.player.plays, 4);
     EXPECT_EQ(fake.beeps, 4);
+}
+
+// The real player: a file that is no wave never opens (no noise button, no
+// sound) and never holds the dialog; a wave without a sound device beeps.
+TEST(QtSoundPlayer, ABadFileGivesNoNoiseAndAWaveWithoutADeviceBeeps) {
+    QtSoundPlayer player;
+    int beeps = 0;
+    Alarm alarm(player, [&beeps] { ++beeps; });
+    MessageDialog dialog(alarm, nullptr);
+    QTemporaryDir dir;
+    for (const QByteArray& content : {QByteArray(), QByteArray("Not a sound.\n"),
+                                      QByteArray("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\1\0", 22)}) {
+        QFile file(dir.filePath("alarm.wav"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+        file.close();
+        alarm.SetSound(file.fileName());
+        QElapsedTimer clock;
+        clock.start();
+        QTimer::singleShot(100, &dialog, [&dialog] {
+            EXPECT_FALSE(dialog.NoiseButton()->isVisible());
+            dialog.OkButton()->click();
+        });
+        dialog.Show(MessageKind::Error, "The text", true);
+        EXPECT_LT(clock.elapsed(), 1000) << content.size() << " bytes";
+    }
+    EXPECT_EQ(beeps, 0);
+    if (!QMediaDevices::defaultAudioOutput().isNull()) GTEST_SKIP() << "a sound output is here";
+    alarm.SetSound(BRENX_ALARM_SOUND);
+    ASSERT_TRUE(alarm.Sound(true));
+    for (int tick = 0; tick < 3; ++tick)
+        alarm.Tick();
+    EXPECT_EQ(beeps, 4);
 }
 
 }  // namespace

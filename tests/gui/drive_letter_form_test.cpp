@@ -38,9 +38,15 @@ TEST(DriveLetterForm, TheArrowsStepTheLetterWithinAToZ) {
         EXPECT_FALSE(f.IncludeSubdirs()->isVisible());
         f.DownArrow()->click();
         EXPECT_EQ(f.Field()->text(), "d");
+        // The Up and Down keys step it too, wherever the focus is.
+        QTest::keyClick(f.OkButton(), Qt::Key_Up);
+        EXPECT_EQ(f.Field()->text(), "e");
+        QTest::keyClick(f.Field(), Qt::Key_Down);
+        QTest::keyClick(f.Field(), Qt::Key_Down);
+        EXPECT_EQ(f.Field()->text(), "c");
         QTest::keyClick(&f, Qt::Key_Return);
     }));
-    EXPECT_EQ(kit.model.ChosenRoot(), "d");
+    EXPECT_EQ(kit.model.ChosenRoot(), "c");
 
     kit.Ask([](DriveLetterForm& f) {
         for (int i = 0; i < 30; ++i)

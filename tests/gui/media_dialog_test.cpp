@@ -60,6 +60,11 @@ TEST(MediaDialog, ShowsTheButtonsTheQuestionOffers) {
     MediaKit kit;
     kit.Ask(kit.copy, [](MediaDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Media Dialog");
+        // A fixed frame, at least the design's size.
+        EXPECT_EQ(d.minimumSize(), d.maximumSize());
+        EXPECT_GE(d.width(), 484);
+        EXPECT_GE(d.height(), 211);
+        EXPECT_FALSE(d.windowFlags() & Qt::WindowMaximizeButtonHint);
         EXPECT_EQ(d.Text()->toPlainText(), "Can't copy \"a\"; new media?");
         for (QPushButton* shown :
              {d.OkButton(), d.CancelButton(), d.FormatButton(), d.MinuteWaitButton(),

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QWindow>
 
 #include "gui/gui_kit.h"
 
@@ -45,6 +46,9 @@ TEST(MessageDialog, EachRoutineHasItsCaptionPictureAndButtons) {
           Case{MessageKind::Confirm, "Confirm?", QStyle::SP_MessageBoxQuestion, true}}) {
         ShowThen(kit, c.kind, [&c](MessageDialog& d) {
             EXPECT_EQ(d.windowTitle(), c.caption);
+            // An empty title would show the program's name instead.
+            EXPECT_FALSE(d.windowHandle()->title().isEmpty());
+            EXPECT_EQ(d.windowHandle()->title().trimmed(), c.caption);
             EXPECT_EQ(d.Text()->text(), "The text");
             EXPECT_EQ(d.NoButton()->isVisible(), c.noButton) << c.caption;
             if (c.picture == QStyle::SP_CustomBase) {
