@@ -2,7 +2,6 @@
 #include "app/check_directories.h"
 #include "app/job_driver.h"
 #include "copy/copy_tree.h"
-#include "copy/flush.h"
 #include "jobs/job_header.h"
 #include "jobs/key_file.h"
 #include "jobs/media_presence.h"
@@ -73,9 +72,14 @@ void JobDriver::CheckAndCopy() {
     std::string problem;
     while (!CheckDirectories(run_, problem, !settings.nocopy)) {
         run_.exitCode = run::kExitSuccess;  // so that the media question is put
+        // What earlier jobs copied goes onto its medium before the operator
+        // may change it. This job has copied nothing yet: a flush of its own
+        // destination could only fail for the very problem asked about (a
+        // name no medium can hold), and its failure would stand in its place.
+        // A flush that fails keeps its exit code and reason.
+        if (!flush_.FlushAll(run_)) return;
         const run::MediaAnswer answer =
-            copy::AskCopyMedia(run_, settings.destination,
-                               "Some kind of problem with %s; try again?", {problem}, true);
+            run::AskMedia(run_, "Some kind of problem with %s; try again?", {problem}, true);
         if (run::Accepted(answer)) continue;
         run_.exitCode =
             answer == run::MediaAnswer::Skip ? run::kExitSuccess : run::kExitBadDirectories;

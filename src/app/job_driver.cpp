@@ -47,6 +47,17 @@ void JobDriver::StartRun() {
     }
     run_.Op().SetAlarmSound(sound);
     run_.TakeEchoKeys();
+    TellSettingsWarning(options.SettingsWarning());
+}
+
+// A settings file that gives no settings is told without a question, so that
+// an unattended run goes on: in the log, and on the banner until the run's
+// own banner takes its place.
+void JobDriver::TellSettingsWarning(const std::string& warning) {
+    if (warning.empty()) return;
+    run_.Log().Write(warning);
+    run_.Board().SetBannerLook(run::BannerLook::Complaint);
+    run_.Board().SetText(run::BoardText::Banner, warning);
 }
 
 void JobDriver::PrepareJob() {

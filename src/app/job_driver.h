@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/completion.h"
 #include "app/destination_flush.h"
@@ -34,6 +35,7 @@ class JobDriver {
 
   private:
     void StartRun();
+    void TellSettingsWarning(const std::string& warning);
     void RunSpecJobs();
     void TakeSpecFailure(const options::SpecStep& step);
     void CopyJob();

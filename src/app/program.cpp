@@ -76,6 +76,7 @@ Program::Program(const std::vector<std::string>& arguments, run::Operator& op,
     platform::MoveProcessToRoot();
     TellDriveTableProblems(p.fs.Drives(), op);
     p.options.LoadJobSettings();
+    p.options.ClaimOwnLog();
     p.log.emplace(p.fs, p.options.Settings().log);
     p.run.emplace(run::RunParts{p.options, p.fs, *p.log, op, board, p.starter, p.ticks});
     p.run->pace.SetInterval(run::kFrontEndTurn);

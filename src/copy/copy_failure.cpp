@@ -3,10 +3,14 @@
 #include "copy/copy_result.h"
 #include "copy/flush.h"
 #include "copy/media_change.h"
+#include "copy/room_check.h"
 #include "options/cant_file.h"
 #include "options/job_settings.h"
 #include "options/log_file.h"
 #include "options/skip_rules.h"
+#include "platform/file_system.h"
+#include "platform/host_reason.h"
+#include "run/destination_free.h"
 #include "run/exit_codes.h"
 #include "run/messages.h"
 #include "run/option_echo.h"
@@ -68,12 +72,24 @@ struct Failure {
     const FailedFile& file;
     Paths paths;
     CopyOutcome outcome;
+    std::string reason;
 };
 
+// After new media for a file that did not fit, the room failure is the
+// earlier medium's: the reason says what the medium in the drive now is.
+std::string ReasonOnNewMedia(run::RunState& run, const FailedFile& file) {
+    const Paths paths = PathsOf(file);
+    run::ShowDestinationFree(run, file.destinationDirectory);
+    if (run.counters.dstBytesFree < 0) return platform::HostErrorReason(run.Fs().LastError());
+    if (RoomFor(run, paths.from, paths.to, file.size) == Room::None) {
+        return "the file is larger than the space left on this medium too";
+    }
+    return "the file did not fit on the medium before this one";
+}
+
 AfterFailure SkipByOption(run::RunState& run, const char* format, const Failure& failure) {
-    run.Log().Write(
-        run::WithReason(support::SafeFormat(format, {failure.paths.from, failure.paths.to}),
-                        CopyFailureReason(failure.outcome)));
+    run.Log().Write(run::WithReason(
+        support::SafeFormat(format, {failure.paths.from, failure.paths.to}), failure.reason));
     run.counters.optionSkips += 1;
     return AfterFailure::NextFile;
 }
@@ -91,7 +107,7 @@ AfterFailure AskAboutFailure(run::RunState& run, const Failure& failure) {
     const std::string question = run::WithReason(
         support::SafeFormat("Couldn't CopyBFile( %s, %s); try new media?", {paths.from, paths.to}) +
             (cantFile.empty() ? std::string() : support::SafeFormat(" (cant_file:%s)", {cantFile})),
-        CopyFailureReason(failure.outcome));
+        failure.reason);
     const run::MediaAnswer answer =
         AskCopyMedia(run, file.destinationDirectory, "%s", {question}, true);
     if (answer == run::MediaAnswer::Skip) {
@@ -119,7 +135,7 @@ AfterFailure SkipRulesOrAsk(run::RunState& run, const Failure& failure) {
         run.Log().Write(run::WithReason(
             support::SafeFormat("BLRautoSkip %d: CopyBfile( %s, %s)",
                                 {run.counters.autoSkips, failure.paths.from, failure.paths.to}),
-            CopyFailureReason(failure.outcome)));
+            failure.reason));
         run::ShowOptionEcho(run);
         return AfterFailure::NextFile;
     }
@@ -139,10 +155,12 @@ AfterFailure AnalyseFailure(run::RunState& run, const FailedFile& file,
                             const CopyOutcome& outcome) {
     if (run.exitCode != 0) return AfterFailure::EndWalk;
     if (outcome.code == kCopyNotNeeded) return NotNewer(run, file);
-    if (outcome.code == kCopyNoRoom && !NewMediaForRoom(run, file)) {
-        return AfterFailure::EndWalk;
+    if (outcome.code != kCopyNoRoom) {
+        return SkipRulesOrAsk(run,
+                              Failure{file, PathsOf(file), outcome, CopyFailureReason(outcome)});
     }
-    return SkipRulesOrAsk(run, Failure{file, PathsOf(file), outcome});
+    if (!NewMediaForRoom(run, file)) return AfterFailure::EndWalk;
+    return SkipRulesOrAsk(run, Failure{file, PathsOf(file), outcome, ReasonOnNewMedia(run, file)});
 }
 
 }  // namespace brenx::copy

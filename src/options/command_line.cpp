@@ -57,12 +57,20 @@ class Parser {
         std::string path = argument;
         if (!path.empty()) platform::FullPathName(fileSystem_, path);
         if (!marks_.source && settings_.source.empty()) {
-            settings_.source = path;
+            settings_.source = argument.starts_with("@") ? JobListName(argument) : path;
             marks_.source = true;
         } else if (!marks_.destination && settings_.destination.empty()) {
             settings_.destination = path;
             marks_.destination = true;
         }
+    }
+
+    // "@list" as the source names a job list, as source=@list does in the
+    // settings file: "@" and the list's full path, never a folder "@list".
+    std::string JobListName(const std::string& argument) {
+        std::string list = argument.substr(1);
+        if (!list.empty()) platform::FullPathName(fileSystem_, list);
+        return "@" + list;
     }
 
     void Switch(const std::string& argument) {

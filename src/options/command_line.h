@@ -33,9 +33,11 @@ struct CommandLine {
 // "/s" is a switch and "/home/me/photos" a directory. Any other argument is a
 // plain one: the first names the source, the second the destination, each
 // made a full path through the host layer (a host path /x/y becomes c:\x\y);
-// later ones are ignored. An argument that is empty after expansion still
-// takes its place, leaving that option empty, so that the next argument
-// never slides into the wrong role.
+// later ones are ignored. A first plain argument that begins with "@" names
+// a job list, as a settings-file source beginning with "@" does: the source
+// becomes "@" and the list's full path. An argument that is empty after
+// expansion still takes its place, leaving that option empty, so that the
+// next argument never slides into the wrong role.
 //
 // Values of the switches that name files (-i, -L, -p, -v, -crc:) that begin
 // with a single "/" are host paths and are given their Windows names.

@@ -46,13 +46,19 @@ struct Line {
     std::string_view value;  // the value of a key line
 };
 
+// A line ends at LF, CR LF or a lone CR: a file saved with CR line ends
+// (an old Mac editor) is as much a settings file as any other.
 Line Classify(std::string_view text, std::size_t begin) {
     Line line;
     line.begin = begin;
-    const std::size_t lf = text.find('\n', begin);
-    line.next = (lf == std::string_view::npos) ? text.size() : lf + 1;
-    line.end = (lf == std::string_view::npos) ? text.size() : lf;
-    if (line.end > begin && text[line.end - 1] == '\r') --line.end;
+    const std::size_t end = text.find_first_of("\r\n", begin);
+    line.end = (end == std::string_view::npos) ? text.size() : end;
+    line.next = line.end;
+    if (line.next < text.size()) {
+        const bool crLf =
+            text[line.next] == '\r' && line.next + 1 < text.size() && text[line.next + 1] == '\n';
+        line.next += crLf ? 2 : 1;
+    }
 
     const std::string_view content = Trim(text.substr(begin, line.end - begin));
     if (content.empty() || content.front() == ';') return line;
@@ -106,18 +112,20 @@ long FindKeyLine(const std::vector<Line>& lines, std::string_view section, std::
     return -1;
 }
 
+// The line end of the text's first line; CR LF for a text without one.
 std::string LineEndOf(std::string_view text) {
-    const std::size_t lf = text.find('\n');
-    if (lf != std::string_view::npos && (lf == 0 || text[lf - 1] != '\r')) return "\n";
-    return "\r\n";
+    const std::size_t end = text.find_first_of("\r\n");
+    if (end == std::string_view::npos) return "\r\n";
+    if (text[end] == '\n') return "\n";
+    return end + 1 < text.size() && text[end + 1] != '\n' ? "\r" : "\r\n";
 }
 
-// Ends the text's last line when it has no line end. A lone CR there becomes
-// CR LF: appended to as it is, it would glue the next line onto it.
+// Ends the text's last line when it has no line end. A lone CR at the end of
+// a text whose lines end in CR LF is a line end cut in two: it is made whole.
 void EndLastLine(std::string& text, const std::string& lineEnd) {
     if (text.empty() || text.back() == '\n') return;
     if (text.back() == '\r') {
-        text += '\n';
+        if (lineEnd != "\r") text += '\n';
     } else {
         text += lineEnd;
     }
@@ -144,6 +152,13 @@ std::optional<std::string> IniText::Find(std::string_view section, std::string_v
     const long found = FindKeyLine(lines, section, key);
     if (found < 0) return std::nullopt;
     return support::Utf8Prefix(WithoutQuotes(lines[found].value), kValueCharacters);
+}
+
+bool IniText::HasSection(std::string_view section) const {
+    for (const Line& line : SplitLines(text_)) {
+        if (line.kind == LineKind::kSection && SameName(line.name, section)) return true;
+    }
+    return false;
 }
 
 bool IniText::Set(std::string_view section, std::string_view key, std::string_view value) {
@@ -190,6 +205,11 @@ bool IniText::Set(std::string_view section, std::string_view key, std::string_vi
     EndLastLine(text_, lineEnd);
     text_ += "[" + std::string(section) + "]" + lineEnd + keyLine;
     return true;
+}
+
+TextKind KindOfText(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return TextKind::Utf16;
+    return bytes.find('\0') == std::string_view::npos ? TextKind::Text : TextKind::NotText;
 }
 
 std::optional<std::int32_t> ParseIniInteger(std::string_view text) {

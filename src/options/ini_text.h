@@ -19,6 +19,8 @@ class IniText {
 
     // The value of the key, or nothing when the section or the key is missing.
     std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+    // Whether a line opens the section.
+    bool HasSection(std::string_view section) const;
 
     // Replaces or adds the key. False (and the text unchanged) when the names or
     // the value cannot stand in the file: an empty key, a key with "=" or
@@ -31,6 +33,12 @@ class IniText {
   private:
     std::string text_;
 };
+
+// What bytes read from an initialisation file are: text, UTF-16 text (a
+// byte-order mark FF FE or FE FF first), which the profile rules cannot read,
+// or no text at all (NUL bytes in it).
+enum class TextKind { Text, Utf16, NotText };
+TextKind KindOfText(std::string_view bytes);
 
 // An integer as the settings file holds it: an optional sign, then decimal
 // digits, or hexadecimal digits after "0x", "0X" or "$" (up to eight of them,

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "options/own_log.h"
 #include "options/setting_keys.h"
 #include "platform/program_directory.h"
 #include "support/date_stamp.h"
@@ -76,12 +77,28 @@ void OptionLoad::LoadJobSettings() {
     settings_ = commandLine_.settings;
     settingsFile_.SetName(commandLine_.settingsFileName);
     settingsFile_.SetSection(commandLine_.settingsSection);
+    bool logInFile = false;
     if (!settings_.nosettings) {
         settingsFile_.Open();
         ReadSettingsFile();
+        logInFile = settingsFile_.ReadValue("log").has_value();
         settingsFile_.Close();
+        TakeSettingsTrouble();
     }
+    logNamedByProgram_ = !commandLine_.marks.log && !logInFile;
     DeriveValues();
+}
+
+void OptionLoad::TakeSettingsTrouble() {
+    if (settingsFile_.Trouble().empty()) return;
+    settingsWarning_ = support::SafeFormat("Settings file %s not used: it %s",
+                                           {settingsFile_.ResolvedPath(), settingsFile_.Trouble()});
+}
+
+void OptionLoad::ClaimOwnLog() {
+    if (logNamedByProgram_ && !settings_.log.empty()) {
+        settings_.log = CreateOwnLog(fileSystem_, settings_.log);
+    }
 }
 
 void OptionLoad::ReadSettingsFile() {

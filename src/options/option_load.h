@@ -47,6 +47,19 @@ class OptionLoad {
     const SettingsFile& SettingsFileState() const { return settingsFile_; }
     // Closes the settings file (again); at program end.
     void CloseSettings() { settingsFile_.Close(); }
+    // What the operator is to be told about a settings file that is there
+    // but gives the run no settings (SettingsFile::Trouble); empty when
+    // there is nothing to tell.
+    const std::string& SettingsWarning() const { return settingsWarning_; }
+
+    // Makes the run's log a file of this start alone, when the program named
+    // it itself (the built-in "df~_+.bnx", or the name -crc and -v: give):
+    // two runs started in the same minute would otherwise write into one
+    // file, and the log copied onto each medium would carry the other's CRC
+    // lines. The name becomes the file actually made (see CreateOwnLog). A
+    // log named by -l or the settings file is appended to as ever. Before
+    // the run's first entry.
+    void ClaimOwnLog();
 
     // The log location was given explicitly (a path, or ":name").
     bool LogExplicit() const { return logExplicit_; }
@@ -61,6 +74,7 @@ class OptionLoad {
 
   private:
     void ReadSettingsFile();
+    void TakeSettingsTrouble();
     void DeriveValues();
     void PlaceLog();
 
@@ -72,8 +86,10 @@ class OptionLoad {
     SettingsFile settingsFile_;
     bool loaded_ = false;
     bool logExplicit_ = false;
+    bool logNamedByProgram_ = false;
     bool specMode_ = false;
     std::string cantFileNote_;
+    std::string settingsWarning_;
 };
 
 }  // namespace brenx::options

@@ -1,7 +1,9 @@
 #include "options/settings_file.h"
 
+#include "platform/host_reason.h"
 #include "platform/program_directory.h"
 #include "support/path_names.h"
+#include "support/safe_format.h"
 
 namespace brenx::options {
 
@@ -29,11 +31,31 @@ std::string SettingsFile::InProgramPlaces() {
     return first.empty() ? name_ : first;
 }
 
+std::string SettingsFile::TroubleOf(TqmrFile& file) const {
+    if (!existed_) return {};
+    if (const platform::HostError error = file.ReadError(); error != platform::HostError::None) {
+        return support::SafeFormat("can't be read (%s)", {platform::HostErrorReason(error)});
+    }
+    switch (file.Kind()) {
+        case TextKind::Utf16:
+            return "is UTF-16 text, which the program can't read";
+        case TextKind::NotText:
+            return "is not text (it holds NUL bytes)";
+        case TextKind::Text:
+            break;
+    }
+    if (!file.HasSection(section_)) return support::SafeFormat("has no [%s] section", {section_});
+    return {};
+}
+
 void SettingsFile::Open() {
     if (file_) return;
     if (!resolved_) ResolvePath();
     existed_ = fileSystem_.FileExists(resolvedPath_);
     file_ = std::make_unique<TqmrFile>(fileSystem_, resolvedPath_);
+    trouble_ = TroubleOf(*file_);
+    // Whatever keys such a file seems to hold are no settings anyone wrote.
+    if (!trouble_.empty()) file_.reset();
 }
 
 std::optional<std::string> SettingsFile::ReadValue(const std::string& key) {

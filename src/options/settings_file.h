@@ -33,7 +33,8 @@ class SettingsFile {
     const std::string& Section() const { return section_; }
 
     // Resolves the path (the first time only) and opens the file. A missing
-    // file opens too: its keys read as their defaults.
+    // file opens too: its keys read as their defaults. So does a file in
+    // trouble (see Trouble), which is not read at all.
     void Open();
     void Close() { file_.reset(); }
     bool IsOpen() const { return file_ != nullptr; }
@@ -45,6 +46,11 @@ class SettingsFile {
     // The resolved path lies in one of the program's places, not in the
     // current directory or where the name itself says.
     bool InProgramPlace() const { return inProgramPlace_; }
+    // What keeps a file that is there from giving any settings, in words that
+    // follow "it": it cannot be read, is UTF-16 or no text at all, or has no
+    // section of the profile ("has no [brenx] section"). Empty when nothing
+    // does, or when there is no file (which is no trouble).
+    const std::string& Trouble() const { return trouble_; }
 
     // The key's value, or `current` when the file has no such key. A value
     // read from the file has its %NAME% references expanded, references to
@@ -65,6 +71,7 @@ class SettingsFile {
     // The name in the first of the program's places that holds it, else in
     // the first place.
     std::string InProgramPlaces();
+    std::string TroubleOf(TqmrFile& file) const;
 
     platform::FileSystem& fileSystem_;
     std::vector<std::string> programPlaces_;
@@ -74,6 +81,7 @@ class SettingsFile {
     bool resolved_ = false;
     bool existed_ = false;
     bool inProgramPlace_ = false;
+    std::string trouble_;
     std::unique_ptr<TqmrFile> file_;
 };
 

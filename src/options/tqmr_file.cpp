@@ -18,18 +18,23 @@ void TqmrFile::Load() {
     loaded_ = true;
     text_ = IniText();
     readable_ = true;
+    readError_ = platform::HostError::None;
     auto file =
         fileSystem_.Open(fileName_, platform::Access::Read, platform::Disposition::OpenExisting);
     if (!file) {
         readable_ = IsMissing(fileSystem_.LastError());
+        if (!readable_) readError_ = fileSystem_.LastError();
         return;
     }
     const std::int64_t size = std::min(file->Size(), kMaxFileBytes);
     std::string bytes(static_cast<std::size_t>(std::max<std::int64_t>(size, 0)), '\0');
     const std::int64_t got = bytes.empty() ? 0 : file->Read(bytes.data(), size);
+    const platform::HostError readError = file->LastError();
     file->Close();
     if (size < 0 || got < 0) {
         readable_ = false;
+        readError_ =
+            readError == platform::HostError::None ? platform::HostError::Other : readError;
         return;
     }
     bytes.resize(static_cast<std::size_t>(got));
@@ -39,6 +44,21 @@ void TqmrFile::Load() {
 std::optional<std::string> TqmrFile::Find(std::string_view section, std::string_view key) {
     Load();
     return text_.Find(section, key);
+}
+
+bool TqmrFile::HasSection(std::string_view section) {
+    Load();
+    return text_.HasSection(section);
+}
+
+TextKind TqmrFile::Kind() {
+    Load();
+    return KindOfText(text_.Text());
+}
+
+platform::HostError TqmrFile::ReadError() {
+    Load();
+    return readError_;
 }
 
 std::string TqmrFile::ReadString(std::string_view section, std::string_view key,

@@ -14,9 +14,8 @@ namespace brenx::options {
 // file, read and written the way the Windows private-profile functions do it.
 //
 // The text:
-// - Lines end at LF; a CR before the LF belongs to the line end. A lone CR
-//   inside a line is an ordinary (blank) character. A UTF-8 byte-order mark at
-//   the start of the text is skipped.
+// - Lines end at LF, CR LF or a lone CR. A UTF-8 byte-order mark at the start
+//   of the text is skipped.
 // - Blanks are space, tab, CR, vertical tab, form feed and the DOS end-of-file
 //   character (0x1A). Blanks around a section name, a key and a value are not
 //   part of them.
@@ -38,8 +37,8 @@ namespace brenx::options {
 //   key as it was written and the line's own line end) or, when there is
 //   none, adds "key=value" after the last non-blank line of the first
 //   matching section, or adds the section with the key at the end of the
-//   text. New lines take the line end of the text's first line (CR LF for an
-//   empty text). Every other line stays exactly as it was.
+//   text. New lines take the line end of the text's first line (CR LF for a
+//   text without one). Every other line stays exactly as it was.
 //
 // The file:
 // - The file is read at the first access and kept; UpdateFile() forgets what
@@ -67,6 +66,12 @@ class TqmrFile {
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue);
     // The value as written, or nothing when the section or key is missing.
     std::optional<std::string> Find(std::string_view section, std::string_view key);
+    bool HasSection(std::string_view section);
+    // What the file holds (Text for a missing or unreadable one).
+    TextKind Kind();
+    // Why a file that is there could not be read; None when it was read or
+    // is missing.
+    platform::HostError ReadError();
 
     // False when the file could not be written (or was unreadable, see above).
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
@@ -84,6 +89,7 @@ class TqmrFile {
     IniText text_;
     bool loaded_ = false;
     bool readable_ = true;
+    platform::HostError readError_ = platform::HostError::None;
 };
 
 }  // namespace brenx::options

@@ -2,7 +2,18 @@
 
 #include <cerrno>
 
+#include "platform/host_reason.h"
+
 namespace brenx::platform {
+
+HostError HostErrorOfNumber(int hostNumber) {
+    return static_cast<HostError>(kHostNumberBase + hostNumber);
+}
+
+int HostNumberOf(HostError error) {
+    const int value = static_cast<int>(error);
+    return value > kHostNumberBase ? value - kHostNumberBase : 0;
+}
 
 std::string HostErrorText(HostError error) {
     switch (error) {
@@ -23,7 +34,9 @@ std::string HostErrorText(HostError error) {
         case HostError::IoError:
             return "The request could not be performed because of an I/O device error.";
         case HostError::NoMedia:
-            return "The device is not ready.";
+            // Not Windows' "device not ready": here the medium is not
+            // mounted, or its file system went away under the program.
+            return HostErrorReason(error);
         case HostError::AlreadyExists:
             return "Cannot create a file when that file already exists.";
         case HostError::SharingViolation:
@@ -44,9 +57,9 @@ std::string HostErrorText(HostError error) {
         case HostError::NotSupported:
             return "The request is not supported.";
         case HostError::Other:
-            break;
+            return "The operation failed.";
     }
-    return "The operation failed.";
+    return HostErrorReason(error);
 }
 
 HostError HostErrorFromErrno(int errnoValue) {
@@ -75,6 +88,8 @@ HostError HostErrorFromErrno(int errnoValue) {
         case ENXIO:
         case ENODEV:
         case ENOTCONN:
+        case ECONNABORTED:
+        case ESHUTDOWN:
         case ENOMEDIUM:
         case EMEDIUMTYPE:
             return HostError::NoMedia;
@@ -103,7 +118,7 @@ HostError HostErrorFromErrno(int errnoValue) {
         case ENOSYS:
             return HostError::NotSupported;
         default:
-            return HostError::Other;
+            return errnoValue > 0 ? HostErrorOfNumber(errnoValue) : HostError::Other;
     }
 }
 

@@ -26,14 +26,26 @@ enum class HostError {
     InvalidArgument,  // a value the call cannot take (a bad date, a negative offset)
     TooManyOpenFiles,  // the process or the system has no more file handles
     NotSupported,      // the host file system cannot do this (extended attributes)
-    Other,             // anything else
+    Other,             // anything else, when the host gave no number for it
 };
 
-// A short sentence for messages and logs.
+// An error that none of the kinds above names (ESTALE, ETIMEDOUT, ...) keeps
+// the host's own number, so that the operator reads the host's words for it
+// rather than none: its value is kHostNumberBase plus the number. Like
+// Other, it equals none of the named kinds.
+inline constexpr int kHostNumberBase = 0x10000;
+HostError HostErrorOfNumber(int hostNumber);
+// The host's own number of such an error; 0 for the named kinds.
+int HostNumberOf(HostError error);
+
+// A short sentence for messages and logs: the words Windows has for its own
+// errors, the program's or the host's for the others.
 std::string HostErrorText(HostError error);
 
 // The error for an errno value. ENOENT becomes NotFound; the file system turns
-// it into PathNotFound when a directory on the way is missing.
+// it into PathNotFound when a directory on the way is missing. A medium whose
+// file system went away (its FUSE server ended: ENOTCONN, ECONNABORTED; its
+// device removed: ENODEV, ENXIO, ESHUTDOWN) is NoMedia.
 HostError HostErrorFromErrno(int errnoValue);
 
 }  // namespace brenx::platform

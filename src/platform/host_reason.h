@@ -8,7 +8,8 @@ namespace brenx::platform {
 
 // Why a host call failed, in a few plain words for the second line of a
 // question or a log entry about a file ("no space left on the medium"). Empty
-// for None.
+// for None. An error that has no kind of its own gets the host's own words
+// for its number ("Stale file handle").
 std::string HostErrorReason(HostError error);
 
 }  // namespace brenx::platform

@@ -47,7 +47,7 @@ TEST(MediaFree, ACopyThatChangesMedia) {
         MediaAnswer::TryAgain);
     world.op.ExpectMedia(
         "Couldn't CopyBFile( d:\\src\\sub\\b.txt, e:\\dst\\sub\\b.txt); try new media?\r\n"
-        "(the file is larger than the space left on the medium)",
+        "(the file did not fit on the medium before this one)",
         MediaAnswer::TryAgain);
     world.op.ExpectInfo("Looks like we got out of here alive yet once again; I hope....");
     EXPECT_EQ(world.Run(), 0);

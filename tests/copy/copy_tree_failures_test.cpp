@@ -172,7 +172,7 @@ TEST(CopyTreeFailure, NoRoomAsksForNewMediaAndThenAboutTheFile) {
                      [](const run::MediaQuestion& question, run::MediaDialogActions&) {
                          EXPECT_FALSE(question.showSkip);
                      })
-        .ExpectMedia(CouldNotCopy(second, "the file is larger than the space left on the medium"),
+        .ExpectMedia(CouldNotCopy(second, "the file did not fit on the medium before this one"),
                      MediaAnswer::TryAgain);
     EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
     EXPECT_EQ(world.run.counters.fileCount, 2);
@@ -197,6 +197,27 @@ TEST(CopyTreeFailure, NoRoomAsksForNewMediaAndThenAboutTheFile) {
     EXPECT_EQ(refused.run.failureReason, "no room on destination");
     EXPECT_FALSE(refused.Exists("a.txt"));
     EXPECT_FALSE(Logged(refused, "Changed Media"));
+}
+
+// After new media the question tells what the medium now in the drive is.
+TEST(CopyTreeFailure, AfterNewMediaTheReasonIsTheNewMediumsOwn) {
+    for (const bool gone : {false, true}) {
+        CopyWorld world;
+        world.Settings().fakesize = gone ? 0 : 100;
+        world.Source("a.txt", std::string(160, 'a'));
+        if (gone) world.fs.FailCall(FsCall::FreeSpace, 1, HostError::NoMedia, true);
+        world.op
+            .ExpectMedia(std::string("Can't copy \"d:\\src\\a.txt\" because it's 160 bytes, and "
+                                     "only ") +
+                             (gone ? "-1" : "100") + " bytes left on e:\\; new media?",
+                         MediaAnswer::TryAgain)
+            .ExpectMedia(
+                CouldNotCopy("a.txt",
+                             gone ? "no medium, or the device is gone"
+                                  : "the file is larger than the space left on this medium too"),
+                MediaAnswer::Skip);
+        EXPECT_TRUE(CopyTree(world.run, kSource, kDestination)) << gone;
+    }
 }
 
 TEST(CopyTreeFailure, AMediumAWriteFindsFullIsChangedAsAtTheRoomQuestion) {

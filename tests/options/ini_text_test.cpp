@@ -19,6 +19,16 @@ TEST(IniText, ReadsKeysOfTheNamedSectionWithoutRegardToCase) {
     EXPECT_EQ(IniText().Find("brenx", "recurse"), std::nullopt);
 }
 
+// Lines ending in CR alone (an old Mac editor's) read as any others, and a
+// key written into them gets the same line end.
+TEST(IniText, LinesEndingInCrAloneReadLikeAnyOther) {
+    IniText ini("[brenx]\rrecurse=1\rlog=run.log\r");
+    EXPECT_EQ(ini.Find("brenx", "recurse"), "1");
+    EXPECT_EQ(ini.Find("brenx", "log"), "run.log");
+    EXPECT_TRUE(ini.Set("brenx", "recurse", "0") && ini.Set("brenx", "x", "2"));
+    EXPECT_EQ(ini.Text(), "[brenx]\rrecurse=0\rlog=run.log\rx=2\r");
+}
+
 TEST(IniText, HandEditedFileStillReadsWhatAPersonExpects) {
     const IniText ini(
         "\xEF\xBB\xBF"

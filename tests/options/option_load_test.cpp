@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "option_test_kit.h"
@@ -9,6 +11,7 @@
 namespace brenx::options {
 namespace {
 
+using namespace std::string_literals;
 using testing::kStamp;
 using testing::OptionWorld;
 
@@ -239,7 +242,7 @@ TEST(OptionLoad, OddAndBrokenSettingsFiles) {
     OptionWorld garbage;
     std::string bytes;
     for (int i = 0; i < 50000; ++i)
-        bytes += static_cast<char>((i * 131 + 7) % 256);
+        bytes += static_cast<char>((i * 131 + 7) % 255 + 1);  // no NUL: that is no text
     bytes += "\n[brenx]\nrecurse=" + std::string(100000, '1') + "\nhidden=1\n";
     garbage.drives.Write("d/brenx.ini", bytes);
     Loaded garbageLoaded(garbage);
@@ -251,6 +254,30 @@ TEST(OptionLoad, OddAndBrokenSettingsFiles) {
     std::filesystem::create_directories(directory.drives.Host("d/brenx.ini"));
     Loaded notAFile(directory);
     EXPECT_TRUE(notAFile.s().NewerOnly);
+}
+
+// A settings file that is there but gives no settings is told; the run goes
+// on with the built-in and command-line values. A missing one is no trouble.
+TEST(OptionLoad, ASettingsFileThatGivesNoSettingsIsTold) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"[other]\r\nhidden=1\r\n", "has no [brenx] section"},
+        {"\xFF\xFE[\0b\0]\0"s, "is UTF-16 text, which the program can't read"},
+        {"[brenx]\r\nhidden=1\0\r\n"s, "is not text (it holds NUL bytes)"},
+        {"fifo", "can't be read (access denied)"},
+    };
+    for (const auto& [bytes, trouble] : cases) {
+        OptionWorld world;
+        if (bytes == "fifo") {
+            ASSERT_EQ(mkfifo(world.drives.Host("d/brenx.ini").c_str(), 0600), 0);
+        } else if (!bytes.empty()) {
+            world.drives.Write("d/brenx.ini", bytes);
+        }
+        Loaded loaded(world);
+        EXPECT_EQ(loaded.load.SettingsWarning(),
+                  trouble.empty() ? "" : "Settings file d:\\brenx.ini not used: it " + trouble);
+        EXPECT_FALSE(loaded.s().hidden) << bytes;
+    }
 }
 
 TEST(OptionLoad, SwitchesThatSkipTheSettingsFile) {

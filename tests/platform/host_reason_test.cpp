@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <set>
 
 namespace brenx::platform {
@@ -17,6 +19,15 @@ TEST(HostErrorReason, EveryErrorHasItsOwnFewWords) {
         EXPECT_FALSE(reason.empty()) << e;
         EXPECT_TRUE(seen.insert(reason).second) << reason;
     }
+}
+
+// Where no kind says what happened, the host's own words do; a medium that
+// is gone is not told in Windows' words ("The device is not ready.").
+TEST(HostErrorReason, ErrorsWithoutAKindGiveTheHostsWords) {
+    const HostError stale = HostErrorFromErrno(ESTALE);
+    EXPECT_EQ(HostErrorReason(stale), strerror(ESTALE));
+    EXPECT_EQ(HostErrorText(stale), strerror(ESTALE));
+    EXPECT_EQ(HostErrorText(HostError::NoMedia), HostErrorReason(HostError::NoMedia));
 }
 
 }  // namespace

@@ -99,6 +99,8 @@ TEST(PosixFiles, FailuresKeepTheHostReason) {
     // What a USB stick gives: a vanished device (or its FUSE daemon gone),
     // a damaged file system, names it refuses.
     EXPECT_EQ(HostErrorFromErrno(ENOTCONN), HostError::NoMedia);
+    EXPECT_EQ(HostErrorFromErrno(ECONNABORTED), HostError::NoMedia);
+    EXPECT_EQ(HostErrorFromErrno(ESHUTDOWN), HostError::NoMedia);
     EXPECT_EQ(HostErrorFromErrno(ENODEV), HostError::NoMedia);
     EXPECT_EQ(HostErrorFromErrno(EUCLEAN), HostError::IoError);
     EXPECT_EQ(HostErrorFromErrno(EILSEQ), HostError::InvalidName);

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "scenario_kit.h"
 
 // The main roads of a copy, run end to end by brenxc.
@@ -173,6 +175,31 @@ TEST(CopyScenario, CdrNamesOnlyOnDrivesThatNotCdrDoesNotName) {
             EXPECT_TRUE(
                 Contains(scenario.Read("run.log"), "|t:\\dst\\" + longBase.substr(0, 55) + "!"));
         }
+    }
+}
+
+// Two starts of a minute with the program's own log name: each medium gets
+// its own run's CRC log. The UTF-16 settings file is told; the runs go on.
+TEST(CopyScenario, EveryStartWritesALogOfItsOwn) {
+    Scenario scenario;
+    scenario.Write("brenx.ini", std::string("\xFF\xFE[\0b\0]\0", 8));
+    scenario.Write("s/a.txt", "alpha");
+    for (const std::string medium : {"one", "two"}) {
+        const RunResult run =
+            RunBrenxc(scenario, {"s:\\", "t:\\" + medium, "-r", "-iL:\\brenx.ini"});
+        EXPECT_EQ(run.exitCode, 0) << run.errors;
+        EXPECT_TRUE(Contains(run.errors, "!! Settings file L:\\brenx.ini not used: it is UTF-16"));
+        std::vector<std::string> logs;  // the CRC logs copied onto the medium
+        for (const auto& entry :
+             std::filesystem::directory_iterator(scenario.Host("t/" + medium))) {
+            const std::string name = entry.path().filename().string();
+            if (name.starts_with("bdf~_"))
+                logs.push_back(scenario.Read("t/" + medium + "/" + name));
+        }
+        ASSERT_EQ(logs.size(), 1u);
+        EXPECT_EQ(Count(logs[0], "|t:\\"), 1u) << logs[0];
+        EXPECT_TRUE(Contains(logs[0], "Settings file L:\\brenx.ini not used: it is UTF-16"))
+            << logs[0];
     }
 }
 

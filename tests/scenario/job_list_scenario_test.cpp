@@ -122,5 +122,21 @@ TEST(JobListScenario, AFailedListFlushesNoDestinationItNeverWrote) {
     EXPECT_TRUE(Contains(run.errors, "Sorry: missing | on line 2")) << run.errors;
 }
 
+// A list named by the first argument runs. A NUL in a job's line fails its
+// directory check, which stays the reason (no failed flush takes its place).
+TEST(JobListScenario, AListFromTheCommandLineAndANulInALine) {
+    Scenario scenario;
+    scenario.Write("brenx.ini", kSettings);
+    scenario.Write("s/a.txt", "alpha");
+    scenario.Write("jobs.lst", std::string("s:\\|s\r\ns:\\x\0y|s\r\n", 17));
+    const RunResult run =
+        RunBrenxc(scenario, {"@L:\\jobs.lst", "t:\\dst", "-iL:\\brenx.ini", "-r"});
+    EXPECT_EQ(run.exitCode, 10) << run.errors;
+    EXPECT_EQ(scenario.Read("t/dst/a.txt"), "alpha");
+    EXPECT_TRUE(Contains(run.errors, "Some kind of problem with source: s:\\x?y\\")) << run.errors;
+    EXPECT_TRUE(Contains(run.errors, "Sorry: CheckDirectories")) << run.errors;
+    EXPECT_FALSE(Contains(run.errors, "flush")) << run.errors;
+}
+
 }  // namespace
 }  // namespace brenx::scenario
