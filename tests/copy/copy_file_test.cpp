@@ -124,12 +124,13 @@ TEST(CopyBFile, NodataMakesADatedEmptyCopyAndNocopyOnlyReads) {
     EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\new.txt|" + CrcText("contents"));
 
     // nocopy alone keeps the date rule; with crc_only every file is read.
+    world.Destination("a.txt", "8 bytes!");
     world.Date(kTo, 2021);
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyNotNeeded);
     world.Settings().crc_only = true;
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\a.txt|" + CrcText("contents"));
-    EXPECT_EQ(world.Copied("a.txt"), "");
+    EXPECT_EQ(world.Copied("a.txt"), "8 bytes!");
 }
 
 TEST(CopyBFile, DateRulesLeaveTheDestinationAsItWas) {
@@ -159,6 +160,39 @@ TEST(CopyBFile, DateRulesLeaveTheDestinationAsItWas) {
     world.Date(kTo, 2019);
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true).code, kCopyDone);
+}
+
+// A destination of another size is no copy of its source, whatever its
+// date (a copy whose data a power cut lost); with nodata an empty one is.
+TEST(CopyBFile, ADestinationOfAnotherSizeIsNeverUpToDate) {
+    struct Case {
+        bool differentOnly;
+        bool nodata;
+        std::string there;
+        std::int32_t code;
+    };
+    const Case cases[] = {{false, false, "old", kCopyNotNeeded}, {false, false, "", kCopyDone},
+                          {false, false, "ne", kCopyDone},       {true, false, "newer", kCopyDone},
+                          {false, true, "", kCopyNotNeeded},     {true, true, "ne", kCopyDone}};
+    for (const Case& c : cases) {
+        for (const bool listed : {false, true}) {
+            CopyWorld world;
+            world.Settings().NewerOnly = !c.differentOnly;
+            world.Settings().DifferentOnly = c.differentOnly;
+            world.Settings().nodata = c.nodata;
+            world.Source("a.txt", "new");
+            world.Destination("a.txt", c.there);
+            world.Date(kFrom, 2020);
+            world.Date(kTo, 2020);
+            FileFacts facts;
+            facts.sourceSize = 3;
+            facts.destinationKnown = listed;
+            facts.destinationDate = world.fs.GetFileDate(kTo);
+            facts.destinationSize = static_cast<std::int64_t>(c.there.size());
+            EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts).code, c.code)
+                << "over \"" << c.there << "\" " << c.differentOnly << c.nodata << listed;
+        }
+    }
 }
 
 TEST(CopyBFile, RoomCheckCreditsASameNamedFileExceptOnCdr) {
@@ -263,6 +297,7 @@ TEST(CopyKnownFile, TakesWhatTheWalkKnowsInsteadOfAsking) {
 
     // A listed destination that is not older is passed over unasked.
     facts.destinationDate = platform::PackDosDateTime({2016, 1, 1, 0, 0, 0});
+    facts.destinationSize = 3;
     world.fs.ResetCounts();
     EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts).code, kCopyNotNeeded);
     EXPECT_EQ(world.fs.Calls(FsCall::GetDate), 0);
