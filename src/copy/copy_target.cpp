@@ -114,7 +114,7 @@ CopyOutcome PutInPlace(run::RunState& run, CopyTarget& target) {
 
 void RemoveBrokenTarget(run::RunState& run, const CopyTarget& target) {
     platform::FileSystem& fs = run.Fs();
-    if (fs.DeleteWithoutLinks(target.written)) return;
+    if (DeleteUnfinishedCopy(fs, target.written)) return;
     const HostError why = fs.LastError();
     if (why == HostError::NotFound || why == HostError::PathNotFound) return;
     run.Log().Write(support::SafeFormat("Couldn't delete the broken copy %s (%s)",

@@ -42,6 +42,12 @@ void LogLeftOver(run::RunState& run, const std::string& path, HostError why) {
 
 }  // namespace
 
+bool DeleteUnfinishedCopy(platform::FileSystem& fileSystem, const std::string& path) {
+    if (fileSystem.DeleteWithoutLinks(path)) return true;
+    if (fileSystem.LastError() != HostError::AccessDenied) return false;
+    return fileSystem.SetAttributesWithoutLinks(path, 0) && fileSystem.DeleteWithoutLinks(path);
+}
+
 std::string UnfinishedCopyName(run::RunState& run, int attempt) {
     if (run.copyToken.empty()) run.copyToken = platform::NewRunToken();
     return std::string(kPrefix) + run.copyToken + "-" + std::to_string(attempt) +
@@ -78,7 +84,7 @@ void RemoveUnfinishedCopy(run::RunState& run, const std::string& directory,
         LogLeftOver(run, path, holdError);
         return;
     }
-    const bool deleted = fs.DeleteWithoutLinks(path);
+    const bool deleted = DeleteUnfinishedCopy(fs, path);
     const HostError why = fs.LastError();
     file->Close();
     if (!deleted) {

@@ -3,6 +3,9 @@
 #include <string>
 #include <string_view>
 
+namespace brenx::platform {
+class FileSystem;
+}
 namespace brenx::run {
 class RunState;
 }
@@ -17,6 +20,10 @@ namespace brenx::copy {
 // one. The run holds the file (FileHandle::HoldExclusively) from its
 // creation until it has its own name. A run killed half way leaves such a
 // file, held by no one; the next copy into that directory removes it.
+
+// Deletes such a file, one given the read-only attribute too (atts with
+// ReadOnly gives it before the copy takes its name).
+bool DeleteUnfinishedCopy(platform::FileSystem& fileSystem, const std::string& path);
 
 // This run's `attempt`-th such name (counting from 1).
 std::string UnfinishedCopyName(run::RunState& run, int attempt);

@@ -141,6 +141,7 @@ TEST(UnfinishedCopy, OnlyALeftoverThatNoRunHoldsIsRemoved) {
     const std::string dead = "~brenx-unfinished-00000000000000bb-1.tmp";
     for (const std::string& name : {live, dead, std::string("~brenx-unfinished-7.tmp")})
         world.Destination(name, "theirs");
+    world.fs.SetAttributes("e:\\dst\\" + dead, platform::kAttrReadOnly);  // atts with ReadOnly
     auto held = world.drives.Fs().Open("e:\\dst\\" + live, platform::Access::Read,
                                        platform::Disposition::OpenExisting);
     ASSERT_TRUE(held && held->HoldExclusively());
