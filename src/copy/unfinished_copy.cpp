@@ -64,7 +64,9 @@ bool IsUnfinishedCopyName(std::string_view name) {
 
 // The file is removed only while this run holds it, and only when the name
 // still names the file held: no live run's copy, nothing that took the name
-// meanwhile.
+// meanwhile. Where the host keeps no holds, no run holds its copies either:
+// a leftover goes all the same (a run at work there would meet its copy
+// gone at the rename, and try the file again).
 void RemoveUnfinishedCopy(run::RunState& run, const std::string& directory,
                           const std::string& name) {
     const std::string path = directory + name;
@@ -75,7 +77,8 @@ void RemoveUnfinishedCopy(run::RunState& run, const std::string& directory,
         if (fs.LastError() != HostError::NotFound) LogLeftOver(run, path, fs.LastError());
         return;
     }
-    const bool held = file->HoldExclusively() && file->IsStillAtItsPath();
+    const bool held = (file->HoldExclusively() || file->LastError() == HostError::NotSupported) &&
+                      file->IsStillAtItsPath();
     const HostError holdError = file->LastError();
     if (!held) {
         file->Close();
