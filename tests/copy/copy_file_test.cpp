@@ -166,8 +166,7 @@ TEST(CopyBFile, DateRulesLeaveTheDestinationAsItWas) {
 // date (a copy whose data a power cut lost); with nodata an empty one is.
 TEST(CopyBFile, ADestinationOfAnotherSizeIsNeverUpToDate) {
     struct Case {
-        bool differentOnly;
-        bool nodata;
+        bool differentOnly, nodata;
         std::string there;
         std::int32_t code;
     };

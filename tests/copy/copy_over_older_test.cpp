@@ -157,6 +157,26 @@ TEST(UnfinishedCopy, OnlyALeftoverThatNoRunHoldsIsRemoved) {
     EXPECT_EQ(FilesIn(world), 2u);
 }
 
+// While a copy is written its run holds it: another run's listing leaves
+// it alone (here at every poll of the copy), and the copy takes its name.
+TEST(UnfinishedCopy, ACopyAtWorkIsHeldAgainstOtherRuns) {
+    CopyWorld world;
+    world.Destination("keep", "");
+    world.Source("a.txt", std::string(70000, 'a'));  // two blocks: polls between
+    int seen = 0;
+    world.op.onPump = [&] {
+        for (const auto& entry : std::filesystem::directory_iterator(world.drives.Host("e/dst"))) {
+            const std::string name = entry.path().filename().string();
+            if (!IsUnfinishedCopyName(name)) continue;
+            RemoveUnfinishedCopy(world.run, "e:\\dst\\", name);
+            seen += world.Exists(name) ? 1 : -100;
+        }
+    };
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
+    EXPECT_GT(seen, 0);
+    EXPECT_EQ(world.Copied("a.txt"), std::string(70000, 'a'));
+}
+
 // Each run's names are its own; names of the earlier form, or that only look
 // like the program's, are a user's files.
 TEST(UnfinishedCopy, ItsNamesAreEachRunsOwnAndNoOthersAreTakenForThem) {
