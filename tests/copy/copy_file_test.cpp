@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "copy/copy_result.h"
 #include "copy/copy_world.h"
@@ -165,31 +166,27 @@ TEST(CopyBFile, DateRulesLeaveTheDestinationAsItWas) {
 // A destination of another size is no copy of its source, whatever its
 // date (a copy whose data a power cut lost); with nodata an empty one is.
 TEST(CopyBFile, ADestinationOfAnotherSizeIsNeverUpToDate) {
-    struct Case {
-        bool differentOnly, nodata;
-        std::string there;
-        std::int32_t code;
-    };
-    const Case cases[] = {{false, false, "old", kCopyNotNeeded}, {false, false, "", kCopyDone},
-                          {false, false, "ne", kCopyDone},       {true, false, "newer", kCopyDone},
-                          {false, true, "", kCopyNotNeeded},     {true, true, "ne", kCopyDone}};
-    for (const Case& c : cases) {
+    using Case = std::tuple<bool, bool, std::string, std::int32_t>;  // DifferentOnly, nodata
+    for (const auto& [differentOnly, nodata, there, code] :
+         {Case{false, false, "old", kCopyNotNeeded}, Case{false, false, "", kCopyDone},
+          Case{false, false, "ne", kCopyDone}, Case{true, false, "newer", kCopyDone},
+          Case{false, true, "", kCopyNotNeeded}, Case{true, true, "ne", kCopyDone}}) {
         for (const bool listed : {false, true}) {
             CopyWorld world;
-            world.Settings().NewerOnly = !c.differentOnly;
-            world.Settings().DifferentOnly = c.differentOnly;
-            world.Settings().nodata = c.nodata;
+            world.Settings().NewerOnly = !differentOnly;
+            world.Settings().DifferentOnly = differentOnly;
+            world.Settings().nodata = nodata;
             world.Source("a.txt", "new");
-            world.Destination("a.txt", c.there);
+            world.Destination("a.txt", there);
             world.Date(kFrom, 2020);
             world.Date(kTo, 2020);
             FileFacts facts;
             facts.sourceSize = 3;
             facts.destinationKnown = listed;
             facts.destinationDate = world.fs.GetFileDate(kTo);
-            facts.destinationSize = static_cast<std::int64_t>(c.there.size());
-            EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts).code, c.code)
-                << "over \"" << c.there << "\" " << c.differentOnly << c.nodata << listed;
+            facts.destinationSize = static_cast<std::int64_t>(there.size());
+            EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts).code, code)
+                << "over \"" << there << "\" " << differentOnly << nodata << listed;
         }
     }
 }
