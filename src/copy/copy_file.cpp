@@ -76,35 +76,6 @@ void GiveAttributes(run::RunState& run, const CopyOrder& order, const CopyTarget
         {order.destination, order.source, platform::HostErrorReason(fs.LastError())}));
 }
 
-// Dates the copy through its open handle (no second look-up of its path),
-// closes it, then gives it the source's attributes (a read-only copy could
-// not be dated). On CD-R media the date is the open source's own. A copy
-// written beside an older one is put on the medium before it takes the
-// older one's place. Fails when the flush or the close failed: what was
-// written may not be on the medium.
-CopyOutcome FinishDestination(run::RunState& run, const CopyOrder& order, FileHandle& source,
-                              CopyTarget& target) {
-    FileHandle& destination = *target.file;
-    // The date before the copy: a source changed while it was copied then
-    // leaves a copy older than itself, which the next run copies again.
-    const platform::DosDateTime date = run.flags.cdrMode ? source.GetDate() : order.before.date;
-    const bool dated =
-        date != platform::kNoDosDateTime && DateTheCopy(run, order.destination, destination, date);
-    const bool lookAfterRename = dated && target.Beside() && !destination.KeepsDates();
-    if (target.Beside() && target.olderCopy && !destination.Flush()) {
-        const platform::HostError why = destination.LastError();
-        destination.Close();
-        return CopyFailed(kCopyBroken, CopyStage::WriteDestination, why);
-    }
-    if (!destination.Close()) {
-        return CopyFailed(kCopyBroken, CopyStage::CloseDestination, destination.LastError());
-    }
-    GiveAttributes(run, order, target);
-    const CopyOutcome placed = PutInPlace(run, target);
-    if (placed.Done() && lookAfterRename) KeepDateAcrossRename(run, order.destination, date);
-    return placed;
-}
-
 void LogCopy(run::RunState& run, const CopyOrder& order) {
     if (!order.writeLogLine) return;
     if (run.Settings().crc) {
@@ -112,6 +83,52 @@ void LogCopy(run::RunState& run, const CopyOrder& order) {
     } else {
         run.Log().Write(order.destination);
     }
+}
+
+// A copy's line goes to the log before the copy takes its name, so that no
+// name a run fills is missing from its log; a copy that then fails to take
+// it leaves a line that names no copy, and the log says so (verify finds the
+// name holding the older copy, or nothing).
+void LogLineWithoutCopy(run::RunState& run, const CopyOrder& order, platform::HostError why) {
+    if (!order.writeLogLine) return;
+    run.Log().Write(support::SafeFormat(
+        "The line above for %s names no copy: the copy could not take its name (%s)",
+        {order.destination, platform::HostErrorReason(why)}));
+}
+
+// The copy's data is put on the medium before anything names it good: a
+// power cut after its date or its name reached the medium must not leave a
+// dated copy whose data never did. Then it is dated through its open handle
+// (no second look-up of its path), given the source's attributes, logged
+// and put in place while the run still holds it, and closed. On CD-R media
+// the date is the open source's own.
+CopyOutcome FinishDestination(run::RunState& run, const CopyOrder& order, FileHandle& source,
+                              CopyTarget& target) {
+    FileHandle& destination = *target.file;
+    if (!destination.FlushData()) {
+        return CopyFailed(kCopyBroken, CopyStage::WriteDestination, destination.LastError());
+    }
+    // The date before the copy: a source changed while it was copied then
+    // leaves a copy older than itself, which the next run copies again.
+    const platform::DosDateTime date = run.flags.cdrMode ? source.GetDate() : order.before.date;
+    const bool dated =
+        date != platform::kNoDosDateTime && DateTheCopy(run, order.destination, destination, date);
+    const bool lookAfterRename = dated && !destination.KeepsDates();
+    GiveAttributes(run, order, target);
+    support::Crc32Final(run.crc);
+    LogCopy(run, order);
+    const CopyOutcome placed = PutInPlace(run, target);
+    if (!placed.Done()) {
+        LogLineWithoutCopy(run, order, placed.error);
+        return placed;
+    }
+    // Its data is on the medium already: a close that fails now lost nothing
+    // the copy needs, but the run hears of it, and the file is tried again.
+    if (!destination.Close()) {
+        return CopyFailed(kCopyBroken, CopyStage::CloseDestination, destination.LastError());
+    }
+    if (lookAfterRename) KeepDateAcrossRename(run, order.destination, date);
+    return placed;
 }
 
 // The bytes pass, the source is looked at again, and the copy is finished.
@@ -128,16 +145,16 @@ CopyOutcome CopyOpened(run::RunState& run, const CopyOrder& order, FileHandle& s
         outcome = CheckSourceUnchanged(run, order.source, source, order.before, bytes, dataRead);
     }
     if (target != nullptr) {
-        if (outcome.Done()) {
-            outcome = FinishDestination(run, order, source, *target);
-        } else {
+        if (outcome.Done()) outcome = FinishDestination(run, order, source, *target);
+        if (!outcome.Done()) {
             target->file->Close();
+            RemoveBrokenTarget(run, *target);
         }
-        if (!outcome.Done()) RemoveBrokenTarget(run, *target);
+    } else if (outcome.Done()) {
+        support::Crc32Final(run.crc);
+        LogCopy(run, order);
     }
     if (!outcome.Done()) return outcome;
-    support::Crc32Final(run.crc);
-    LogCopy(run, order);
     // Without its data (nodata) a copy counts as the source's size, as ever.
     outcome.bytes = dataRead ? bytes : order.before.size;
     return outcome;
@@ -146,11 +163,14 @@ CopyOutcome CopyOpened(run::RunState& run, const CopyOrder& order, FileHandle& s
 bool Needed(run::RunState& run, const CopyOrder& order) {
     const options::JobSettings& settings = run.Settings();
     if (settings.nocopy && settings.crc_only) return true;
-    if (!order.facts.destinationKnown) return IsCopyNeeded(run, order.source, order.destination);
+    const FileFacts& facts = order.facts;
+    if (!facts.destinationKnown) {
+        return IsCopyNeeded(run, order.source, order.destination, facts.sourceSize);
+    }
     if (!settings.NewerOnly && !settings.DifferentOnly) return true;
-    const platform::DosDateTime destination = order.facts.destinationDate;
-    if (destination == platform::kNoDosDateTime) return true;
-    return IsCopyNeededByDates(settings, SourceDate(run, order), destination);
+    if (facts.destinationDate == platform::kNoDosDateTime) return true;
+    return IsCopyNeededByLooks(settings, FileLook{SourceDate(run, order), facts.sourceSize},
+                               FileLook{facts.destinationDate, facts.destinationSize});
 }
 
 // Creating the destination truncates it: when it is the source itself (the
@@ -175,7 +195,7 @@ Room RoomOf(run::RunState& run, const CopyOrder& order) {
 void TakeFreeSpace(run::RunState& run, const CopyOrder& order, const CopyTarget& target,
                    std::int64_t bytes) {
     const FileFacts& facts = order.facts;
-    const bool replacedKnown = target.olderCopy && facts.destinationKnown;
+    const bool replacedKnown = target.Replaces() && facts.destinationKnown;
     if (run.counters.dstBytesFree == platform::kUntoldFreeSpace) return;
     run.counters.dstBytesFree -= bytes - (replacedKnown ? facts.destinationSize : 0);
 }

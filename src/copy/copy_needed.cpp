@@ -1,25 +1,40 @@
 #include "copy/copy_needed.h"
 
 #include "options/job_settings.h"
+#include "platform/file_queries.h"
 #include "platform/file_system.h"
 #include "run/run_state.h"
 
 namespace brenx::copy {
+namespace {
 
-bool IsCopyNeededByDates(const options::JobSettings& settings, platform::DosDateTime source,
-                         platform::DosDateTime destination) {
-    if (destination == platform::kNoDosDateTime || source == platform::kNoDosDateTime) return true;
-    if (settings.NewerOnly) return destination < source;
-    if (settings.DifferentOnly) return destination != source;
-    return true;
+bool SizeFits(const options::JobSettings& settings, const FileLook& source,
+              const FileLook& destination) {
+    if (source.size < 0 || destination.size < 0) return false;
+    return destination.size == source.size || (settings.nodata && destination.size == 0);
 }
 
-bool IsCopyNeeded(run::RunState& run, const std::string& source, const std::string& destination) {
+}  // namespace
+
+bool IsCopyNeededByLooks(const options::JobSettings& settings, const FileLook& source,
+                         const FileLook& destination) {
+    if (!settings.NewerOnly && !settings.DifferentOnly) return true;
+    if (destination.date == platform::kNoDosDateTime || source.date == platform::kNoDosDateTime) {
+        return true;
+    }
+    if (!SizeFits(settings, source, destination)) return true;
+    if (settings.NewerOnly) return destination.date < source.date;
+    return destination.date != source.date;
+}
+
+bool IsCopyNeeded(run::RunState& run, const std::string& source, const std::string& destination,
+                  std::int64_t sourceSize) {
     const options::JobSettings& settings = run.Settings();
     if (!settings.NewerOnly && !settings.DifferentOnly) return true;
-    const platform::DosDateTime destinationDate = run.Fs().GetFileDate(destination);
-    if (destinationDate == platform::kNoDosDateTime) return true;
-    return IsCopyNeededByDates(settings, run.Fs().GetFileDate(source), destinationDate);
+    platform::FileSystem& fs = run.Fs();
+    const FileLook there{fs.GetFileDate(destination), platform::FileSize64(fs, destination)};
+    if (there.date == platform::kNoDosDateTime) return true;
+    return IsCopyNeededByLooks(settings, FileLook{fs.GetFileDate(source), sourceSize}, there);
 }
 
 }  // namespace brenx::copy

@@ -15,8 +15,8 @@ using platform::Access;
 using platform::Disposition;
 using platform::HostError;
 
-// Temporary names tried before the copy gives up on one beside the older.
-constexpr int kBesideNames = 9;
+// Temporary names tried before the copy gives up on one.
+constexpr int kTemporaryNames = 9;
 
 std::string DirectoryPart(const std::string& path) {
     const std::size_t last = path.find_last_of("\\:");
@@ -27,35 +27,51 @@ CopyOutcome CreateFailed(HostError error) {
     return CopyFailed(kCopyCreateFailed, CopyStage::CreateDestination, error);
 }
 
-CopyOutcome OpenBeside(run::RunState& run, CopyTarget& target) {
+// The run takes the file it has just made. Another run may have taken it
+// first, to remove it as a leftover (it then goes, or went already): the
+// copy makes another. A host without such holds leaves it unheld.
+bool HeldAsMade(platform::FileHandle& file) {
+    if (file.HoldExclusively()) return file.IsStillAtItsPath();
+    return file.LastError() != HostError::SharingViolation;
+}
+
+CopyOutcome OpenTemporary(run::RunState& run, CopyTarget& target) {
     platform::FileSystem& fs = run.Fs();
     const std::string directory = DirectoryPart(target.destination);
-    for (int attempt = 1; attempt <= kBesideNames; ++attempt) {
-        target.written = directory + UnfinishedCopyName(attempt);
+    for (int attempt = 1; attempt <= kTemporaryNames; ++attempt) {
+        target.written = directory + UnfinishedCopyName(run, attempt);
         target.file =
             fs.OpenWithoutLinks(target.written, Access::ReadWrite, Disposition::CreateNew);
-        if (target.file) return CopyOutcome{};
+        if (target.file && HeldAsMade(*target.file)) return CopyOutcome{};
+        if (target.file) {
+            target.file->Close();
+            target.file.reset();
+            continue;
+        }
         // Something stands at the name (a file, a directory, a link): the
         // next name. Any other failure would meet the next name too.
         const HostError why = fs.LastError();
         if (why != HostError::AlreadyExists && why != HostError::AccessDenied &&
             why != HostError::LinkRefused) {
-            break;
+            return CreateFailed(why);
         }
     }
-    const HostError why = fs.LastError();
-    target.written = target.destination;
-    return CreateFailed(why);
+    return CreateFailed(HostError::AlreadyExists);
 }
 
-CopyOutcome OpenInPlace(run::RunState& run, CopyTarget& target) {
+// No room for both: the older copy goes first. A name that the older copy
+// no longer holds is no failure.
+CopyOutcome RemoveOlderCopy(run::RunState& run, CopyTarget& target) {
     platform::FileSystem& fs = run.Fs();
-    target.written = target.destination;
-    target.file =
-        fs.OpenWithoutLinks(target.destination, Access::ReadWrite, Disposition::CreateAlways);
-    if (!target.file) return CreateFailed(fs.LastError());
+    if (!fs.DeleteWithoutLinks(target.destination)) {
+        const HostError why = fs.LastError();
+        if (why == HostError::NotFound) return CopyOutcome{};
+        return CreateFailed(why);
+    }
+    target.olderCopy = false;
+    target.olderRemoved = true;
     run.Log().Write(support::SafeFormat(
-        "Replacing %s in place (no room on the medium for the new copy beside the older one)",
+        "Removed %s to make room for its new copy (no room on the medium for both)",
         {target.destination}));
     return CopyOutcome{};
 }
@@ -63,32 +79,25 @@ CopyOutcome OpenInPlace(run::RunState& run, CopyTarget& target) {
 }  // namespace
 
 CopyOutcome OpenTarget(run::RunState& run, const FileFacts& facts, Room room, CopyTarget& target) {
-    const bool listed = facts.destinationKnown && facts.destinationDate != platform::kNoDosDateTime;
-    target.written = target.destination;
-    // The listing shows nothing at the name: the copy is made beside it.
-    if (!listed && facts.destinationKnown) return OpenBeside(run, target);
-    if (!listed) {
-        // Nothing is known of the name: making the copy under it tells
-        // whether something is there.
-        platform::FileSystem& fs = run.Fs();
-        target.file =
-            fs.OpenWithoutLinks(target.destination, Access::ReadWrite, Disposition::CreateNew);
-        if (target.file) return CopyOutcome{};
-        if (fs.LastError() != HostError::AlreadyExists) return CreateFailed(fs.LastError());
+    std::int64_t attributes = -1;  // of what is at the name; none there
+    if (!facts.destinationKnown) {
+        attributes = run.Fs().GetAttributes(target.destination);
+    } else if (facts.destinationDate != platform::kNoDosDateTime) {
+        attributes = facts.destinationAttributes;
     }
-    target.olderCopy = true;
+    target.olderCopy = attributes >= 0;
     // A directory, a device or (as Windows has it) a read-only file is not
     // replaced.
     constexpr std::uint32_t kKept =
         platform::kAttrDirectory | platform::kAttrSystem | platform::kAttrReadOnly;
-    if (listed && (facts.destinationAttributes & kKept) != 0) {
-        return CreateFailed(HostError::AccessDenied);
+    if (attributes >= 0 && (attributes & kKept) != 0) return CreateFailed(HostError::AccessDenied);
+    if (room == Room::FitsInPlace) {
+        if (CopyOutcome removed = RemoveOlderCopy(run, target); !removed.Done()) return removed;
     }
-    return room == Room::FitsInPlace ? OpenInPlace(run, target) : OpenBeside(run, target);
+    return OpenTemporary(run, target);
 }
 
 CopyOutcome PutInPlace(run::RunState& run, CopyTarget& target) {
-    if (!target.Beside()) return CopyOutcome{};
     platform::FileSystem& fs = run.Fs();
     if (!target.olderCopy) {
         if (fs.RenameNewWithoutLinks(target.written, target.destination)) return CopyOutcome{};
@@ -96,11 +105,8 @@ CopyOutcome PutInPlace(run::RunState& run, CopyTarget& target) {
             return CopyFailed(kCopyBroken, CopyStage::PutInPlace, fs.LastError());
         }
         // Something the listing did not show has the name: an older copy,
-        // which the new one replaces only once it is on the medium.
+        // which the new one, already on the medium, replaces.
         target.olderCopy = true;
-        if (!fs.FlushVolume(target.written)) {
-            return CopyFailed(kCopyBroken, CopyStage::WriteDestination, fs.LastError());
-        }
     }
     if (fs.RenameWithoutLinks(target.written, target.destination)) return CopyOutcome{};
     return CopyFailed(kCopyBroken, CopyStage::PutInPlace, fs.LastError());
@@ -108,7 +114,7 @@ CopyOutcome PutInPlace(run::RunState& run, CopyTarget& target) {
 
 void RemoveBrokenTarget(run::RunState& run, const CopyTarget& target) {
     platform::FileSystem& fs = run.Fs();
-    if (fs.DeleteWithoutLinks(target.written)) return;
+    if (DeleteUnfinishedCopy(fs, target.written)) return;
     const HostError why = fs.LastError();
     if (why == HostError::NotFound || why == HostError::PathNotFound) return;
     run.Log().Write(support::SafeFormat("Couldn't delete the broken copy %s (%s)",

@@ -11,8 +11,9 @@ using State = FaultyFileSystem::State;
 
 class FaultyFileHandle : public FileHandle {
   public:
-    FaultyFileHandle(std::unique_ptr<FileHandle> inner, std::shared_ptr<State> state)
-        : inner_(std::move(inner)), state_(std::move(state)) {}
+    FaultyFileHandle(std::unique_ptr<FileHandle> inner, std::shared_ptr<State> state,
+                     std::string path)
+        : inner_(std::move(inner)), state_(std::move(state)), path_(std::move(path)) {}
 
     std::int64_t Read(void* buffer, std::int64_t count) override {
         if (Faulted(FsCall::Read)) return -1;
@@ -22,6 +23,7 @@ class FaultyFileHandle : public FileHandle {
     std::int64_t Write(const void* data, std::int64_t count) override {
         const Verdict verdict = state_->Count(FsCall::Write);
         if (verdict.fail && verdict.shortBytes >= 0) {
+            state_->unflushed.insert(path_);
             const std::int64_t stored = inner_->Write(data, std::min(count, verdict.shortBytes));
             SetLastError(verdict.error);
             return stored;
@@ -30,6 +32,7 @@ class FaultyFileHandle : public FileHandle {
             SetLastError(verdict.error);
             return -1;
         }
+        state_->unflushed.insert(path_);
         return Pass(inner_->Write(data, count));
     }
 
@@ -71,8 +74,15 @@ class FaultyFileHandle : public FileHandle {
     bool KeepsDates() const override { return inner_->KeepsDates(); }
     bool Flush() override {
         if (Faulted(FsCall::HandleFlush)) return false;
-        return Pass(inner_->Flush());
+        return Flushed(inner_->Flush());
     }
+    // Counted as HandleFlush.
+    bool FlushData() override {
+        if (Faulted(FsCall::HandleFlush)) return false;
+        return Flushed(inner_->FlushData());
+    }
+    // Never made to fail: a hold changes nothing on the medium.
+    bool HoldExclusively() override { return Pass(inner_->HoldExclusively()); }
     bool DropCachedPages() override {
         if (Faulted(FsCall::DropCachedPages)) return false;
         return Pass(inner_->DropCachedPages());
@@ -105,6 +115,10 @@ class FaultyFileHandle : public FileHandle {
         SetLastError(HostError::None);
         return true;
     }
+    bool Flushed(bool flushed) {
+        if (flushed) state_->unflushed.erase(path_);
+        return Pass(flushed);
+    }
     template <typename T>
     T Pass(T result) {
         SetLastError(inner_->LastError());
@@ -113,6 +127,7 @@ class FaultyFileHandle : public FileHandle {
 
     std::unique_ptr<FileHandle> inner_;
     std::shared_ptr<State> state_;
+    std::string path_;
 };
 
 class FaultySearch : public DirectorySearch {
@@ -153,6 +168,15 @@ class FaultySearch : public DirectorySearch {
 
 Verdict State::Count(FsCall kind) {
     const int n = ++calls[static_cast<std::size_t>(kind)];
+    if (stopAt > 0) {
+        int total = 0;
+        for (int count : calls)
+            total += count;
+        if (total >= stopAt) {
+            ++fired;
+            return {true, HostError::IoError, -1};
+        }
+    }
     for (const Rule& rule : rules) {
         if (rule.kind == kind && (n == rule.n || (rule.persistent && n > rule.n))) {
             ++fired;
@@ -178,8 +202,30 @@ void FaultyFileSystem::IgnoreCall(FsCall kind, int n, bool persistent) {
     state_->rules.push_back({kind, n, HostError::None, persistent, -1, true});
 }
 
+void FaultyFileSystem::StopAt(int n) {
+    state_->stopAt = n;
+}
+
+void FaultyFileSystem::LoseUnflushedData(const std::string& medium) {
+    for (const std::string& path : state_->unflushed) {
+        if (!path.starts_with(medium)) continue;
+        std::unique_ptr<FileHandle> file =
+            inner_.Open(path, Access::ReadWrite, Disposition::OpenExisting);
+        const std::int64_t size = file ? file->Size() : -1;
+        if (size <= 0) continue;
+        const DosDateTime date = file->GetDate();
+        const std::string zeros(static_cast<std::size_t>(size), '\0');
+        file->Write(zeros.data(), size);
+        file->SetDate(date);
+        file->Close();
+    }
+    std::erase_if(state_->unflushed,
+                  [&medium](const std::string& path) { return path.starts_with(medium); });
+}
+
 void FaultyFileSystem::ClearFaults() {
     state_->rules.clear();
+    state_->stopAt = 0;
 }
 
 void FaultyFileSystem::ResetCounts() {
@@ -222,7 +268,7 @@ std::unique_ptr<FileHandle> FaultyFileSystem::Open(const std::string& path, Acce
     std::unique_ptr<FileHandle> handle = inner_.Open(path, access, disposition);
     SetLastError(inner_.LastError());
     if (!handle) return nullptr;
-    return std::make_unique<FaultyFileHandle>(std::move(handle), state_);
+    return std::make_unique<FaultyFileHandle>(std::move(handle), state_, path);
 }
 
 bool FaultyFileSystem::DeleteFile(const std::string& path) {
@@ -300,7 +346,7 @@ std::unique_ptr<FileHandle> FaultyFileSystem::OpenWithoutLinks(const std::string
     std::unique_ptr<FileHandle> handle = inner_.OpenWithoutLinks(path, access, disposition);
     SetLastError(inner_.LastError());
     if (!handle) return nullptr;
-    return std::make_unique<FaultyFileHandle>(std::move(handle), state_);
+    return std::make_unique<FaultyFileHandle>(std::move(handle), state_, path);
 }
 
 bool FaultyFileSystem::MakeDirectoriesWithoutLinks(const std::string& path) {
@@ -310,17 +356,28 @@ bool FaultyFileSystem::MakeDirectoriesWithoutLinks(const std::string& path) {
 
 bool FaultyFileSystem::DeleteWithoutLinks(const std::string& path) {
     if (Faulted(FsCall::Delete)) return false;
-    return Pass(inner_.DeleteWithoutLinks(path));
+    const bool deleted = inner_.DeleteWithoutLinks(path);
+    if (deleted) state_->unflushed.erase(path);
+    return Pass(deleted);
 }
 
 bool FaultyFileSystem::RenameWithoutLinks(const std::string& from, const std::string& to) {
     if (Faulted(FsCall::Rename)) return false;
-    return Pass(inner_.RenameWithoutLinks(from, to));
+    return Pass(Renamed(inner_.RenameWithoutLinks(from, to), from, to));
 }
 
 bool FaultyFileSystem::RenameNewWithoutLinks(const std::string& from, const std::string& to) {
     if (Faulted(FsCall::Rename)) return false;
-    return Pass(inner_.RenameNewWithoutLinks(from, to));
+    return Pass(Renamed(inner_.RenameNewWithoutLinks(from, to), from, to));
+}
+
+bool FaultyFileSystem::Renamed(bool renamed, const std::string& from, const std::string& to) {
+    if (!renamed) return false;
+    // What was at `to` is gone, and the data of `from` is as flushed as it was.
+    const bool pending = state_->unflushed.erase(from) > 0;
+    state_->unflushed.erase(to);
+    if (pending) state_->unflushed.insert(to);
+    return true;
 }
 
 DosDateTime FaultyFileSystem::GetDateWithoutLinks(const std::string& path) {
@@ -346,7 +403,9 @@ std::int64_t FaultyFileSystem::FreeBytesAvailable(const std::string& path) {
 
 bool FaultyFileSystem::FlushVolume(const std::string& path) {
     if (Faulted(FsCall::FlushVolume)) return false;
-    return Pass(inner_.FlushVolume(path));
+    const bool flushed = inner_.FlushVolume(path);
+    if (flushed) state_->unflushed.clear();
+    return Pass(flushed);
 }
 
 bool FaultyFileSystem::FullPathName(const std::string& name, std::string& fullPath) {

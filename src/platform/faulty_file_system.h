@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -66,6 +68,16 @@ class FaultyFileSystem : public FileSystem {
     // attribute and keeps its own. For SetDate, HandleSetDate and
     // SetAttributes.
     void IgnoreCall(FsCall kind, int n, bool persistent = false);
+    // From the n-th counted call of any kind on, every call fails (IoError),
+    // as if the process had died there: nothing more reaches the medium.
+    void StopAt(int n);
+    // A medium that lost its power, after the fact: every file on it (its
+    // paths begin with `medium`, as given) written through this file system
+    // since its data was last flushed (FlushData, Flush, FlushVolume) keeps
+    // its length but loses its contents (zeros), as a FAT medium can leave
+    // it; renames, deletes and dates stay as they were made. The files are
+    // followed by the names the program gave them.
+    void LoseUnflushedData(const std::string& medium);
     // Removes every fault; the counts stay.
     void ClearFaults();
     // Sets every count, and the number of faults fired, back to zero.
@@ -139,6 +151,9 @@ class FaultyFileSystem : public FileSystem {
         std::vector<Rule> rules;
         std::array<int, kFsCallKinds> calls{};
         int fired = 0;
+        int stopAt = 0;  // 0: never
+        // The files written since their data was last flushed, by name.
+        std::set<std::string> unflushed;
 
         // Counts a call of the kind and says what it is to do.
         Verdict Count(FsCall kind);
@@ -151,6 +166,8 @@ class FaultyFileSystem : public FileSystem {
     // with what it reports in `reported` (false for a fault, true when it is
     // ignored).
     bool Intercepted(FsCall kind, bool& reported);
+    // Follows a renamed file's unflushed data to its new name.
+    bool Renamed(bool renamed, const std::string& from, const std::string& to);
     // Records the inner file system's outcome and passes the result through.
     template <typename T>
     T Pass(T result) {

@@ -47,6 +47,19 @@ class FileHandle : public support::ByteStream {
     virtual bool KeepsDates() const { return false; }
     // Puts what was written onto the medium.
     virtual bool Flush() = 0;
+    // Puts the file's data (and its length) onto the medium, not its dates:
+    // enough for a file that is renamed into place only afterwards.
+    virtual bool FlushData() { return Flush(); }
+    // Takes the file for this handle alone, without waiting: while the handle
+    // holds it, no other handle (of this process or another) can take it.
+    // It says nothing about reading or writing it. SharingViolation when
+    // another handle holds it; NotSupported where the host has no such hold.
+    // A handle let go and opened again (ReleaseMedia) takes it again, and
+    // fails with SharingViolation when someone took it meanwhile.
+    virtual bool HoldExclusively() {
+        SetLastError(HostError::NotSupported);
+        return false;
+    }
     // Writes back what is pending and drops the file's pages from the host's
     // cache, so that the next read comes from the medium.
     virtual bool DropCachedPages() = 0;

@@ -1,6 +1,7 @@
 #include "platform/posix_file_handle.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,6 +76,12 @@ bool PosixFileHandle::OpenAgain() {
         (reopenOffset_ >= 0 && ::lseek(fd, reopenOffset_, SEEK_SET) < 0)) {
         ::close(fd);
         SetLastError(HostError::NoMedia);
+        return false;
+    }
+    if (held_ && !TakeHold(fd)) {
+        const HostError why = LastError();
+        ::close(fd);
+        SetLastError(why);
         return false;
     }
     fd_ = fd;
@@ -271,6 +278,34 @@ bool PosixFileHandle::SetDate(DosDateTime date) {
 bool PosixFileHandle::Flush() {
     if (!IsOpen()) return false;
     if (::fsync(fd_) != 0) return Fail(errno);
+    SetLastError(HostError::None);
+    return true;
+}
+
+bool PosixFileHandle::FlushData() {
+    if (!IsOpen()) return false;
+    if (::fdatasync(fd_) != 0) return Fail(errno);
+    SetLastError(HostError::None);
+    return true;
+}
+
+// A whole-file lock (flock) of the open file: the kernel keeps it for local
+// and FUSE file systems alike, and lets it go with the last descriptor of the
+// open, so a run that dies holds nothing.
+bool PosixFileHandle::TakeHold(int fd) {
+    int result;
+    do {
+        result = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    if (result == 0) return true;
+    if (errno == EWOULDBLOCK) return Fail(EAGAIN);
+    return Fail(errno == ENOLCK || errno == EINVAL ? ENOTSUP : errno);
+}
+
+bool PosixFileHandle::HoldExclusively() {
+    if (!IsOpen()) return false;
+    if (!TakeHold(fd_)) return false;
+    held_ = true;
     SetLastError(HostError::None);
     return true;
 }

@@ -48,6 +48,8 @@ class PosixFileHandle : public FileHandle, public ReleasableFile {
     bool SetDate(DosDateTime date) override;
     bool KeepsDates() const override { return keepsDates_; }
     bool Flush() override;
+    bool FlushData() override;
+    bool HoldExclusively() override;
     bool DropCachedPages() override;
     bool Truncate(std::int64_t length) override;
     bool IsStillAtItsPath() override;
@@ -58,6 +60,7 @@ class PosixFileHandle : public FileHandle, public ReleasableFile {
     bool IsOpen();
     bool KnowIdentity();
     bool OpenAgain();
+    bool TakeHold(int fd);
     bool Fail(int errnoValue);
     std::int64_t FailedCount(int errnoValue);
 
@@ -70,6 +73,9 @@ class PosixFileHandle : public FileHandle, public ReleasableFile {
     bool identityKnown_ = false;
     dev_t device_ = 0;
     ino_t inode_ = 0;
+    // Whether the handle holds its file (HoldExclusively): taken again when
+    // it is opened again.
+    bool held_ = false;
     // While let go: the descriptor's flags and offset to open it again with.
     bool letGo_ = false;
     int reopenFlags_ = 0;

@@ -130,6 +130,9 @@ class RunState {
     // 0 for never): a job that reads many small files shows it a few times a
     // second, not once per file.
     std::uint64_t freeSpaceShownAt = 0;
+    // The part of this run's temporary copy names that no other run has
+    // (copy/unfinished_copy.h); drawn at the first copy.
+    std::string copyToken;
 
   private:
     RunParts parts_;

@@ -5,6 +5,7 @@
 #include "copy/copy_file.h"
 #include "copy/copy_result.h"
 #include "copy/copy_world.h"
+#include "copy/unfinished_copy.h"
 #include "run/exit_codes.h"
 
 namespace brenx::copy {
@@ -74,7 +75,8 @@ TEST(CopyBFileFailure, ABrokenCopyThatCannotBeDeletedIsLogged) {
     world.fs.FailCall(FsCall::Delete, 1, HostError::IoError);
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyBroken);
     EXPECT_EQ(world.LogLines(),
-              std::vector<std::string>{"Couldn't delete the broken copy e:\\dst\\a.txt (" +
+              std::vector<std::string>{"Couldn't delete the broken copy e:\\dst\\" +
+                                       UnfinishedCopyName(world.run, 1) + " (" +
                                        platform::HostErrorText(HostError::IoError) + ")"});
 }
 
@@ -93,9 +95,11 @@ TEST(CopyBFileFailure, ACopyThatCannotStartKeepsASameNamedFile) {
     EXPECT_EQ(world.Copied("a.txt"), "the only good copy");
     EXPECT_EQ(world.LogText(), "");
 
-    // A destination that cannot be created: code 3, and the name is cleared.
+    // A destination that cannot be created (the source's open comes first):
+    // code 3.
     world.Free(std::nullopt);
-    world.fs.refusedOpens["e:\\dst\\b.txt"] = HostError::IoError;
+    world.fs.ResetCounts();
+    world.fs.FailCall(FsCall::Open, 2, HostError::IoError);
     EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true).code, kCopyCreateFailed);
     ExpectNoTrace(world, "b.txt");
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "copy/copy_result.h"
 #include "copy/copy_world.h"
@@ -124,12 +125,13 @@ TEST(CopyBFile, NodataMakesADatedEmptyCopyAndNocopyOnlyReads) {
     EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\new.txt|" + CrcText("contents"));
 
     // nocopy alone keeps the date rule; with crc_only every file is read.
+    world.Destination("a.txt", "8 bytes!");
     world.Date(kTo, 2021);
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyNotNeeded);
     world.Settings().crc_only = true;
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\a.txt|" + CrcText("contents"));
-    EXPECT_EQ(world.Copied("a.txt"), "");
+    EXPECT_EQ(world.Copied("a.txt"), "8 bytes!");
 }
 
 TEST(CopyBFile, DateRulesLeaveTheDestinationAsItWas) {
@@ -159,6 +161,34 @@ TEST(CopyBFile, DateRulesLeaveTheDestinationAsItWas) {
     world.Date(kTo, 2019);
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true).code, kCopyDone);
+}
+
+// A destination of another size is no copy of its source, whatever its
+// date (a copy whose data a power cut lost); with nodata an empty one is.
+TEST(CopyBFile, ADestinationOfAnotherSizeIsNeverUpToDate) {
+    using Case = std::tuple<bool, bool, std::string, std::int32_t>;  // DifferentOnly, nodata
+    for (const auto& [differentOnly, nodata, there, code] :
+         {Case{false, false, "old", kCopyNotNeeded}, Case{false, false, "", kCopyDone},
+          Case{false, false, "ne", kCopyDone}, Case{true, false, "newer", kCopyDone},
+          Case{false, true, "", kCopyNotNeeded}, Case{true, true, "ne", kCopyDone}}) {
+        for (const bool listed : {false, true}) {
+            CopyWorld world;
+            world.Settings().NewerOnly = !differentOnly;
+            world.Settings().DifferentOnly = differentOnly;
+            world.Settings().nodata = nodata;
+            world.Source("a.txt", "new");
+            world.Destination("a.txt", there);
+            world.Date(kFrom, 2020);
+            world.Date(kTo, 2020);
+            FileFacts facts;
+            facts.sourceSize = 3;
+            facts.destinationKnown = listed;
+            facts.destinationDate = world.fs.GetFileDate(kTo);
+            facts.destinationSize = static_cast<std::int64_t>(there.size());
+            EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts).code, code)
+                << "over \"" << there << "\" " << differentOnly << nodata << listed;
+        }
+    }
 }
 
 TEST(CopyBFile, RoomCheckCreditsASameNamedFileExceptOnCdr) {
@@ -263,6 +293,7 @@ TEST(CopyKnownFile, TakesWhatTheWalkKnowsInsteadOfAsking) {
 
     // A listed destination that is not older is passed over unasked.
     facts.destinationDate = platform::PackDosDateTime({2016, 1, 1, 0, 0, 0});
+    facts.destinationSize = 3;
     world.fs.ResetCounts();
     EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts).code, kCopyNotNeeded);
     EXPECT_EQ(world.fs.Calls(FsCall::GetDate), 0);

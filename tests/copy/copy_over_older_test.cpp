@@ -6,6 +6,7 @@
 
 #include "copy/copy_file.h"
 #include "copy/copy_result.h"
+#include "copy/copy_tree.h"
 #include "copy/copy_world.h"
 #include "copy/file_facts.h"
 #include "copy/unfinished_copy.h"
@@ -79,7 +80,9 @@ TEST(CopyOverOlder, AReadOnlyOlderCopyIsKeptAndAReadOnlyNewOneIsMadeBeside) {
     EXPECT_EQ(FilesIn(world), 1u);
 }
 
-TEST(CopyOverOlder, WithoutRoomForBothTheOlderCopyIsOverwrittenAndThatIsLogged) {
+// The name then holds the older copy, nothing, or the whole new copy: never
+// a part of it.
+TEST(CopyOverOlder, WithoutRoomForBothTheOlderCopyGoesFirstAndThatIsLogged) {
     CopyWorld world;
     OlderCopy(world, std::string(2000, 'o'));
     // 16 bytes do not fit into 10; in the older copy's place they need none.
@@ -87,10 +90,10 @@ TEST(CopyOverOlder, WithoutRoomForBothTheOlderCopyIsOverwrittenAndThatIsLogged) 
     // The first write is the log's line about it, the second the copy's.
     world.fs.FailCall(FsCall::Write, 2, platform::HostError::IoError);
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyBroken);
-    EXPECT_FALSE(world.Exists("a.txt"));
+    EXPECT_EQ(FilesIn(world), 0u);
     EXPECT_EQ(world.LogLines().at(0),
-              "Replacing e:\\dst\\a.txt in place (no room on the medium for the new copy beside "
-              "the older one)");
+              "Removed e:\\dst\\a.txt to make room for its new copy (no room on the medium for "
+              "both)");
     // In CD-R mode no room is counted in the older copy's place.
     world.Destination("a.txt", std::string(2000, 'o'));
     world.Date(kTo, 1995);
@@ -115,28 +118,78 @@ TEST(CopyOverOlder, AFailedLookAtTheSourceAfterwardsFailsTheCopy) {
 TEST(UnfinishedCopy, ANameTakenByAnythingIsPassedOver) {
     CopyWorld world;
     world.Source("a.txt", "new");
-    std::filesystem::create_directories(world.drives.Host("e/dst/~brenx-unfinished.tmp"));
+    std::filesystem::create_directories(
+        world.drives.Host("e/dst/" + UnfinishedCopyName(world.run, 1)));
     std::filesystem::create_symlink(world.drives.Host("d/src/a.txt"),
-                                    world.drives.Host("e/dst/~brenx-unfinished-2.tmp"));
+                                    world.drives.Host("e/dst/" + UnfinishedCopyName(world.run, 2)));
     FileFacts facts;
     facts.destinationKnown = true;  // the listing showed nothing at a.txt
     facts.sourceSize = 3;
     EXPECT_EQ(CopyKnownFile(world.run, kFrom, kTo, true, facts).code, kCopyDone);
     EXPECT_EQ(world.Copied("a.txt"), "new");
     EXPECT_EQ(world.drives.Read("d/src/a.txt"), "new");
-    EXPECT_FALSE(world.Exists("~brenx-unfinished-3.tmp"));
+    EXPECT_FALSE(world.Exists(UnfinishedCopyName(world.run, 3)));
 }
 
-TEST(UnfinishedCopy, ItsNamesAreKnownAndNoOthers) {
-    EXPECT_EQ(UnfinishedCopyName(1), "~brenx-unfinished.tmp");
-    EXPECT_EQ(UnfinishedCopyName(3), "~brenx-unfinished-3.tmp");
+// Two runs copying into one directory: a temporary file that another run
+// holds is its copy at work and stays; one that no run holds is a leftover
+// and goes; a user's file that only looks like one is never touched.
+TEST(UnfinishedCopy, OnlyALeftoverThatNoRunHoldsIsRemoved) {
+    CopyWorld world;
+    world.Source("a.txt", "new");
+    const std::string live = "~brenx-unfinished-00000000000000aa-1.tmp";
+    const std::string dead = "~brenx-unfinished-00000000000000bb-1.tmp";
+    for (const std::string& name : {live, dead, std::string("~brenx-unfinished-7.tmp")})
+        world.Destination(name, "theirs");
+    world.fs.SetAttributes("e:\\dst\\" + dead, platform::kAttrReadOnly);  // atts with ReadOnly
+    auto held = world.drives.Fs().Open("e:\\dst\\" + live, platform::Access::Read,
+                                       platform::Disposition::OpenExisting);
+    ASSERT_TRUE(held && held->HoldExclusively());
+    EXPECT_TRUE(CopyTree(world.run, "d:\\src\\", "e:\\dst\\"));
+    EXPECT_EQ(world.Copied("a.txt"), "new");
+    EXPECT_EQ(world.Copied(live), "theirs");
+    EXPECT_EQ(world.Copied("~brenx-unfinished-7.tmp"), "theirs");
+    EXPECT_FALSE(world.Exists(dead));
+    // Once its run let go of it (or died), the next listing removes it.
+    held->Close();
+    EXPECT_TRUE(CopyTree(world.run, "d:\\src\\", "e:\\dst\\"));
+    EXPECT_FALSE(world.Exists(live));
+    EXPECT_EQ(FilesIn(world), 2u);
+}
+
+// While a copy is written its run holds it: another run's listing leaves
+// it alone (here at every poll of the copy), and the copy takes its name.
+TEST(UnfinishedCopy, ACopyAtWorkIsHeldAgainstOtherRuns) {
+    CopyWorld world;
+    world.Destination("keep", "");
+    world.Source("a.txt", std::string(70000, 'a'));  // two blocks: polls between
+    int seen = 0;
+    world.op.onPump = [&] {
+        for (const auto& entry : std::filesystem::directory_iterator(world.drives.Host("e/dst"))) {
+            const std::string name = entry.path().filename().string();
+            if (!IsUnfinishedCopyName(name)) continue;
+            RemoveUnfinishedCopy(world.run, "e:\\dst\\", name);
+            seen += world.Exists(name) ? 1 : -100;
+        }
+    };
+    EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
+    EXPECT_GT(seen, 0);
+    EXPECT_EQ(world.Copied("a.txt"), std::string(70000, 'a'));
+}
+
+// Each run's names are its own; names of the earlier form, or that only look
+// like the program's, are a user's files.
+TEST(UnfinishedCopy, ItsNamesAreEachRunsOwnAndNoOthersAreTakenForThem) {
+    CopyWorld first;
+    CopyWorld second;
+    EXPECT_NE(UnfinishedCopyName(first.run, 3), UnfinishedCopyName(second.run, 3));
     for (int attempt = 1; attempt <= 12; ++attempt)
-        EXPECT_TRUE(IsUnfinishedCopyName(UnfinishedCopyName(attempt)));
-    for (const char* other :
-         {"~brenx-unfinished-0.tmp", "~brenx-unfinished-02.tmp", "~brenx-unfinished-.tmp",
-          "~brenx-unfinished-x.tmp", "~brenx-unfinished.tmp.txt", "brenx-unfinished.tmp", ".tmp"}) {
+        EXPECT_TRUE(IsUnfinishedCopyName(UnfinishedCopyName(first.run, attempt)));
+    for (const std::string tail : {"0.tmp", "02.tmp", "1.tmp.txt", ".tmp"})
+        EXPECT_FALSE(IsUnfinishedCopyName("~brenx-unfinished-0123456789abcdef-" + tail)) << tail;
+    for (const char* other : {"~brenx-unfinished.tmp", "~brenx-unfinished-0123456789ABCDEF-1.tmp",
+                              "~brenx-unfinished-0123456789abcde-1.tmp"})
         EXPECT_FALSE(IsUnfinishedCopyName(other)) << other;
-    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "copy/copy_tree.h"
 #include "copy/copy_world.h"
 #include "copy/flush.h"
+#include "copy/unfinished_copy.h"
 #include "platform/host_reason.h"
 #include "run/exit_codes.h"
 #include "testkit/deep_tree.h"
@@ -257,12 +258,12 @@ TEST(CopyTreeFailure, ACopyCutShortNeverStandsUnderItsOwnName) {
                          MediaAnswer::Skip);
     EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
     EXPECT_FALSE(world.Exists("a.txt"));
-    EXPECT_TRUE(world.Exists("~brenx-unfinished.tmp"));
+    EXPECT_TRUE(world.Exists(UnfinishedCopyName(world.run, 1)));
 
     EXPECT_TRUE(world.run.Settings().NewerOnly);
     EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
     EXPECT_EQ(world.Copied("a.txt"), std::string(100000, 'a'));
-    EXPECT_FALSE(world.Exists("~brenx-unfinished.tmp"));
+    EXPECT_FALSE(world.Exists(UnfinishedCopyName(world.run, 1)));
 }
 
 TEST(CopyTreeFailure, ADirectoryThatCannotBeMadeAsksForNewMedia) {

@@ -78,6 +78,25 @@ TEST(MediaRelease, AFileGoneOrReplacedMeanwhileIsNotTouched) {
     EXPECT_TRUE(testkit::HeldUnder(t.Root()).empty());
 }
 
+// A file held by one handle cannot be taken by another; let go for a
+// question, its handle takes it again, unless someone took it meanwhile.
+TEST(MediaRelease, AHeldFileIsTakenAgainWhenItsHandleOpensAgain) {
+    TempDrives t;
+    PosixFileSystem& fs = t.Fs();
+    t.Write("e/copy.tmp", "");
+    auto writer = fs.Open("e:\\copy.tmp", Access::ReadWrite, Disposition::OpenExisting);
+    auto other = fs.Open("e:\\copy.tmp", Access::Read, Disposition::OpenExisting);
+    ASSERT_TRUE(writer && other && writer->HoldExclusively());
+    EXPECT_FALSE(other->HoldExclusively());
+    EXPECT_EQ(other->LastError(), HostError::SharingViolation);
+    fs.ReleaseMedia();
+    ASSERT_TRUE(other->HoldExclusively());
+    EXPECT_EQ(writer->Write("x", 1), -1);
+    EXPECT_EQ(writer->LastError(), HostError::SharingViolation);
+    other->Close();
+    EXPECT_EQ(writer->Write("x", 1), 1);
+}
+
 TEST(MediaRelease, TheFaultWrapperPassesTheReleaseOn) {
     TempDrives t;
     FaultyFileSystem faulty(t.Fs());

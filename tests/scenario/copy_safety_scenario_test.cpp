@@ -84,7 +84,7 @@ TEST(CopySafetyScenario, ARunKilledHalfWayLeavesTheOlderCopyAndTheNextRunTidiesU
         << scenario.Read("run.log");
 }
 
-TEST(CopySafetyScenario, WithRoomOnlyInTheOlderCopysPlaceItIsReplacedInPlaceAndLogged) {
+TEST(CopySafetyScenario, WithRoomOnlyInTheOlderCopysPlaceItGoesFirstAndThatIsLogged) {
     for (const bool roomForBoth : {false, true}) {
         Scenario scenario;
         // 150,000 bytes free: the new copy fits only in the older one's place.
@@ -94,8 +94,8 @@ TEST(CopySafetyScenario, WithRoomOnlyInTheOlderCopysPlaceItIsReplacedInPlaceAndL
         EXPECT_EQ(run.exitCode, 0) << run.errors;
         EXPECT_TRUE(scenario.Read("t/dst/big.bin") == kNewer);
         EXPECT_EQ(Contains(scenario.Read("run.log"),
-                           "Replacing t:\\dst\\big.bin in place (no room on the medium for the new "
-                           "copy beside the older one)\r\n"),
+                           "Removed t:\\dst\\big.bin to make room for its new copy (no room on "
+                           "the medium for both)\r\n"),
                   !roomForBoth)
             << scenario.Read("run.log");
     }
