@@ -83,7 +83,7 @@ void CopyCrcLogToDestination(run::RunState& run) {
     }
     board.SetText(run::BoardText::Source, "");
     run::ShowStatus(run, note + "Copied CRC log file!");
-    copy::FlushDestination(run, s.dst_root);
+    copy::FlushDestination(run, s.dst_root, copy::GoneMedium::Failure);
 }
 
 }  // namespace brenx::app

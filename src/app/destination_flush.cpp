@@ -9,11 +9,13 @@
 namespace brenx::app {
 namespace {
 
+// A destination whose medium is gone by now may have lost what it received.
 bool FlushKeepingFailure(run::RunState& run, const std::string& destination) {
-    if (run.exitCode == 0) return copy::FlushDestination(run, destination);
+    constexpr copy::GoneMedium kGone = copy::GoneMedium::Failure;
+    if (run.exitCode == 0) return copy::FlushDestination(run, destination, kGone);
     const std::int32_t exitCode = run.exitCode;
     std::string reason = run.failureReason;
-    const bool flushed = copy::FlushDestination(run, destination);
+    const bool flushed = copy::FlushDestination(run, destination, kGone);
     run.exitCode = exitCode;
     run.failureReason = std::move(reason);
     return flushed;

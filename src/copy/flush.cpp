@@ -38,14 +38,17 @@ void FlushFailed(run::RunState& run, const std::string& place, platform::HostErr
 
 }  // namespace
 
-bool FlushDestination(run::RunState& run, const std::string& directory) {
+bool FlushDestination(run::RunState& run, const std::string& directory, GoneMedium gone) {
     if (run.Settings().nocopy) return true;
     platform::FileSystem& fs = run.Fs();
     std::string place = directory;
     for (;;) {
         if (fs.FlushVolume(place)) return true;
         const platform::HostError error = fs.LastError();
-        if (error == platform::HostError::NoMedia) return true;
+        if (error == platform::HostError::NoMedia) {
+            if (gone == GoneMedium::NothingToFlush) return true;
+            break;
+        }
         if (!IsMissing(error)) break;
         if (!StepUp(place)) return true;
     }

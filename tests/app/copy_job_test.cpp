@@ -53,19 +53,23 @@ TEST(CopyJob, CopiesABareNamedCrcLogIntoTheDestinationRoot) {
     EXPECT_EQ(world.fs.flushed, (std::vector<std::string>{"e:\\dst\\", "e:\\dst\\"}));
 }
 
+// A medium gone by the end (its file system went away) may have lost what
+// it received: that fails the run as a flush that failed outright.
 TEST(CopyJob, AFailedFlushEndsTheRunWithItsOwnCode) {
-    AppWorld world({"d:\\src\\", "e:\\dst\\", "-r", "-lrun.log"});
-    world.fs.FailCall(platform::FsCall::FlushVolume, 1, platform::HostError::IoError);
-    world.op.ExpectError("Couldn't flush e:\\dst\\ to its medium (" +
-                         platform::HostErrorText(platform::HostError::IoError) +
-                         "); the run ends here");
-    world.op.ExpectError(std::string("Sorry: ") + copy::kFlushFailedReason);
-    EXPECT_EQ(world.Run(), copy::kExitFlushFailed);
-    EXPECT_EQ(world.board.Banner(), run::BannerLook::Failure);
-    // Nothing claims success: no counts, no CRC log copy.
-    EXPECT_FALSE(world.drives.Exists("e/dst/brun.log"));
-    EXPECT_NE(world.drives.Read("d/prog/run.log").find("Couldn't flush e:\\dst\\"),
-              std::string::npos);
+    for (const platform::HostError error :
+         {platform::HostError::IoError, platform::HostError::NoMedia}) {
+        AppWorld world({"d:\\src\\", "e:\\dst\\", "-r", "-lrun.log"});
+        world.fs.FailCall(platform::FsCall::FlushVolume, 1, error);
+        world.op.ExpectError("Couldn't flush e:\\dst\\ to its medium (" +
+                             platform::HostErrorText(error) + "); the run ends here");
+        world.op.ExpectError(std::string("Sorry: ") + copy::kFlushFailedReason);
+        EXPECT_EQ(world.Run(), copy::kExitFlushFailed);
+        EXPECT_EQ(world.board.Banner(), run::BannerLook::Failure);
+        // Nothing claims success: no counts, no CRC log copy.
+        EXPECT_FALSE(world.drives.Exists("e/dst/brun.log"));
+        EXPECT_NE(world.drives.Read("d/prog/run.log").find("Couldn't flush e:\\dst\\"),
+                  std::string::npos);
+    }
 }
 
 TEST(CopyJob, TakesTheRootAndTheCdrModeFromTheDestination) {
