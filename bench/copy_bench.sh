@@ -41,16 +41,7 @@ trap 'rm -rf "$WORK"' EXIT
 # The program sees the bench directory as drive w:.
 export BRENX_DRIVES="w=$WORK"
 
-seconds_of() {  # runs the command, prints its wall-clock seconds
-    local start end
-    start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
-    end=$(date +%s.%N)
-    echo "$end - $start" | bc -l
-}
-
-median() { printf '%s\n' "$@" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-best() { printf '%s\n' "$@" | sort -g | head -1; }
+source "$(dirname "$0")/timing.sh"
 
 brenxc_copy() {  # source dir, destination dir (both under $WORK), log name
     (cd "$WORK/logs" && "$BRENXC" -x -r -s "-L:$3" "w:\\$1" "w:\\$2" </dev/null)

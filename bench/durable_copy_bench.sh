@@ -80,14 +80,7 @@ fresh_stick() {  # ext4 | exfat
     if [ "$1" = ext4 ]; then mount "$loop" "$WORK/stick"; else mount.exfat-fuse "$loop" "$WORK/stick" >/dev/null 2>&1; fi
 }
 
-seconds_of() {
-    local start end
-    start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
-    end=$(date +%s.%N)
-    echo "$end - $start" | bc -l
-}
-median() { printf '%s\n' "$@" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+source "$(dirname "$0")/timing.sh"
 
 brenxc_copy() {  # program, source, destination name
     (cd "$WORK/logs" && "$1" -x -r -s "-L:run.log" "w:\\source\\$2" "x:\\$3" </dev/null)
