@@ -1,19 +1,14 @@
 #include "app/cdr_mode.h"
 
+#include "support/ascii_case.h"
+
 namespace brenx::app {
-namespace {
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-}  // namespace
 
 bool CdrModeFor(const std::string& destinationRoot, const std::string& notCdr) {
     if (destinationRoot.empty() || destinationRoot[0] == '\\') return false;
-    const char letter = LowerAscii(destinationRoot[0]);
+    const char letter = support::AsciiLower(destinationRoot[0]);
     for (const char c : notCdr) {
-        if (LowerAscii(c) == letter) return false;
+        if (support::AsciiLower(c) == letter) return false;
     }
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "support/ascii_case.h"
+
 namespace brenx::console {
 namespace {
 
@@ -26,11 +28,7 @@ std::string TrimBlanks(std::string_view line) {
 }
 
 std::string NormalizeAnswer(std::string_view line) {
-    std::string answer = TrimBlanks(line);
-    for (char& c : answer) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return answer;
+    return support::AsciiLower(TrimBlanks(line));
 }
 
 ConfirmReply ParseConfirmReply(std::string_view line) {

@@ -4,33 +4,45 @@
 #include "console/answers.h"
 #include "console/console_operator.h"
 #include "console/prompts.h"
+#include "run/media_wait.h"
 
 // The media dialog on the console.
 namespace brenx::console {
 
 // Waits the minute (or until a line, the end of the input or a Stop press
-// ends it); the bell stays silent meanwhile. True when the input ended.
+// ends it, as a second press of the wait button would); the bell stays silent
+// meanwhile. True when the input ended.
 bool ConsoleOperator::MinuteWait(const run::MediaQuestion& question) {
     using Clock = std::chrono::steady_clock;
-    Say(question.minuteWaitCaption + " Waiting; press Enter to stop waiting.\n");
-    const Clock::time_point end =
-        Clock::now() + std::chrono::milliseconds(question.minuteWaitTicks * timing_.waitTickMs);
+    run::MediaWait wait(question);
+    Say(wait.ButtonCaption() + " Waiting; press Enter to stop waiting.\n");
+    wait.Press();
+    const std::chrono::milliseconds tick(timing_.waitTickMs);
+    Clock::time_point nextTick = Clock::now() + tick;
     std::string line;
-    for (;;) {
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now());
-        if (left.count() <= 0) return false;
+    while (wait.Waiting()) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(nextTick - Clock::now());
+        if (left.count() <= 0) {
+            wait.Tick();
+            nextTick += tick;
+            continue;
+        }
         switch (input_.Next(line, static_cast<int>(left.count()))) {
             case ConsoleInput::Event::Tick:
                 break;
             case ConsoleInput::Event::Line:
-                return false;
+                wait.Press();
+                break;
             case ConsoleInput::Event::End:
+                wait.Close();
                 return true;
             case ConsoleInput::Event::Stop:
                 stopPending_ = true;
-                return false;
+                wait.Press();
+                break;
         }
     }
+    return false;
 }
 
 run::MediaAnswer ConsoleOperator::AskMedia(const run::MediaQuestion& question,

@@ -18,11 +18,10 @@
 #include "platform/file_system.h"
 #include "run/keep_going.h"
 #include "run/non_regular.h"
-#include "run/option_echo.h"
 #include "run/run_state.h"
 #include "run/screwy_entry.h"
+#include "run/start_file.h"
 #include "run/unread_directory.h"
-#include "support/text_primitives.h"
 
 namespace brenx::copy {
 namespace {
@@ -42,19 +41,6 @@ std::unique_ptr<platform::DirectorySearch> SearchFiles(run::RunState& run,
     const std::uint32_t filter = FileSearchAttributes(settings);
     if (settings.arconly) return run.Fs().FindFirst(pattern, filter);
     return run.Fs().FindFirstWithoutArchive(pattern, filter);
-}
-
-bool SameText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && (a.empty() || support::KeyPosition(a, b) == 1);
-}
-
-// Passes files over until the start file; the start file itself is copied.
-bool StillWaitingForStartFile(run::RunState& run, const std::string& path) {
-    if (!run.flags.waitingForStartFile) return false;
-    if (!SameText(path, run.Settings().startfile)) return true;
-    run.flags.waitingForStartFile = false;
-    run::ShowOptionEcho(run);
-    return false;
 }
 
 void CountCopy(run::RunState& run, std::int64_t size) {
@@ -168,7 +154,7 @@ bool CopyEntry(run::RunState& run, const std::string& source, Destination& to,
     }
     const std::string from = source + entry.name;
     ShowFileAtHand(run, from, destination, newName);
-    if (!StillWaitingForStartFile(run, from)) {
+    if (!run::PassedOverBeforeStartFile(run, from)) {
         run.counters.fileSize = platform::SearchRecordSize(entry);
         RandomWaitOrEject(run, false);
         if (!AttemptFile(run, source, to, entry, newName)) return false;

@@ -3,7 +3,7 @@
 #include "platform/file_queries.h"
 #include "run/name_parts.h"
 #include "run/run_state.h"
-#include "support/text_primitives.h"
+#include "support/ascii_case.h"
 
 namespace brenx::copy {
 namespace {
@@ -12,9 +12,8 @@ namespace {
 constexpr std::int64_t kReplacementSlack = 1024;
 
 bool SameFileName(const std::string& source, const std::string& destination) {
-    const std::string a = run::FileNamePart(source);
-    const std::string b = run::FileNamePart(destination);
-    return a.size() == b.size() && (a.empty() || support::KeyPosition(a, b) == 1);
+    return support::SameTextIgnoringAsciiCase(run::FileNamePart(source),
+                                              run::FileNamePart(destination));
 }
 
 }  // namespace

@@ -134,10 +134,9 @@ run::MediaAnswer MediaDialog::Ask(const run::MediaQuestion& question,
     ShowOnly(question);
     questionText_ = QString::fromStdString(question.text);
     text_->setPlainText(ShownText(questionText_));
-    minuteWaitCaption_ = QString::fromStdString(question.minuteWaitCaption);
-    waitBox_->setTitle(QString::fromStdString(question.minuteWaitBoxCaption));
-    waitTicks_ = question.minuteWaitTicks;
-    waitProgress_->setRange(0, waitTicks_);
+    wait_ = run::MediaWait(question);
+    waitBox_->setTitle(QString::fromStdString(wait_.BoxCaption()));
+    waitProgress_->setRange(0, wait_.Length());
     ok_->setFocus();
     const int result = exec();
     actions_ = nullptr;
@@ -158,14 +157,14 @@ void MediaDialog::showEvent(QShowEvent* event) {
     ShowNoiseState(*noise_, true);
     noiseOn_ = alarm_.Sound(true);
     noise_->setVisible(noiseOn_);
-    minuteWait_->setText(minuteWaitCaption_);
+    minuteWait_->setText(QString::fromStdString(wait_.ButtonCaption()));
 }
 
 void MediaDialog::done(int result) {
     // A close by the frame during the wait ends it, and the alarm stays off.
-    if (waiting_) {
-        EndWaitDisplay();
-        waiting_ = false;
+    if (wait_.Waiting()) {
+        wait_.Close();
+        ShowWait(run::MediaWait::Change::None);
     }
     alarm_.Sound(false);
     QDialog::done(result);
@@ -178,7 +177,7 @@ void MediaDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     // During the wait only the frame answers.
-    if (waiting_ && event->key() == Qt::Key_Escape) {
+    if (!wait_.TakesAnswers() && event->key() == Qt::Key_Escape) {
         event->accept();
         return;
     }
@@ -212,46 +211,32 @@ void MediaDialog::ClipClicked() {
 }
 
 void MediaDialog::MinuteWaitClicked() {
-    if (waiting_) {
-        EndWait();
-        return;
-    }
-    waiting_ = true;
-    ok_->hide();
-    cancel_->hide();
-    minuteWait_->setText("stop waiting");
-    waitProgress_->setValue(0);
-    waitBox_->show();
-    waitTimer_.start();
-    // Silent while it waits; the noise comes back when the minute is over.
-    if (noise_->isVisible()) {
-        noiseOn_ = true;
-        NoiseClicked();
-    }
+    ShowWait(wait_.Press());
 }
 
 void MediaDialog::AdvanceWait() {
-    if (!waiting_) return;
-    waitProgress_->setValue(waitProgress_->value() + 1);
-    if (waitProgress_->value() >= waitTicks_) EndWait();
+    ShowWait(wait_.Tick());
 }
 
-void MediaDialog::EndWaitDisplay() {
-    waitTimer_.stop();
-    minuteWait_->setText("wait a minute");
-    waitBox_->hide();
-    ok_->show();
-    cancel_->show();
-}
-
-void MediaDialog::EndWait() {
-    EndWaitDisplay();
+// Draws the wait as the model has it. The alarm is silent while it waits and
+// calls the operator back when the wait is over.
+void MediaDialog::ShowWait(run::MediaWait::Change change) {
+    minuteWait_->setText(QString::fromStdString(wait_.ButtonCaption()));
+    waitProgress_->setValue(wait_.Progress());
+    waitBox_->setVisible(wait_.Waiting());
+    ok_->setVisible(wait_.TakesAnswers());
+    cancel_->setVisible(wait_.TakesAnswers());
+    if (!wait_.Waiting()) {
+        waitTimer_.stop();
+    } else if (!waitTimer_.isActive()) {
+        waitTimer_.start();
+    }
+    if (change == run::MediaWait::Change::None) return;
     if (noise_->isVisible()) {
-        noiseOn_ = false;
+        noiseOn_ = change == run::MediaWait::Change::Started;
         NoiseClicked();
     }
-    waiting_ = false;
-    ok_->setFocus();
+    if (change == run::MediaWait::Change::Ended) ok_->setFocus();
 }
 
 }  // namespace brenx::gui

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "run/media_question.h"
+#include "run/media_wait.h"
 
 class QGroupBox;
 class QPlainTextEdit;
@@ -39,7 +40,7 @@ class MediaDialog : public QDialog {
     QPushButton* MinuteWaitButton() const { return minuteWait_; }
     QGroupBox* WaitBox() const { return waitBox_; }
     QProgressBar* WaitProgress() const { return waitProgress_; }
-    bool Waiting() const { return waiting_; }
+    bool Waiting() const { return wait_.Waiting(); }
     bool NoiseOn() const { return noiseOn_; }
 
   public slots:
@@ -66,8 +67,7 @@ class MediaDialog : public QDialog {
     QWidget* BuildButtonColumn();
     void FixSize();
     void ShowOnly(const run::MediaQuestion& question);
-    void EndWaitDisplay();
-    void EndWait();
+    void ShowWait(run::MediaWait::Change change);
 
     Alarm& alarm_;
     run::MediaDialogActions* actions_ = nullptr;
@@ -85,10 +85,8 @@ class MediaDialog : public QDialog {
     QGroupBox* waitBox_ = nullptr;
     QProgressBar* waitProgress_ = nullptr;
     QTimer waitTimer_;
-    QString minuteWaitCaption_;
-    int waitTicks_ = 60;
+    run::MediaWait wait_;
     bool noiseOn_ = false;
-    bool waiting_ = false;
 };
 
 }  // namespace brenx::gui

@@ -17,6 +17,7 @@
 #include "run/option_echo.h"
 #include "run/run_state.h"
 #include "run/show_status.h"
+#include "run/start_file.h"
 #include "run/status_board.h"
 #include "support/number_text.h"
 #include "support/safe_format.h"
@@ -52,9 +53,10 @@ void ClearArchiveBit(run::RunState& run, const std::string& path,
 
 // Clears the entry's archive bit (unless the start file is still ahead) and
 // counts it; a file whose bit stays is counted all the same.
-void ClearEntry(run::RunState& run, const std::string& path, const platform::SearchEntry& entry) {
+void ClearEntry(run::RunState& run, const std::string& path, const platform::SearchEntry& entry,
+                bool passedOver) {
     run.Board().SetText(run::BoardText::FileName, path);
-    if (!run.flags.waitingForStartFile) ClearArchiveBit(run, path, entry);
+    if (!passedOver) ClearArchiveBit(run, path, entry);
     run::RunCounters& counters = run.counters;
     const std::int64_t size = platform::SearchRecordSize(entry);
     counters.byteCount += size;
@@ -74,15 +76,15 @@ void KeepUnseenBit(run::RunState& run, const std::string& path,
 bool VisitEntry(run::RunState& run, const std::string& directory,
                 const platform::SearchEntry& entry) {
     const std::string path = directory + entry.name;
-    PassStartFile(run, path);
+    const bool passedOver = run::PassedOverBeforeStartFile(run, path);
     if (entry.lookError != platform::HostError::None) {
-        if (!run.flags.waitingForStartFile) KeepUnseenBit(run, path, entry);
+        if (!passedOver) KeepUnseenBit(run, path, entry);
         return run::KeepGoing(run);
     }
     const std::uint32_t attributes = entry.attributes;
     if ((attributes & platform::kAttrArchive) != 0 &&
         (attributes & platform::kAttrDirectory) == 0) {
-        ClearEntry(run, path, entry);
+        ClearEntry(run, path, entry, passedOver);
     }
     return run::KeepGoing(run);
 }

@@ -19,6 +19,7 @@
 #include "run/run_state.h"
 #include "run/show_status.h"
 #include "run/skipped_files.h"
+#include "run/start_file.h"
 #include "run/status_board.h"
 #include "support/number_text.h"
 #include "support/safe_format.h"
@@ -78,10 +79,10 @@ void CountFile(run::RunState& run, const platform::SearchEntry& entry) {
 bool ReadEntry(run::RunState& run, const std::string& directory,
                const platform::SearchEntry& listed) {
     const std::string path = directory + listed.name;
-    PassStartFile(run, path);
+    const bool passedOver = run::PassedOverBeforeStartFile(run, path);
     run.Board().SetText(run::BoardText::FileName, path);
     platform::SearchEntry entry = listed;
-    if (!run.flags.waitingForStartFile) {
+    if (!passedOver) {
         const Outcome outcome = ReadOrAsk(run, path, entry);
         if (outcome == Outcome::Stop) return false;
         if (outcome == Outcome::Skipped) return true;

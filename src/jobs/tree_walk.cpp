@@ -1,32 +1,17 @@
 #include "jobs/tree_walk.h"
 
 #include <memory>
-#include <string_view>
 
-#include "options/job_settings.h"
 #include "platform/file_attributes.h"
 #include "platform/file_system.h"
 #include "run/keep_going.h"
 #include "run/non_regular.h"
-#include "run/option_echo.h"
 #include "run/run_state.h"
 #include "run/screwy_entry.h"
 #include "run/unread_directory.h"
 
 namespace brenx::jobs {
 namespace {
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
-}
 
 bool IsDotEntry(const std::string& name) {
     return name == "." || name == "..";
@@ -65,13 +50,6 @@ bool ForEachFile(run::RunState& run, const std::string& directory, const EntryVi
                                  take = false;
                              return take ? visit(entry) : run::KeepGoing(run);
                          });
-}
-
-void PassStartFile(run::RunState& run, const std::string& path) {
-    if (!run.flags.waitingForStartFile) return;
-    if (!SameIgnoringCase(path, run.Settings().startfile)) return;
-    run.flags.waitingForStartFile = false;
-    run::ShowOptionEcho(run);
 }
 
 bool WalkSubdirectories(run::RunState& run, const std::string& directory,

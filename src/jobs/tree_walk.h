@@ -26,10 +26,6 @@ using EntryVisit = std::function<bool(const platform::SearchEntry&)>;
 // listed whole, which the log tells.
 bool ForEachFile(run::RunState& run, const std::string& directory, const EntryVisit& visit);
 
-// Meeting the start file ends the wait for it (letter case ignored), and the
-// option echo no longer shows it.
-void PassStartFile(run::RunState& run, const std::string& path);
-
 // Runs `walk` on every subdirectory of the directory, polling KeepGoing before
 // each entry. Hidden and system directories (links to directories among
 // them) are never entered, the system ones that are not hidden logged and

@@ -1,5 +1,6 @@
 #include "jobs/volume_root.h"
 
+#include "support/ascii_case.h"
 #include "support/utf8.h"
 
 namespace brenx::jobs {
@@ -18,11 +19,7 @@ std::string ShareRoot(std::string_view path) {
 }
 
 std::string LowerDriveRoot(std::string_view path) {
-    std::string root = support::Utf8Prefix(path, 3);
-    for (char& c : root) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return root;
+    return support::AsciiLower(support::Utf8Prefix(path, 3));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "options/line_end_stream.h"
+#include "support/ascii_case.h"
 #include "support/read_ahead_stream.h"
 #include "support/text_file.h"
 #include "support/text_primitives.h"
@@ -19,17 +20,13 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && support::KeyPosition(a, b) == 1;
-}
-
 bool PatternMatches(platform::FileSystem& fileSystem, const std::string& directory,
                     std::string_view pattern, const std::string& name) {
     auto search = fileSystem.FindFirst(directory + std::string(pattern), platform::kAttrAnyFile);
     if (!search) return false;
     platform::SearchEntry entry;
     while (search->Next(entry)) {
-        if (SameName(entry.name, name)) return true;
+        if (support::SameTextIgnoringAsciiCase(entry.name, name)) return true;
     }
     return false;
 }

@@ -3,6 +3,7 @@
 #include <limits>
 #include <vector>
 
+#include "support/ascii_case.h"
 #include "support/utf8.h"
 
 namespace brenx::options {
@@ -19,18 +20,6 @@ std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
 }
 
 enum class LineKind { kOther, kSection, kKey };
@@ -104,8 +93,9 @@ long FindKeyLine(const std::vector<Line>& lines, std::string_view section, std::
     bool inSection = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].kind == LineKind::kSection) {
-            inSection = SameName(lines[i].name, section);
-        } else if (inSection && lines[i].kind == LineKind::kKey && SameName(lines[i].name, key)) {
+            inSection = support::SameTextIgnoringAsciiCase(lines[i].name, section);
+        } else if (inSection && lines[i].kind == LineKind::kKey &&
+                   support::SameTextIgnoringAsciiCase(lines[i].name, key)) {
             return static_cast<long>(i);
         }
     }
@@ -156,7 +146,9 @@ std::optional<std::string> IniText::Find(std::string_view section, std::string_v
 
 bool IniText::HasSection(std::string_view section) const {
     for (const Line& line : SplitLines(text_)) {
-        if (line.kind == LineKind::kSection && SameName(line.name, section)) return true;
+        if (line.kind == LineKind::kSection &&
+            support::SameTextIgnoringAsciiCase(line.name, section))
+            return true;
     }
     return false;
 }
@@ -184,7 +176,7 @@ bool IniText::Set(std::string_view section, std::string_view key, std::string_vi
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].kind == LineKind::kSection) {
             if (insertAfter >= 0) break;
-            inSection = SameName(lines[i].name, section);
+            inSection = support::SameTextIgnoringAsciiCase(lines[i].name, section);
         }
         const bool blank =
             Trim(std::string_view(text_).substr(lines[i].begin, lines[i].end - lines[i].begin))

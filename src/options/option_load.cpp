@@ -5,6 +5,7 @@
 #include "options/own_log.h"
 #include "options/setting_keys.h"
 #include "platform/program_directory.h"
+#include "support/ascii_case.h"
 #include "support/date_stamp.h"
 #include "support/path_names.h"
 #include "support/safe_format.h"
@@ -12,12 +13,6 @@
 namespace brenx::options {
 
 namespace {
-
-void LowerAscii(std::string& text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-}
 
 // Reads one key into the settings, with the current value as its default.
 class KeyReader {
@@ -152,8 +147,8 @@ void OptionLoad::DeriveValues() {
     // the current drive as the place for the CRC log copy.
     s.dst_root = s.destination;
     support::EnsureTrailingBackslashIfSet(s.dst_root);
-    LowerAscii(s.NotCDR);
-    LowerAscii(s.fakeverify);
+    s.NotCDR = support::AsciiLower(s.NotCDR);
+    s.fakeverify = support::AsciiLower(s.fakeverify);
     support::StripTrailingBackslash(s.fakeverify);
     specMode_ = s.source.starts_with("@");
     cantFileNote_ =

@@ -4,6 +4,7 @@
 #include "options/log_lines.h"
 #include "options/spec_file_line.h"
 #include "platform/program_directory.h"
+#include "support/ascii_case.h"
 #include "support/date_stamp.h"
 #include "support/path_names.h"
 #include "support/read_ahead_stream.h"
@@ -16,7 +17,7 @@ namespace brenx::options {
 namespace {
 
 bool IsDefaultPath(const std::string& path) {
-    return path.size() == 7 && support::KeyPosition("default", path) == 1;
+    return support::SameTextIgnoringAsciiCase(path, "default");
 }
 
 bool IsBlankLine(const std::string& text) {

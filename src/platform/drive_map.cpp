@@ -4,14 +4,15 @@
 #include <cstdlib>
 #include <vector>
 
+#include "support/ascii_case.h"
+
 namespace brenx::platform {
 
 namespace {
 
 int LetterIndex(char letter) {
-    if (letter >= 'a' && letter <= 'z') return letter - 'a';
-    if (letter >= 'A' && letter <= 'Z') return letter - 'A';
-    return -1;
+    const char lower = support::AsciiLower(letter);
+    return lower >= 'a' && lower <= 'z' ? lower - 'a' : -1;
 }
 
 std::vector<std::string_view> SplitOn(std::string_view text, char separator) {
@@ -61,10 +62,8 @@ bool ParseLetter(std::string_view text, char& letter, DriveKind& kind) {
     const std::size_t open = text.find('(');
     if (open != std::string_view::npos) {
         if (text.back() != ')') return false;
-        std::string mark(TrimSpaces(text.substr(open + 1, text.size() - open - 2)));
-        for (char& c : mark) {
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        }
+        const std::string mark =
+            support::AsciiLower(TrimSpaces(text.substr(open + 1, text.size() - open - 2)));
         if (mark == "removable") {
             kind = DriveKind::Removable;
         } else if (mark == "fixed") {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/ascii_case.h"
 #include "support/utf8.h"
 
 namespace brenx::platform {
@@ -48,18 +49,6 @@ std::vector<Element> Rewrite(std::string_view pattern) {
     return elements;
 }
 
-char FoldCase(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool SameCharacter(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
-    }
-    return true;
-}
-
 // Matching by dynamic programming over (pattern element, name position):
 // reachable[p][n] says whether the first p elements can match the first n
 // characters. Patterns and names are short, so the table stays small.
@@ -92,7 +81,8 @@ class Matcher {
         const bool atEnd = n == name_.size();
         switch (e.kind) {
             case Kind::Literal:
-                if (!atEnd && SameCharacter(e.text, name_[n])) Set(p + 1, n + 1);
+                if (!atEnd && support::SameTextIgnoringAsciiCase(e.text, name_[n]))
+                    Set(p + 1, n + 1);
                 break;
             case Kind::Star:
                 for (std::size_t m = n; m <= name_.size(); ++m)

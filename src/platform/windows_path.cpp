@@ -1,5 +1,7 @@
 #include "platform/windows_path.h"
 
+#include "support/ascii_case.h"
+
 namespace brenx::platform {
 
 namespace {
@@ -10,10 +12,6 @@ bool IsSeparator(char c) {
 
 bool IsLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-char UpperLetter(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 // Splits at separators, keeping empty names (a network root needs to see them).
@@ -106,7 +104,8 @@ HostError ParseFullPath(std::string_view name, std::string_view currentDirectory
             // Drive-relative: from the current directory when it is on that drive.
             WindowsPath current;
             if (ParseCurrent(currentDirectory, drives, current) == HostError::None &&
-                !current.IsNetwork() && UpperLetter(current.drive) == UpperLetter(name[0])) {
+                !current.IsNetwork() &&
+                support::AsciiLower(current.drive) == support::AsciiLower(name[0])) {
                 result.components = current.components;
             }
         }

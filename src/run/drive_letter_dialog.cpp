@@ -1,6 +1,7 @@
 #include "run/drive_letter_dialog.h"
 
 #include "platform/file_system.h"
+#include "support/ascii_case.h"
 #include "support/path_names.h"
 #include "support/safe_format.h"
 #include "support/utf8.h"
@@ -15,8 +16,8 @@ void DriveLetterDialog::PresetFor(const std::string& loggedName) {
 void DriveLetterDialog::Step(int direction) {
     mode_ = Mode::Letter;
     // An empty field steps as if it held a character below "a".
-    int letter = text_.empty() ? 'a' - 1 : static_cast<unsigned char>(text_[0]);
-    if (letter >= 'A' && letter <= 'Z') letter += 'a' - 'A';
+    int letter =
+        text_.empty() ? 'a' - 1 : static_cast<unsigned char>(support::AsciiLower(text_[0]));
     letter += direction;
     if (letter < 'a') letter = 'a';
     if (letter > 'z') letter = 'z';

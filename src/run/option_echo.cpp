@@ -7,9 +7,9 @@
 #include "options/option_load.h"
 #include "run/name_parts.h"
 #include "run/run_state.h"
+#include "support/ascii_case.h"
 #include "support/number_text.h"
 #include "support/safe_format.h"
-#include "support/text_primitives.h"
 
 namespace brenx::run {
 namespace {
@@ -38,8 +38,7 @@ std::string Tagged(std::string_view format, std::string_view value) {
 }
 
 bool IsDefaultSection(std::string_view section) {
-    return section.size() == kDefaultSection.size() &&
-           support::KeyPosition(kDefaultSection, section) == 1;
+    return support::SameTextIgnoringAsciiCase(section, kDefaultSection);
 }
 
 void PutFileFlags(EchoWriter& echo, const options::JobSettings& s) {

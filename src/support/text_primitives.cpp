@@ -1,5 +1,6 @@
 #include "support/text_primitives.h"
 
+#include "support/ascii_case.h"
 #include "support/utf8.h"
 
 namespace brenx::support {
@@ -7,10 +8,6 @@ namespace brenx::support {
 namespace {
 
 constexpr std::size_t kSearchWindow = 255;
-
-char FoldAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 }  // namespace
 
@@ -41,7 +38,7 @@ std::size_t KeyPosition(std::string_view key, std::string_view text) {
     if (key.empty() || key.size() > text.size()) return 0;
     for (std::size_t at = 0; at + key.size() <= text.size(); ++at) {
         std::size_t i = 0;
-        while (i < key.size() && FoldAscii(text[at + i]) == FoldAscii(key[i]))
+        while (i < key.size() && AsciiLower(text[at + i]) == AsciiLower(key[i]))
             ++i;
         if (i == key.size()) return at + 1;
     }
