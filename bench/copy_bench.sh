@@ -8,6 +8,8 @@
 #
 #   bench/copy_bench.sh [brenxc]   one 2 GiB file, then 20,000 files of 4 KiB
 #   BENCH_WAITS=1 bench/copy_bench.sh   also the processor time of a 60 s random wait
+#   BRENXC_BEFORE=old/brenxc bench/copy_bench.sh   also an earlier build, taking
+#       turns with brenxc, and the ratio of their times pair by pair (run by run)
 #
 # Settings (environment): BRENXC (the program when not given, default
 # build/src/brenxc),
@@ -34,6 +36,8 @@ for tool in dd cp rhash tar rsync sync; do
     command -v "$tool" >/dev/null || { echo "missing: $tool (./dev installs it)" >&2; exit 2; }
 done
 [ -x "$BRENXC" ] || { echo "missing: $BRENXC (build it first)" >&2; exit 2; }
+BEFORE="${BRENXC_BEFORE:+$(realpath "$BRENXC_BEFORE")}"
+[ -z "$BEFORE" ] || [ -x "$BEFORE" ] || { echo "missing: $BEFORE" >&2; exit 2; }
 
 rm -rf "$WORK"
 mkdir -p "$WORK/out" "$WORK/logs"
@@ -46,6 +50,7 @@ source "$(dirname "$0")/timing.sh"
 brenxc_copy() {  # source dir, destination dir (both under $WORK), log name
     (cd "$WORK/logs" && "$BRENXC" -x -r -s "-L:$3" "w:\\$1" "w:\\$2" </dev/null)
 }
+before_copy() { BRENXC="$BEFORE" brenxc_copy "$@"; }
 
 # The peers, each made durable at its end as brenxc is.
 durable_cp() { cp "$@" && sync -f "${@: -1}"; }
@@ -55,6 +60,16 @@ cp_then_crc() { cp "$1" "$2" && sync -f "$2" && rhash --crc32 "$2"; }
 
 declare -A times
 record() { times[$1]="${times[$1]:-} $2"; }
+# With an earlier build: brenxc's time over the earlier build's, run by run
+# (the two ran in the same round, so the machine's drift cancels).
+paired_against_before() {
+    [ -n "$BEFORE" ] || return 0
+    local now=(${times[brenxc]}) then=(${times["brenxc before"]}) ratios=() i
+    for i in "${!now[@]}"; do ratios+=("$(echo "${now[$i]} / ${then[$i]}" | bc -l)"); done
+    printf 'brenxc / brenxc before, paired: median %.2f (range %.2f-%.2f, %d pairs)\n' \
+        "$(median "${ratios[@]}")" "$(best "${ratios[@]}")" \
+        "$(printf '%s\n' "${ratios[@]}" | sort -g | tail -1)" "${#ratios[@]}"
+}
 
 # --- one big file -----------------------------------------------------------
 mkdir -p "$WORK/big"
@@ -65,6 +80,7 @@ big_copy() {  # tool, run
     local out="$WORK/out/big-$2"
     case "$1" in
         brenxc) record "$1" "$(seconds_of brenxc_copy big "out\\big-$2\\brenxc" "big-$2.log")" ;;
+        "brenxc before") record "$1" "$(seconds_of before_copy big "out\\big-$2\\before" "big-before-$2.log")" ;;
         "dd bs=65024") record "$1" "$(seconds_of dd if="$big" of="$out/dd.bin" bs=65024 conv=fsync status=none)" ;;
         cp) record "$1" "$(seconds_of durable_cp "$big" "$out/cp.bin")" ;;
         "cp + rhash --crc32") record "$1" "$(seconds_of cp_then_crc "$big" "$out/crc.bin")" ;;
@@ -75,9 +91,12 @@ big_copy() {  # tool, run
 # always follows the same one (the memory a big copy frees is not equally
 # quick to take again).
 big_tools=("brenxc" "dd bs=65024" "cp" "cp + rhash --crc32")
+[ -z "$BEFORE" ] || big_tools+=("brenxc before")
 for run in $(seq "$RUNS"); do
     mkdir -p "$WORK/out/big-$run"
-    for i in 0 1 2 3; do big_copy "${big_tools[$(((run + i) % 4))]}" "$run"; done
+    for i in "${!big_tools[@]}"; do
+        big_copy "${big_tools[$(((run + i) % ${#big_tools[@]}))]}" "$run"
+    done
 done
 # The program's CRC line against rhash's.
 logged=$(grep -a '^|' "$WORK/logs/big-1.log" | head -1 | cut -d'|' -f3 | tr -d '\r')
@@ -91,13 +110,15 @@ echo "### One file of $BIG_MIB MiB, every copy durable (median of $RUNS runs, $W
 echo
 echo "| program | seconds (median) | best | MB/s (median) | time against brenxc |"
 echo "| --- | ---: | ---: | ---: | ---: |"
-for tool in "brenxc" "dd bs=65024" "cp" "cp + rhash --crc32"; do
+for tool in "${big_tools[@]}"; do
     m=$(median ${times[$tool]})
     printf '| %s | %.2f | %.2f | %.0f | %.2f |\n' "$tool" "$m" "$(best ${times[$tool]})" \
         "$(echo "$bytes / $m / 1000000" | bc -l)" "$(echo "$m / $base" | bc -l)"
 done
 echo
-printf 'brenxc / dd bs=65024 conv=fsync: %.2f\n\n' "$(echo "$base / $(median ${times["dd bs=65024"]})" | bc -l)"
+printf 'brenxc / dd bs=65024 conv=fsync: %.2f\n' "$(echo "$base / $(median ${times["dd bs=65024"]})" | bc -l)"
+paired_against_before
+echo
 times=()
 
 # --- a tree of small files --------------------------------------------------
@@ -116,15 +137,19 @@ tree_copy() {  # tool, run
     local out="$WORK/out/tree-$2"
     case "$1" in
         brenxc) record "$1" "$(seconds_of brenxc_copy tree "out\\tree-$2\\brenxc" "tree-$2.log")" ;;
+        "brenxc before") record "$1" "$(seconds_of before_copy tree "out\\tree-$2\\before" "tree-before-$2.log")" ;;
         "cp -r") record "$1" "$(seconds_of durable_cp -r "$WORK/tree" "$out/cp")" ;;
         "tar | tar") record "$1" "$(seconds_of tar_copy "$WORK/tree" "$out/tar")" ;;
         "rsync -a") record "$1" "$(seconds_of rsync_copy "$WORK/tree/" "$out/rsync/")" ;;
     esac
 }
 tree_tools=("brenxc" "cp -r" "tar | tar" "rsync -a")
+[ -z "$BEFORE" ] || tree_tools+=("brenxc before")
 for run in $(seq "$RUNS"); do
     mkdir -p "$WORK/out/tree-$run"
-    for i in 0 1 2 3; do tree_copy "${tree_tools[$(((run + i) % 4))]}" "$run"; done
+    for i in "${!tree_tools[@]}"; do
+        tree_copy "${tree_tools[$(((run + i) % ${#tree_tools[@]}))]}" "$run"
+    done
 done
 lines=$(grep -ac '^|' "$WORK/logs/tree-1.log")
 [ "$lines" -eq "$FILES" ] || { echo "CRC lines: $lines, files: $FILES" >&2; exit 1; }
@@ -134,7 +159,7 @@ echo "### $FILES files of $FILE_KIB KiB in $DIRS directories, every copy durable
 echo
 echo "| program | seconds (median) | best | files/s (median) | time against brenxc |"
 echo "| --- | ---: | ---: | ---: | ---: |"
-for tool in "brenxc" "cp -r" "tar | tar" "rsync -a"; do
+for tool in "${tree_tools[@]}"; do
     name="${tool/|/\\|}"
     m=$(median ${times[$tool]})
     printf '| %s | %.2f | %.2f | %.0f | %.2f |\n' "$name" "$m" "$(best ${times[$tool]})" \
@@ -144,6 +169,7 @@ echo
 for peer in "cp -r" "tar | tar"; do
     printf 'brenxc / %s: %.2f\n' "$peer" "$(echo "$base / $(median ${times[$peer]})" | bc -l)"
 done
+paired_against_before
 echo
 
 # --- the processor time of a random wait ---------------------------------
