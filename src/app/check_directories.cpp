@@ -62,7 +62,7 @@ bool IsWellFormedPath(run::RunState& run, const std::string& path) {
 bool CheckDirectories(run::RunState& run, std::string& problem, bool checkDestination) {
     const options::JobSettings& settings = run.Settings();
     run.flags.closeAllowed = true;
-    run.exitCode = run::kExitCheckingDirectories;
+    run.verdict.Provisional(run::kExitCheckingDirectories);
     problem.clear();
     bool usable = false;
     if (!CanEnter(run, settings.source)) {
@@ -81,9 +81,10 @@ bool CheckDirectories(run::RunState& run, std::string& problem, bool checkDestin
                     settings.destination);
     } else {
         run.flags.closeAllowed = false;
-        run.exitCode = run::kExitSuccess;
         usable = true;
     }
+    // Over either way: the operator may now be asked.
+    run.verdict.Provisional(run::kExitSuccess);
     platform::TryChangeDirectory(run.Fs(), run.Options().ProgramDirectory());
     return usable;
 }

@@ -49,7 +49,7 @@ void SucceededEnding(JobDriver& driver) {
     run::CountsFile(run, true);
     if (run.Options().SpecMode()) return;
     CopyCrcLogToDestination(run);
-    if (run.exitCode == 0 && !run.Settings().noprompt) {
+    if (!run.verdict.Failed() && !run.Settings().noprompt) {
         run::InfoMessage(run, "Looks like we got out of here alive yet once again; I hope....");
     }
 }
@@ -57,9 +57,9 @@ void SucceededEnding(JobDriver& driver) {
 RunEnd CloseOrTidy(JobDriver& driver) {
     run::RunState& run = driver.Run();
     const bool tidyFailed =
-        run.exitCode == 0 && !run.Settings().tidy.empty() && !jobs::StartTidy(run);
+        !run.verdict.Failed() && !run.Settings().tidy.empty() && !jobs::StartTidy(run);
     run.flags.closeAllowed = !tidyFailed;
-    return RunEnd{run.exitCode, !tidyFailed};
+    return RunEnd{run.verdict.Code(), !tidyFailed};
 }
 
 }  // namespace
@@ -102,9 +102,9 @@ void SpecFileEnding(JobDriver& driver) {
     run::StopThroughputClock(run);
     run::CheckLogBeforeBanner(run);
     run::FailRunWithSkips(run);
-    if (run.exitCode != 0 || !FlushAndShowFinished(driver)) return;
+    if (run.verdict.Failed() || !FlushAndShowFinished(driver)) return;
     CopyCrcLogToDestination(run);
-    if (run.exitCode == 0 && !run.Settings().noprompt) {
+    if (!run.verdict.Failed() && !run.Settings().noprompt) {
         run::InfoMessage(run, "Amazingly finished your @ spec sans error! I suppose... (%d skips)",
                          {SkipTotal(run)});
     }
@@ -118,13 +118,13 @@ RunEnd Completion(JobDriver& driver) {
     copy::RandomWaitOrEject(run, true);
     run::CheckLogBeforeBanner(run);
     run::FailRunWithSkips(run);
-    if (run.exitCode == 0) {
+    if (!run.verdict.Failed()) {
         SucceededEnding(driver);
     } else {
         // What a failed run copied is still good: it goes onto the media too.
         driver.Flush().FlushAll(run);
     }
-    if (run.exitCode != 0) run::ReportFailure(run);
+    run::ReportFailure(run);
     SkipMessages(run);
     KeptMessages(run);
     // When nothing was lost before the banner, what was lost since (the

@@ -68,10 +68,9 @@ bool JobDriver::CopyJobCanStart() {
 
 void JobDriver::CheckAndCopy() {
     const options::JobSettings& settings = run_.Settings();
-    run_.failureReason = "CheckDirectories";
+    run_.verdict.Expect("CheckDirectories");
     std::string problem;
     while (!CheckDirectories(run_, problem, !settings.nocopy)) {
-        run_.exitCode = run::kExitSuccess;  // so that the media question is put
         // What earlier jobs copied goes onto its medium before the operator
         // may change it. This job has copied nothing yet: a flush of its own
         // destination could only fail for the very problem asked about (a
@@ -81,8 +80,8 @@ void JobDriver::CheckAndCopy() {
         const run::MediaAnswer answer =
             run::AskMedia(run_, "Some kind of problem with %s; try again?", {problem}, true);
         if (run::Accepted(answer)) continue;
-        run_.exitCode =
-            answer == run::MediaAnswer::Skip ? run::kExitSuccess : run::kExitBadDirectories;
+        // Skipped, the job ends as if it had not been asked for.
+        if (answer != run::MediaAnswer::Skip) run_.verdict.Fail(run::kExitBadDirectories);
         return;
     }
     const std::string destination = settings.destination;

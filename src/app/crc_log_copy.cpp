@@ -20,7 +20,7 @@ namespace {
 
 bool CopyWanted(run::RunState& run) {
     const options::JobSettings& s = run.Settings();
-    return !s.nocopy && run.exitCode == 0 && run.jobMode == run::JobMode::Copy && s.CRCCopy &&
+    return !s.nocopy && !run.verdict.Failed() && run.jobMode == run::JobMode::Copy && s.CRCCopy &&
            s.crc && !s.log.empty() && !s.destination.empty() && !run.Options().LogExplicit();
 }
 

@@ -10,15 +10,9 @@ namespace brenx::app {
 namespace {
 
 // A destination whose medium is gone by now may have lost what it received.
-bool FlushKeepingFailure(run::RunState& run, const std::string& destination) {
-    constexpr copy::GoneMedium kGone = copy::GoneMedium::Failure;
-    if (run.exitCode == 0) return copy::FlushDestination(run, destination, kGone);
-    const std::int32_t exitCode = run.exitCode;
-    std::string reason = run.failureReason;
-    const bool flushed = copy::FlushDestination(run, destination, kGone);
-    run.exitCode = exitCode;
-    run.failureReason = std::move(reason);
-    return flushed;
+// A failure that stands already stays the run's (the verdict keeps it).
+bool FlushRemembered(run::RunState& run, const std::string& destination) {
+    return copy::FlushDestination(run, destination, copy::GoneMedium::Failure);
 }
 
 }  // namespace
@@ -32,7 +26,7 @@ void DestinationFlush::Remember(const std::string& destination) {
 bool DestinationFlush::FlushAll(run::RunState& run) {
     bool flushed = true;
     for (const std::string& destination : pending_) {
-        flushed = FlushKeepingFailure(run, destination) && flushed;
+        flushed = FlushRemembered(run, destination) && flushed;
     }
     pending_.clear();
     return flushed;

@@ -59,7 +59,7 @@ void VerifyJob(run::RunState& run) {
     run.jobMode = run::JobMode::Verify;
     run::ShowDestinationFree(run);
     // Verify puts its own start question.
-    if (!jobs::RunVerify(run)) run.exitCode = run::kExitVerifyFailed;
+    if (!jobs::RunVerify(run)) run.verdict.Fail(run::kExitVerifyFailed);
 }
 
 }  // namespace
@@ -80,8 +80,8 @@ bool JobDriver::DispatchJob() {
     } else {
         CopyJob();
     }
-    if (run_.exitCode != 0) run::ReportFailure(run_);
-    return run_.exitCode == 0;
+    run::ReportFailure(run_);
+    return !run_.verdict.Failed();
 }
 
 }  // namespace brenx::app

@@ -78,8 +78,7 @@ RunEnd JobDriver::RunJobs() {
     const options::JobSettings& settings = run_.Settings();
     if (!settings.warning.empty() &&
         !run::ConfirmMessage(run_, "Warning: %s; continue?", {settings.warning}, true)) {
-        run_.exitCode = run::kExitWarningHeeded;
-        run_.failureReason = "Warning was heeded by user";
+        run_.verdict.Fail(run::kExitWarningHeeded, "Warning was heeded by user");
     } else if (settings.asked_help) {
         jobs::StopWithVersionPrompt(run_, "invoked with ?");
     } else if (!run_.Options().SpecMode()) {
@@ -91,8 +90,8 @@ RunEnd JobDriver::RunJobs() {
 }
 
 void JobDriver::TakeSpecFailure(const options::SpecStep& step) {
-    run_.exitCode = step.exitCode;
-    if (!step.failureReason.empty()) run_.failureReason = step.failureReason;
+    if (!step.failureReason.empty()) run_.verdict.Expect(step.failureReason);
+    run_.verdict.Fail(step.exitCode);
 }
 
 void JobDriver::RunSpecJobs() {
@@ -107,7 +106,7 @@ void JobDriver::RunSpecJobs() {
         if (!DispatchJob()) return;
     }
     run::StopThroughputClock(run_);
-    if (run_.exitCode == 0) SpecFileEnding(*this);
+    if (!run_.verdict.Failed()) SpecFileEnding(*this);
 }
 
 }  // namespace brenx::app

@@ -37,10 +37,8 @@ bool NewMediaForRoom(run::RunState& run, const FailedFile& file) {
         run, file.destinationDirectory,
         "Can't copy \"%s\" because it's %d bytes, and only %d bytes left on %s; new media?",
         {paths.from, file.size, run.counters.dstBytesFree, run.destinationRoot}, false);
-    if (answer == run::MediaAnswer::None && run.exitCode != 0) return false;
     if (!run::Accepted(answer)) {
-        run.exitCode = run::kExitNoRoom;
-        run.failureReason = "no room on destination";
+        run.verdict.Fail(run::kExitNoRoom, "no room on destination");
         return false;
     }
     TakeNewMedia(run);
@@ -60,8 +58,7 @@ AfterFailure NotNewer(run::RunState& run, const FailedFile& file) {
     if (settings.NewerComplaint &&
         run::ConfirmMessage(run, "Didn't CopyBFile(%s, %s) because of %s; give up?",
                             {paths.from, paths.to, rule}, true)) {
-        run.exitCode = run::kExitNotNewer;
-        run.failureReason = support::SafeFormat("User cancelled in %s", {rule});
+        run.verdict.Fail(run::kExitNotNewer, support::SafeFormat("User cancelled in %s", {rule}));
         return AfterFailure::EndWalk;
     }
     return AfterFailure::NextFile;
@@ -153,7 +150,7 @@ AfterFailure SkipRulesOrAsk(run::RunState& run, const Failure& failure) {
 
 AfterFailure AnalyseFailure(run::RunState& run, const FailedFile& file,
                             const CopyOutcome& outcome) {
-    if (run.exitCode != 0) return AfterFailure::EndWalk;
+    if (run.verdict.Failed()) return AfterFailure::EndWalk;
     if (outcome.code == kCopyNotNeeded) return NotNewer(run, file);
     if (outcome.code != kCopyNoRoom) {
         return SkipRulesOrAsk(run,

@@ -20,10 +20,7 @@ namespace brenx::copy {
 namespace {
 
 bool Failed(run::RunState& run, std::int32_t code, std::string reason) {
-    if (run.exitCode != kExitFlushFailed) {
-        run.exitCode = code;
-        run.failureReason = std::move(reason);
-    }
+    run.verdict.Fail(code, std::move(reason));
     return false;
 }
 
@@ -46,7 +43,7 @@ bool CopySubdirectory(run::RunState& run, const std::string& source, const std::
     const std::string from = source + entry.name + "\\";
     const std::string to = destination + entry.name + "\\";
     if (CopyTree(run, from, to)) return true;
-    if (run.exitCode == 0) {
+    if (!run.verdict.Failed()) {
         run::ErrorMessage(run, "Failure \"brenx(%s,%s)\" in brenxdirectories", {from, to});
     }
     return false;

@@ -31,8 +31,7 @@ void FlushFailed(run::RunState& run, const std::string& place, platform::HostErr
                                                  {place, platform::HostErrorText(error)});
     run.Log().Write(text);
     run::ErrorMessage(run, "%s; the run ends here", {text});
-    run.exitCode = kExitFlushFailed;
-    run.failureReason = kFlushFailedReason;
+    run.verdict.Fail(kExitFlushFailed, kFlushFailedReason);
     run.flags.closeAllowed = true;
 }
 
@@ -59,7 +58,7 @@ bool FlushDestination(run::RunState& run, const std::string& directory, GoneMedi
 run::MediaAnswer AskCopyMedia(run::RunState& run, const std::string& directory,
                               std::string_view format,
                               std::initializer_list<support::FormatArg> args, bool showSkip) {
-    if (run.exitCode == 0 && !FlushDestination(run, directory)) return run::MediaAnswer::None;
+    if (!run.verdict.Failed() && !FlushDestination(run, directory)) return run::MediaAnswer::None;
     return run::AskMedia(run, format, args, showSkip);
 }
 

@@ -121,13 +121,12 @@ bool RunArcClear(run::RunState& run) {
 
 bool bstopbak(run::RunState& run, const std::string& directory) {
     if (!bstopfiles(run, directory)) {
-        run.failureReason = support::SafeFormat("bstopfiles(%s)", {directory});
-        run.exitCode = run::kExitClearFiles;
+        run.verdict.Fail(run::kExitClearFiles, support::SafeFormat("bstopfiles(%s)", {directory}));
         return false;
     }
     if (run.Settings().recurse && !bstopdirectories(run, directory)) {
-        run.failureReason = support::SafeFormat("bstopdirectories(%s)", {directory});
-        run.exitCode = run::kExitClearDirectories;
+        run.verdict.Fail(run::kExitClearDirectories,
+                         support::SafeFormat("bstopdirectories(%s)", {directory}));
         return false;
     }
     return true;

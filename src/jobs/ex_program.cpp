@@ -61,13 +61,13 @@ bool ExProgram(run::RunState& run) {
     const std::size_t length = support::Utf8Length(command);
     if (length > kMaxCommandLength) {
         run::ErrorMessage(run, "WinExec(%s) is too long (%d)", {command, length});
-        run.exitCode = run::kExitCommandTooLong;
+        run.verdict.Fail(run::kExitCommandTooLong);
         return false;
     }
     platform::HostError error = platform::HostError::None;
     if (!run.Starter().Start(command, error)) {
         run::ErrorMessage(run, "ExProgram: Failure in WinExec(%s)", {command});
-        run.exitCode = run::kExitProgramStart;
+        run.verdict.Fail(run::kExitProgramStart);
         return false;
     }
     return WaitForFlagGone(run);

@@ -24,12 +24,14 @@ bool CheckKeyFile(run::RunState& run, const std::string& which) {
             key.clear();
             return true;
         }
-        run.failureReason = support::SafeFormat("%s keyfile %s%s missing", {which, root, key});
+        const std::string missing =
+            support::SafeFormat("%s keyfile %s%s missing", {which, root, key});
+        run.verdict.Expect(missing);
         run.Op().SetClipboardText(path);
         const run::MediaAnswer answer =
-            run::AskMedia(run, "%s. Try again? (I clipped the name)", {run.failureReason}, false);
+            run::AskMedia(run, "%s. Try again? (I clipped the name)", {missing}, false);
         if (!run::Accepted(answer)) {
-            run.exitCode = run::kExitKeyFileMissing;
+            run.verdict.Fail(run::kExitKeyFileMissing);
             return false;
         }
     }

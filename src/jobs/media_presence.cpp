@@ -9,12 +9,12 @@ namespace brenx::jobs {
 
 bool MediaPresent(run::RunState& run, std::string_view side, std::int32_t exitCode) {
     while (!platform::TryChangeDirectory(run.Fs(), run.destinationRoot)) {
-        run.failureReason = "No media";
+        run.verdict.Expect("No media");
         const std::string question = support::SafeFormat(
             "You might consider inserting some %s media for %s if you expect this thing to work.",
             {side, run.destinationRoot});
         if (!run::Accepted(run::AskMedia(run, "%s", {question}, false))) {
-            run.exitCode = exitCode;
+            run.verdict.Fail(exitCode);
             return false;
         }
     }

@@ -120,13 +120,12 @@ bool RunReadBack(run::RunState& run) {
 
 bool bReadDst(run::RunState& run, const std::string& directory) {
     if (!bRDSTfiles(run, directory)) {
-        run.failureReason = support::SafeFormat("bRDSTfiles(%s)", {directory});
-        run.exitCode = run::kExitReadFiles;
+        run.verdict.Fail(run::kExitReadFiles, support::SafeFormat("bRDSTfiles(%s)", {directory}));
         return false;
     }
     if (run.Settings().recurse && !bRDSTdirectories(run, directory)) {
-        run.failureReason = support::SafeFormat("bRDSTdirectories(%s)", {directory});
-        run.exitCode = run::kExitReadDirectories;
+        run.verdict.Fail(run::kExitReadDirectories,
+                         support::SafeFormat("bRDSTdirectories(%s)", {directory}));
         return false;
     }
     return true;

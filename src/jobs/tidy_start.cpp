@@ -16,7 +16,7 @@ bool StartTidy(run::RunState& run) {
     platform::HostError error = platform::HostError::None;
     if (run.Starter().Start(tidy, error)) return true;
     run::ErrorMessage(run, "tidy: Failure in WinExec(%s)", {tidy});
-    run.exitCode = run::kExitTidyStart;
+    run.verdict.Fail(run::kExitTidyStart);
     return false;
 }
 

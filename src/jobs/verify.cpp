@@ -51,13 +51,13 @@ bool ReadTheLog(run::RunState& run, const std::string& path) {
 
 bool RunVerify(run::RunState& run) {
     RelabelBoard(run);
-    run.failureReason = "user cancelled";
+    run.verdict.Expect("user cancelled");
     if (run::ConfirmStart(run, run::StartNote::With, "Verify \"%s\"?", {run.Settings().verify})) {
         return false;
     }
     if (!PickVerifyLog(run)) return false;
     const std::string path = run.Settings().verify;
-    run.failureReason = "verify error";
+    run.verdict.Expect("verify error");
     run.Board().SetText(run::BoardText::Destination, path);
     WriteJobHeader(run, support::SafeFormat("brenx [verify] %s %s", {path, SettingsFilePath(run)}),
                    HeaderTimeNow());

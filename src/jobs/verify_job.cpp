@@ -81,9 +81,10 @@ VerifyJob::Step VerifyJob::OtherLine() {
 
 // A line that begins like a CRC line but cannot be one; no file is counted.
 VerifyJob::Step VerifyJob::DamagedLine(std::string_view format) {
-    run_.failureReason = support::SafeFormat(format, {"|", lineNumber_, logPath_});
-    run_.Log().Write(run_.failureReason);
-    const bool ignore = run::ConfirmMessage(run_, "%s; ignore and continue?", {run_.failureReason});
+    const std::string damage = support::SafeFormat(format, {"|", lineNumber_, logPath_});
+    run_.verdict.Expect(damage);
+    run_.Log().Write(damage);
+    const bool ignore = run::ConfirmMessage(run_, "%s; ignore and continue?", {damage});
     return ignore ? Step::Next : Step::Stop;
 }
 
@@ -166,7 +167,7 @@ VerifyJob::Step VerifyJob::Compare(std::uint32_t expected, const std::string& in
         {logPath_, lineNumber_, inUse, expected, run_.crc.value,
          support::GroupedNumber(counters.fileCount), support::GroupedNumber(counters.byteCount),
          support::GroupedNumber(counters.cdByteCount)});
-    run_.failureReason = lastMismatch_;
+    run_.verdict.Expect(lastMismatch_);
     run_.Log().Write(lastMismatch_);
     if (run_.Settings().VerifyComplete) return Step::Next;
     return run::ConfirmMessage(run_, "%s; continue anyway?", {lastMismatch_}) ? Step::Next
@@ -175,9 +176,11 @@ VerifyJob::Step VerifyJob::Compare(std::uint32_t expected, const std::string& in
 
 bool VerifyJob::LogReadFailed(platform::FileHandle& log) {
     if (log.LastError() == platform::HostError::None) return false;
-    run_.failureReason = support::SafeFormat("Couldn't read verify log %s to its end (%s)",
-                                             {logPath_, platform::HostErrorText(log.LastError())});
-    run_.Log().Write(run_.failureReason);
+    const std::string failure =
+        support::SafeFormat("Couldn't read verify log %s to its end (%s)",
+                            {logPath_, platform::HostErrorText(log.LastError())});
+    run_.verdict.Expect(failure);
+    run_.Log().Write(failure);
     return true;
 }
 
@@ -193,10 +196,10 @@ bool VerifyJob::Finish() {
         {counters.fileCount - counters.crcErrors, logPath_, counters.crcErrors}));
     run::LogSkippedFiles(run_);
     if (counters.crcErrors > errorsBefore_) {
-        run_.failureReason = lastMismatch_;
+        run_.verdict.Expect(lastMismatch_);
         return false;
     }
-    run_.exitCode = 0;
+    run_.verdict.Ok();
     return true;
 }
 

@@ -10,8 +10,7 @@ namespace brenx::jobs {
 void StopWithVersionPrompt(run::RunState& run, const std::string& reason) {
     const options::VersionPromptResult result =
         options::ShowVersionPrompt(run.Op(), run.Starter(), run.Settings().helphtm, reason);
-    run.exitCode = result.exitCode;
-    run.failureReason = result.failureReason;
+    run.verdict.Fail(result.exitCode, result.failureReason);
 }
 
 }  // namespace brenx::jobs

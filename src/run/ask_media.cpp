@@ -69,7 +69,7 @@ std::string MediaMemoText(std::string_view text) {
 
 MediaAnswer AskMedia(RunState& run, std::string_view format,
                      std::initializer_list<support::FormatArg> args, bool showSkip) {
-    if (run.exitCode != 0) return MediaAnswer::None;
+    if (run.verdict.Failed()) return MediaAnswer::None;
     const bool copyMode = run.jobMode == JobMode::Copy;
     if (copyMode) ShowDestinationFree(run);
     if (!format.empty()) run.lastMediaText = support::SafeFormat(format, args);

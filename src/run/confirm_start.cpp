@@ -36,8 +36,7 @@ bool ConfirmStart(RunState& run, StartNote note, std::string_view format,
         StartThroughputClock(run);
         return false;
     }
-    run.exitCode = kExitUserCancelled;
-    run.failureReason = "User cancelled";
+    run.verdict.Fail(kExitUserCancelled, "User cancelled");
     return true;
 }
 

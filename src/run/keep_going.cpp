@@ -24,7 +24,7 @@ bool KeepGoing(RunState& run) {
     // stop without asking again.
     if (flags.stopRequested && !flags.gaveUp) {
         if (ConfirmMessage(run, "Give up now?", {}, true, options::QuestionId::GiveUpNow)) {
-            run.exitCode = kExitGaveUp;
+            run.verdict.Fail(kExitGaveUp);
             flags.gaveUp = true;
         } else {
             flags.stopRequested = false;

@@ -36,12 +36,12 @@ void CheckLogBeforeBanner(RunState& run) {
     log.Close();
     ReportLogLoss(run);
     const std::int64_t lost = log.LostCrcLines();
-    if (lost <= 0 || run.exitCode != kExitSuccess) return;
-    run.exitCode = kExitCrcLinesLost;
-    run.failureReason = support::SafeFormat(
-        lost == 1 ? "the CRC line of %d copied file couldn't be written to %s"
-                  : "the CRC lines of %d copied files couldn't be written to %s",
-        {lost, log.Path()});
+    if (lost <= 0 || run.verdict.Failed()) return;
+    run.verdict.Fail(kExitCrcLinesLost,
+                     support::SafeFormat(
+                         lost == 1 ? "the CRC line of %d copied file couldn't be written to %s"
+                                   : "the CRC lines of %d copied files couldn't be written to %s",
+                         {lost, log.Path()}));
 }
 
 }  // namespace brenx::run

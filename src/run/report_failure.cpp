@@ -9,12 +9,13 @@
 namespace brenx::run {
 
 void ReportFailure(RunState& run) {
-    if (run.exitCode == kExitSuccess) return;
+    const Verdict& verdict = run.verdict;
+    if (!verdict.Failed()) return;
     run.Board().SetBannerLook(BannerLook::Failure);
     run.Board().SetText(BoardText::Banner, "Oops sorry about that...");
-    if (run.failureReason == run.reportedReason || run.exitCode == kExitVersionPrompt) return;
-    run.reportedReason = run.failureReason;
-    ErrorMessage(run, "Sorry: %s", {run.failureReason});
+    // The version prompt has spoken for itself.
+    if (verdict.Code() == kExitVersionPrompt || !run.verdict.TakeUntold()) return;
+    ErrorMessage(run, "Sorry: %s", {verdict.Reason()});
     Pause(run, 500);
 }
 

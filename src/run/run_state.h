@@ -9,6 +9,7 @@
 #include "run/run_counters.h"
 #include "run/status_memo.h"
 #include "run/transfer_buffer.h"
+#include "run/verdict.h"
 #include "support/crc32.h"
 #include "support/random_names.h"
 
@@ -101,9 +102,7 @@ class RunState {
     std::string destinationRoot;
     std::string jobLabel;
 
-    std::int32_t exitCode = 0;
-    std::string failureReason = "undocumented";
-    std::string reportedReason;
+    Verdict verdict;
 
     // Random waits and ejects: the media byte counts at which the next are due.
     std::int64_t nextWaitAt = 0;

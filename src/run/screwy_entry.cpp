@@ -55,10 +55,7 @@ ScrewyAnswer CheckEntry(RunState& run, const std::string& directory,
 }
 
 void GiveUpAtScrewyName(RunState& run) {
-    if (run.exitCode == 0) {
-        run.exitCode = kExitGaveUp;
-        run.failureReason = "User cancelled";
-    }
+    run.verdict.Fail(kExitGaveUp, "User cancelled");
     run.flags.gaveUp = true;
     run.flags.stopRequested = true;
     run.flags.closeAllowed = true;

@@ -29,12 +29,13 @@ void LogSkippedFiles(RunState& run) {
 
 void FailRunWithSkips(RunState& run) {
     const std::int64_t skipped = SkippedFiles(run.counters);
-    if (!run.Settings().FailOnSkips || skipped <= 0 || run.exitCode != kExitSuccess) return;
-    run.exitCode = kExitFilesSkipped;
-    run.failureReason = support::SafeFormat(
-        skipped == 1 ? "%d file was skipped, and FailOnSkips fails a run with skips"
-                     : "%d files were skipped, and FailOnSkips fails a run with skips",
-        {skipped});
+    if (!run.Settings().FailOnSkips || skipped <= 0 || run.verdict.Failed()) return;
+    run.verdict.Fail(
+        kExitFilesSkipped,
+        support::SafeFormat(skipped == 1
+                                ? "%d file was skipped, and FailOnSkips fails a run with skips"
+                                : "%d files were skipped, and FailOnSkips fails a run with skips",
+                            {skipped}));
 }
 
 }  // namespace brenx::run

@@ -170,7 +170,7 @@ void CheckCopy(SweepWorld& world, const std::string& where) {
         EXPECT_EQ((*it)[2], copy::testing::CrcText(kTree.at(name))) << where << ": " << name;
         ++crcLines;
     }
-    if (world.run->exitCode == 0 && world.op.questions == 0) {
+    if (world.run->verdict.Code() == 0 && world.op.questions == 0) {
         EXPECT_TRUE(all) << where << ": success with files missing";
         EXPECT_EQ(crcLines, 4) << where << ": success with CRC lines missing";
     }
@@ -192,14 +192,14 @@ void CheckCopy(SweepWorld& world, const std::string& where) {
 void CheckVerify(SweepWorld& world, const std::string& where) {
     EXPECT_EQ(world.drives.Read("d/crc.log"), CrcLog()) << where;
     TreeWhole(world, "e/dst", where);
-    if (world.run->exitCode == 0 && world.op.questions == 0) {
+    if (world.run->verdict.Code() == 0 && world.op.questions == 0) {
         EXPECT_EQ(world.run->counters.fileCount, 4) << where << ": success with files unchecked";
     }
 }
 
 void CheckReadBack(SweepWorld& world, const std::string& where) {
     TreeWhole(world, "e/dst", where);
-    if (world.run->exitCode == 0 && world.op.questions == 0) {
+    if (world.run->verdict.Code() == 0 && world.op.questions == 0) {
         EXPECT_EQ(world.run->counters.fileCount, 4) << where << ": success with files unread";
     }
 }
@@ -208,7 +208,7 @@ void CheckReadBack(SweepWorld& world, const std::string& where) {
 void CheckArcClear(SweepWorld& world, const std::string& where) {
     platform::FileSystem& plain = world.drives.Fs();
     EXPECT_NE(plain.GetAttributes("d:\\src\\b.txt") & platform::kAttrReadOnly, 0) << where;
-    if (world.run->exitCode != 0) return;
+    if (world.run->verdict.Code() != 0) return;
     for (const auto& [name, content] : kTree) {
         std::string windows = "d:\\src\\" + name;
         std::replace(windows.begin(), windows.end(), '/', '\\');

@@ -113,12 +113,12 @@ TEST(CopyBFileFailure, GivingUpDuringACopyRemovesIt) {
     world.op.ExpectConfirm("Give up now?", false, true);
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyDone);
     EXPECT_EQ(world.Copied("a.txt"), kContent);
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
 
     world.op.PressStop();
     world.op.ExpectConfirm("Give up now?", true, true);
     EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true).code, kCopyBroken);
-    EXPECT_EQ(world.run.exitCode, run::kExitGaveUp);
+    EXPECT_EQ(world.run.verdict.Code(), run::kExitGaveUp);
     ExpectNoTrace(world, "b.txt");
 }
 

@@ -74,7 +74,7 @@ TEST(CopyTreeFailure, SkipRulesPassFailedFilesOverWithoutAsking) {
     EXPECT_TRUE(Logged(world, "cant_skip skip: CopyBfile ( d:\\src\\x_y.dat, e:\\dst\\x_y.dat)"));
     EXPECT_TRUE(Logged(world, "cant_file skip: CopyBfile ( d:\\src\\xy.dat, e:\\dst\\xy.dat)"));
     EXPECT_EQ(world.run.counters.optionSkips, 4);
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
 }
 
 TEST(CopyTreeFailure, TheMediaQuestionRetriesSkipsOrGivesUp) {
@@ -106,8 +106,8 @@ TEST(CopyTreeFailure, TheMediaQuestionRetriesSkipsOrGivesUp) {
     // Give up: the job ends with exit code 3 and the files' reason.
     world.op.ExpectMedia(CouldNotCopy("a.txt", "input/output error", note), MediaAnswer::GiveUp);
     EXPECT_FALSE(CopyTree(world.run, kSource, kDestination));
-    EXPECT_EQ(world.run.exitCode, run::kExitCopyFiles);
-    EXPECT_EQ(world.run.failureReason, "brenxfiles(d:\\src\\,e:\\dst\\)");
+    EXPECT_EQ(world.run.verdict.Code(), run::kExitCopyFiles);
+    EXPECT_EQ(world.run.verdict.Reason(), "brenxfiles(d:\\src\\,e:\\dst\\)");
     EXPECT_EQ(world.Copied("a.txt"), "a");  // the earlier copy stays
 }
 
@@ -194,8 +194,8 @@ TEST(CopyTreeFailure, NoRoomAsksForNewMediaAndThenAboutTheFile) {
         "new media?",
         MediaAnswer::GiveUp);
     EXPECT_FALSE(CopyFilesOfDirectory(refused.run, kSource, kDestination));
-    EXPECT_EQ(refused.run.exitCode, run::kExitNoRoom);
-    EXPECT_EQ(refused.run.failureReason, "no room on destination");
+    EXPECT_EQ(refused.run.verdict.Code(), run::kExitNoRoom);
+    EXPECT_EQ(refused.run.verdict.Reason(), "no room on destination");
     EXPECT_FALSE(refused.Exists("a.txt"));
     EXPECT_FALSE(Logged(refused, "Changed Media"));
 }
@@ -330,7 +330,7 @@ TEST(CopyTreeFailure, ScrewyNamesArePassedOverOrEndTheRun) {
     abandoned.op.ExpectConfirm(
         "something screwy about \"d:\\src\\bad?name\"; not processing; abruptly give-up?", true);
     EXPECT_FALSE(CopyTree(abandoned.run, kSource, kDestination));
-    EXPECT_EQ(abandoned.run.exitCode, run::kExitCopyFiles);
+    EXPECT_EQ(abandoned.run.verdict.Code(), run::kExitCopyFiles);
     EXPECT_TRUE(abandoned.run.flags.closeAllowed);
 }
 
@@ -344,8 +344,8 @@ TEST(CopyTreeFailure, AFailedFlushEndsTheRunWithItsOwnCode) {
                              platform::HostErrorText(HostError::IoError) + ")";
     world.op.ExpectError(text + "; the run ends here");
     EXPECT_FALSE(CopyTree(world.run, kSource, kDestination));
-    EXPECT_EQ(world.run.exitCode, kExitFlushFailed);
-    EXPECT_EQ(world.run.failureReason, kFlushFailedReason);
+    EXPECT_EQ(world.run.verdict.Code(), kExitFlushFailed);
+    EXPECT_EQ(world.run.verdict.Reason(), kFlushFailedReason);
     EXPECT_TRUE(Logged(world, text));
     EXPECT_TRUE(world.op.MediaQuestions().empty());
 }
@@ -357,7 +357,7 @@ TEST(CopyTreeFailure, ADirectoryThatCannotBeReadFailsTheWalk) {
     world.Source("b.txt", "b");
     world.fs.FailCall(FsCall::FindNext, 2, HostError::IoError);
     EXPECT_FALSE(CopyTree(world.run, kSource, kDestination));
-    EXPECT_EQ(world.run.exitCode, run::kExitCopyFiles);
+    EXPECT_EQ(world.run.verdict.Code(), run::kExitCopyFiles);
     EXPECT_TRUE(Logged(world, "Couldn't read the directory d:\\src\\ (" +
                                   platform::HostErrorReason(HostError::IoError) + ")"));
 
@@ -365,7 +365,7 @@ TEST(CopyTreeFailure, ADirectoryThatCannotBeReadFailsTheWalk) {
     CopyWorld empty;
     EXPECT_TRUE(CopyTree(empty.run, kSource, kDestination));
     EXPECT_FALSE(CopyTree(empty.run, "d:\\missing\\", kDestination));
-    EXPECT_EQ(empty.run.exitCode, run::kExitCopyFiles);
+    EXPECT_EQ(empty.run.verdict.Code(), run::kExitCopyFiles);
 }
 
 // An entry that the host could not look at is never passed over unseen: it
@@ -391,7 +391,7 @@ TEST(CopyTreeFailure, AnEntryThatCannotBeLookedAtFailsWithItsReason) {
         unseen.fs.FailCall(FsCall::LookAtEntry, 1, HostError::IoError);
         unseen.op.ExpectMedia(CouldNotCopy("a.txt", "input/output error"), MediaAnswer::GiveUp);
         EXPECT_FALSE(CopyTree(unseen.run, kSource, kDestination));
-        EXPECT_EQ(unseen.run.exitCode, run::kExitCopyFiles);
+        EXPECT_EQ(unseen.run.verdict.Code(), run::kExitCopyFiles);
     }
 }
 
@@ -408,7 +408,7 @@ TEST(CopyTreeFailure, AFileInADirectoryThatCannotBeSearchedIsAskedAbout) {
         const bool walked = CopyTree(world.run, kSource, kDestination);
         chmod(world.drives.Host("d/src/locked").c_str(), 0755);
         std::string told = walked ? "walked" : "failed";
-        told += " " + std::to_string(world.run.exitCode);
+        told += " " + std::to_string(world.run.verdict.Code());
         for (const run::MediaQuestion& question : world.op.MediaQuestions())
             told += "\n" + question.text;
         return told;
@@ -434,7 +434,7 @@ TEST(CopyTreeFailure, PathsTooLongForTheHostAreFailuresNotSilence) {
             relative += name + "\\";
         if (directory) {
             EXPECT_FALSE(CopyTree(world.run, kSource, kDestination));
-            EXPECT_EQ(world.run.exitCode, run::kExitCopyDirectories);
+            EXPECT_EQ(world.run.verdict.Code(), run::kExitCopyDirectories);
             EXPECT_TRUE(Logged(world, "Couldn't read the directory d:\\src\\" + relative + far +
                                           "\\ (the name is too long for this medium)"));
         } else {
@@ -442,7 +442,7 @@ TEST(CopyTreeFailure, PathsTooLongForTheHostAreFailuresNotSilence) {
                 CouldNotCopy(relative + far, "the name is too long for this medium"),
                 MediaAnswer::Skip);
             EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
-            EXPECT_EQ(world.run.exitCode, 0);
+            EXPECT_EQ(world.run.verdict.Code(), 0);
         }
         EXPECT_EQ(world.Copied(relative + "near.txt"), "near");
     }

@@ -41,7 +41,7 @@ TEST(CopyTree, CopiesTheFilesThenTheSubdirectoriesWithRecurse) {
     world.Source("only-dirs\\sub\\deep\\inner\\d.txt", "dddd");
     world.fs.ResetCounts();
     EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
     // The walk's listings tell the dates: no query per file.
     EXPECT_EQ(world.fs.Calls(platform::FsCall::GetDate), 0);
     EXPECT_EQ(world.Copied("only-dirs\\sub\\deep\\c.txt"), "c");
@@ -126,8 +126,8 @@ TEST(CopyTree, ASecondRunPassesOverFilesThatAreNotNewer) {
     };
     world.op.ExpectConfirm(question(order[0]), false, true).ExpectConfirm(question(order[1]), true);
     EXPECT_FALSE(CopyTree(world.run, kSource, kDestination));
-    EXPECT_EQ(world.run.exitCode, run::kExitCopyFiles);
-    EXPECT_EQ(world.run.failureReason, "brenxfiles(d:\\src\\,e:\\dst\\)");
+    EXPECT_EQ(world.run.verdict.Code(), run::kExitCopyFiles);
+    EXPECT_EQ(world.run.verdict.Reason(), "brenxfiles(d:\\src\\,e:\\dst\\)");
 }
 
 TEST(CopyTree, StartFilePassesOverEverythingBeforeIt) {

@@ -167,7 +167,7 @@ void CheckNothingUnfinished(SweepRun& sweep, const std::string& where) {
 }
 
 void CheckOutcome(SweepRun& sweep, bool result, const std::string& where, bool skipped) {
-    const std::int32_t code = sweep.run.exitCode;
+    const std::int32_t code = sweep.run.verdict.Code();
     if (result) {
         EXPECT_EQ(code, 0) << where;
     } else {
@@ -283,7 +283,7 @@ TEST(FaultSweep, ARunCutAtAnyCallLeavesNothingTheNextRunTrusts) {
             CheckFiles(sweep, where);
             CheckCopiesLogged(sweep, where);
             sweep.fs.ClearFaults();
-            sweep.run.exitCode = 0;
+            sweep.run.verdict.Ok();
             sweep.run.flags = run::RunFlags{};
             sweep.fs.fixedFree.reset();  // what a removed older copy held is free
             EXPECT_TRUE(CopyTree(sweep.run, "d:\\src\\", "e:\\dst\\")) << where;

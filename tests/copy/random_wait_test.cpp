@@ -121,7 +121,7 @@ TEST(RandomWaitOrEject, StopDuringAWaitOffersToSkipTheRest) {
     RandomWaitOrEject(world.run, false);
     EXPECT_EQ(waits, 10);
     EXPECT_FALSE(world.run.flags.stopRequested);
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
     EXPECT_FALSE(world.board.WaitHistory().back().visible);
 }
 

@@ -44,7 +44,7 @@ TEST(RunArcClear, ClearsTheBitOnceAndKeepsTheOtherAttributes) {
         GTEST_SKIP() << "the temporary directory cannot keep archive bits";
     }
     EXPECT_TRUE(RunArcClear(world.run));
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
     EXPECT_EQ(world.run.counters.fileCount, 3);
     EXPECT_EQ(world.run.counters.byteCount, 9);
     EXPECT_EQ(world.run.destinationRoot, "d:\\");
@@ -79,7 +79,7 @@ TEST(RunArcClear, ABitThatDoesNotClearIsLoggedAndCounted) {
     SourceTree tree(world);
     world.fs.FailCall(platform::FsCall::SetAttributes, 1, platform::HostError::NotSupported, true);
     EXPECT_TRUE(RunArcClear(world.run));
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
     EXPECT_EQ(world.run.counters.fileCount, 3);
     EXPECT_EQ(world.run.counters.archiveKept, 3);
     const std::string log = world.LogText();
@@ -122,8 +122,8 @@ TEST(RunArcClear, NeedsItsMediaAndItsKeyFile) {
         "work.",
         run::MediaAnswer::GiveUp);
     EXPECT_FALSE(RunArcClear(world.run));
-    EXPECT_EQ(world.run.exitCode, run::kExitClearNoMedia);
-    EXPECT_EQ(world.run.failureReason, "No media");
+    EXPECT_EQ(world.run.verdict.Code(), run::kExitClearNoMedia);
+    EXPECT_EQ(world.run.verdict.Reason(), "No media");
 
     JobsWorld keyed;
     SourceTree tree(keyed);
@@ -131,7 +131,7 @@ TEST(RunArcClear, NeedsItsMediaAndItsKeyFile) {
     keyed.op.ExpectMedia("source keyfile d:\\src.key missing. Try again? (I clipped the name)",
                          run::MediaAnswer::GiveUp);
     EXPECT_FALSE(RunArcClear(keyed.run));
-    EXPECT_EQ(keyed.run.exitCode, run::kExitKeyFileMissing);
+    EXPECT_EQ(keyed.run.verdict.Code(), run::kExitKeyFileMissing);
     EXPECT_EQ(keyed.run.counters.fileCount, 0);
     EXPECT_TRUE(HasArchiveBit(keyed, "d:\\src\\a.txt"));
 
@@ -141,7 +141,7 @@ TEST(RunArcClear, NeedsItsMediaAndItsKeyFile) {
         "(brenxhtm\\brenfrm.htm)?",
         false);
     EXPECT_FALSE(RunArcClear(noSource.run));
-    EXPECT_EQ(noSource.run.exitCode, run::kExitVersionPrompt);
+    EXPECT_EQ(noSource.run.verdict.Code(), run::kExitVersionPrompt);
 }
 
 TEST(RunArcClear, AStopAmongTheFilesOrBelowIsTold) {
@@ -150,8 +150,8 @@ TEST(RunArcClear, AStopAmongTheFilesOrBelowIsTold) {
     world.op.PressStop();
     world.op.ExpectConfirm("Give up now?", true);
     EXPECT_TRUE(RunArcClear(world.run));
-    EXPECT_EQ(world.run.exitCode, run::kExitClearFiles);
-    EXPECT_EQ(world.run.failureReason, "bstopfiles(d:\\src\\)");
+    EXPECT_EQ(world.run.verdict.Code(), run::kExitClearFiles);
+    EXPECT_EQ(world.run.verdict.Reason(), "bstopfiles(d:\\src\\)");
 
     JobsWorld deep;
     deep.Put("d/src/sub/b.txt", "b");
@@ -160,8 +160,8 @@ TEST(RunArcClear, AStopAmongTheFilesOrBelowIsTold) {
     deep.op.PressStop();
     deep.op.ExpectConfirm("Give up now?", true);
     EXPECT_TRUE(RunArcClear(deep.run));
-    EXPECT_EQ(deep.run.exitCode, run::kExitClearDirectories);
-    EXPECT_EQ(deep.run.failureReason, "bstopdirectories(d:\\src\\)");
+    EXPECT_EQ(deep.run.verdict.Code(), run::kExitClearDirectories);
+    EXPECT_EQ(deep.run.verdict.Reason(), "bstopdirectories(d:\\src\\)");
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST(ExProgram, EndsWhenTheProgramDeletesTheFlagFile) {
     world.starter.onStart = nullptr;
     EXPECT_TRUE(ExProgram(world.run));
     EXPECT_EQ(waits, 3);
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
 }
 
 TEST(ExProgram, AStoppedWaitLeavesTheFlagFile) {
@@ -75,7 +75,7 @@ TEST(ExProgram, AStoppedWaitLeavesTheFlagFile) {
     world.op.PressStop();
     world.op.ExpectConfirm("Give up now?", true);
     EXPECT_FALSE(ExProgram(world.run));
-    EXPECT_EQ(world.run.exitCode, run::kExitGaveUp);
+    EXPECT_EQ(world.run.verdict.Code(), run::kExitGaveUp);
     EXPECT_TRUE(world.drives.Exists("e/flag.tmp"));
     EXPECT_EQ(world.op.Waits().size(), 1u);
 }
@@ -96,7 +96,7 @@ TEST(ExProgram, RefusesALongCommandAndReportsAFailedStart) {
     const std::string command = ProgramCommand(world.run);
     world.op.ExpectError("WinExec(" + command + ") is too long (128)");
     EXPECT_FALSE(ExProgram(world.run));
-    EXPECT_EQ(world.run.exitCode, run::kExitCommandTooLong);
+    EXPECT_EQ(world.run.verdict.Code(), run::kExitCommandTooLong);
     EXPECT_EQ(world.starter.started.size(), 1u);
 
     JobsWorld never;
@@ -105,7 +105,7 @@ TEST(ExProgram, RefusesALongCommandAndReportsAFailedStart) {
     never.starter.succeed = false;
     never.op.ExpectError("ExProgram: Failure in WinExec(\"e:\\none.exe\" \"d:\\\" )");
     EXPECT_FALSE(ExProgram(never.run));
-    EXPECT_EQ(never.run.exitCode, run::kExitProgramStart);
+    EXPECT_EQ(never.run.verdict.Code(), run::kExitProgramStart);
 }
 
 TEST(ExProgram, WaitsForARealProgram) {

@@ -44,7 +44,7 @@ TEST(CheckKeyFile, AsksForTheMediaWithTheNameClipped) {
                              world.Put("e/disc1.key", "");
                          });
     EXPECT_TRUE(CheckKeyFile(world.run, "destination"));
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
     EXPECT_EQ(world.Settings().dstkey, "");
 
     JobsWorld refused;
@@ -53,14 +53,13 @@ TEST(CheckKeyFile, AsksForTheMediaWithTheNameClipped) {
     refused.op.ExpectMedia("d keyfile e:\\disc1.key missing. Try again? (I clipped the name)",
                            run::MediaAnswer::GiveUp);
     EXPECT_FALSE(CheckKeyFile(refused.run, "d"));
-    EXPECT_EQ(refused.run.exitCode, run::kExitKeyFileMissing);
-    EXPECT_EQ(refused.run.failureReason, "d keyfile e:\\disc1.key missing");
+    EXPECT_EQ(refused.run.verdict.Code(), run::kExitKeyFileMissing);
+    EXPECT_EQ(refused.run.verdict.Reason(), "d keyfile e:\\disc1.key missing");
     EXPECT_EQ(refused.Settings().dstkey, "disc1.key");
 
     // Once the run has failed nothing is asked, and the check fails.
-    refused.run.exitCode = 9;
     EXPECT_FALSE(CheckKeyFile(refused.run, "destination"));
-    EXPECT_EQ(refused.run.exitCode, run::kExitKeyFileMissing);
+    EXPECT_EQ(refused.run.verdict.Code(), run::kExitKeyFileMissing);
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST(RunReadBack, ReadsEveryPlainFileOfTheTree) {
     JobsWorld world;
     DestinationTree tree(world);
     EXPECT_TRUE(RunReadBack(world.run));
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
     EXPECT_EQ(world.run.counters.fileCount, 3);
     EXPECT_EQ(world.run.counters.byteCount, 70005);
     EXPECT_EQ(world.run.destinationRoot, "e:\\");
@@ -112,7 +112,7 @@ TEST(RunReadBack, AFailingFileCanBeSkippedOrEndTheWalk) {
     EXPECT_TRUE(RunReadBack(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 1);
     EXPECT_EQ(world.run.counters.byteCount, 4);
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
     EXPECT_TRUE(world.op.MediaQuestions()[0].showSkip);
     EXPECT_EQ(world.run.counters.operatorSkips, 1);
     EXPECT_NE(world.LogText().find("operator skip: ReadBFile(e:\\dst\\bad.txt)\r\n"),
@@ -129,8 +129,8 @@ TEST(RunReadBack, AFailingFileCanBeSkippedOrEndTheWalk) {
         run::MediaAnswer::GiveUp);
     EXPECT_TRUE(RunReadBack(broken.run));
     EXPECT_EQ(broken.run.counters.fileCount, 0);
-    EXPECT_EQ(broken.run.exitCode, run::kExitReadFiles);
-    EXPECT_EQ(broken.run.failureReason, "bRDSTfiles(e:\\dst\\)");
+    EXPECT_EQ(broken.run.verdict.Code(), run::kExitReadFiles);
+    EXPECT_EQ(broken.run.verdict.Reason(), "bRDSTfiles(e:\\dst\\)");
 
     // A failure below the top directory is told as the subdirectories'.
     JobsWorld deep;
@@ -143,13 +143,13 @@ TEST(RunReadBack, AFailingFileCanBeSkippedOrEndTheWalk) {
         run::MediaAnswer::TryAgain);
     EXPECT_TRUE(RunReadBack(deep.run));
     EXPECT_EQ(deep.run.counters.fileCount, 1);
-    EXPECT_EQ(deep.run.exitCode, 0);
+    EXPECT_EQ(deep.run.verdict.Code(), 0);
     deep.Put("e/dst/sub/more/x.txt", "x");
     deep.op.PressStop();
     deep.op.ExpectConfirm("Give up now?", true);
     EXPECT_TRUE(RunReadBack(deep.run));
-    EXPECT_EQ(deep.run.exitCode, run::kExitReadDirectories);
-    EXPECT_EQ(deep.run.failureReason, "bRDSTdirectories(e:\\dst\\)");
+    EXPECT_EQ(deep.run.verdict.Code(), run::kExitReadDirectories);
+    EXPECT_EQ(deep.run.verdict.Reason(), "bRDSTdirectories(e:\\dst\\)");
 }
 
 // A directory that cannot be listed holds files that were never read: the
@@ -160,8 +160,8 @@ TEST(RunReadBack, ADirectoryThatCannotBeListedFailsTheWalk) {
     top.fs.FailCall(platform::FsCall::FindFirst, 1, platform::HostError::AccessDenied, true);
     EXPECT_TRUE(RunReadBack(top.run));
     EXPECT_EQ(top.run.counters.fileCount, 0);
-    EXPECT_EQ(top.run.exitCode, run::kExitReadFiles);
-    EXPECT_EQ(top.run.failureReason, "bRDSTfiles(e:\\dst\\)");
+    EXPECT_EQ(top.run.verdict.Code(), run::kExitReadFiles);
+    EXPECT_EQ(top.run.verdict.Reason(), "bRDSTfiles(e:\\dst\\)");
     EXPECT_NE(top.LogText().find("Couldn't read the directory e:\\dst\\ ("), std::string::npos);
 
     // The files at the top were read; the subdirectory's listing fails.
@@ -170,8 +170,8 @@ TEST(RunReadBack, ADirectoryThatCannotBeListedFailsTheWalk) {
     deep.fs.FailCall(platform::FsCall::FindFirst, 3, platform::HostError::IoError, true);
     EXPECT_TRUE(RunReadBack(deep.run));
     EXPECT_EQ(deep.run.counters.fileCount, 2);
-    EXPECT_EQ(deep.run.exitCode, run::kExitReadDirectories);
-    EXPECT_EQ(deep.run.failureReason, "bRDSTdirectories(e:\\dst\\)");
+    EXPECT_EQ(deep.run.verdict.Code(), run::kExitReadDirectories);
+    EXPECT_EQ(deep.run.verdict.Reason(), "bRDSTdirectories(e:\\dst\\)");
     EXPECT_NE(deep.LogText().find("Couldn't read the directory e:\\dst\\sub\\ ("),
               std::string::npos);
 }
@@ -184,8 +184,8 @@ TEST(RunReadBack, CannotStartWithoutMediaOrDestination) {
         "to work.",
         run::MediaAnswer::GiveUp);
     EXPECT_FALSE(RunReadBack(world.run));
-    EXPECT_EQ(world.run.exitCode, run::kExitReadNoMedia);
-    EXPECT_EQ(world.run.failureReason, "No media");
+    EXPECT_EQ(world.run.verdict.Code(), run::kExitReadNoMedia);
+    EXPECT_EQ(world.run.verdict.Reason(), "No media");
     EXPECT_FALSE(world.op.MediaQuestions()[0].showSkip);
 
     JobsWorld empty;
@@ -194,7 +194,7 @@ TEST(RunReadBack, CannotStartWithoutMediaOrDestination) {
         "(brenxhtm\\brenfrm.htm)?",
         false);
     EXPECT_FALSE(RunReadBack(empty.run));
-    EXPECT_EQ(empty.run.exitCode, run::kExitVersionPrompt);
+    EXPECT_EQ(empty.run.verdict.Code(), run::kExitVersionPrompt);
 
     // An empty directory ends at once, successfully.
     JobsWorld nothing;

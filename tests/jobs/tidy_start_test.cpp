@@ -16,12 +16,12 @@ TEST(StartTidy, StartsTheProgramOrSaysWhyNot) {
     EXPECT_TRUE(StartTidy(world.run));
     EXPECT_EQ(world.starter.started, (std::vector<std::string>{"e:\\tidy.exe /all"}));
     EXPECT_EQ(world.LogText(), "tidy: WinExec(e:\\tidy.exe /all)\r\n");
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
 
     world.starter.succeed = false;
     world.op.ExpectError("tidy: Failure in WinExec(e:\\tidy.exe /all)");
     EXPECT_FALSE(StartTidy(world.run));
-    EXPECT_EQ(world.run.exitCode, run::kExitTidyStart);
+    EXPECT_EQ(world.run.verdict.Code(), run::kExitTidyStart);
     EXPECT_EQ(world.op.Clipboard(), "tidy: Failure in WinExec(e:\\tidy.exe /all)");
 }
 

@@ -70,7 +70,7 @@ TEST(RunVerify, VerifiesThePickedLog) {
     world.Settings().verify = "d:\\logs\\g*";
     world.op.ExpectPickFile("Select Log File", "", false);
     EXPECT_FALSE(RunVerify(world.run));
-    EXPECT_EQ(world.run.failureReason, "user cancelled");
+    EXPECT_EQ(world.run.verdict.Reason(), "user cancelled");
 }
 
 TEST(ShowVerifyCounts, ShowsTheMediaNoteOnceTheMediaChanged) {

@@ -148,7 +148,7 @@ TEST(RunVerify, FindsAFileUnderItsNameCutTo64Characters) {
     EXPECT_FALSE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 1);
     // The mismatch names the path that was read.
-    EXPECT_NE(world.run.failureReason.find("file e:\\long\\" + shortStem + ".txt: crc sb"),
+    EXPECT_NE(world.run.verdict.Reason().find("file e:\\long\\" + shortStem + ".txt: crc sb"),
               std::string::npos);
 
     // Without fix64 the long name is put to the operator as it stands.

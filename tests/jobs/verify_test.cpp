@@ -55,13 +55,13 @@ TEST(RunVerify, AnUnchangedCopyVerifiesWithoutErrors) {
     world.run.flags.askedOnce = false;
     world.op.ExpectConfirm(std::string("Verify \"d:\\copy.log\"?") + kScreenSaverNote, true, false);
     EXPECT_TRUE(RunVerify(world.run));
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
 
     EXPECT_EQ(world.run.counters.fileCount, 2);
     EXPECT_EQ(world.run.counters.byteCount, 200007);
     EXPECT_EQ(world.run.counters.cdByteCount, 200007);
     EXPECT_EQ(world.run.counters.crcErrors, 0);
-    EXPECT_EQ(world.run.failureReason, "verify error");
+    EXPECT_EQ(world.run.verdict.Reason(), "verify error");
 
     const std::string log = world.LogText();
     EXPECT_EQ(log.find(std::string(options::kLogSeparator) + "\r\nbrenx [verify] d:\\copy.log "),
@@ -96,7 +96,7 @@ TEST(RunVerify, AChangedByteIsCountedLoggedAndFailsTheJob) {
         "d:\\copy.log #3, file e:\\data\\a.txt: crc sb %x, but is %x (filecount: 1; bytecount: "
         "7; cd_bytecount: 7)",
         {CrcOf(tree.a), CrcOf(damaged)});
-    EXPECT_EQ(world.run.failureReason, mismatch);
+    EXPECT_EQ(world.run.verdict.Reason(), mismatch);
     const std::string log = world.LogText();
     EXPECT_TRUE(Contains(log, mismatch + "\r\n"));
     EXPECT_TRUE(Contains(log, " crc sb "));
@@ -129,7 +129,7 @@ TEST(RunVerify, WithoutVerifyCompleteAMismatchIsQuestioned) {
     again.op.ExpectConfirm(mismatch + "; continue anyway?", true);
     EXPECT_FALSE(RunVerify(again.run));
     EXPECT_EQ(again.run.counters.fileCount, 2);
-    EXPECT_EQ(again.run.failureReason, mismatch);
+    EXPECT_EQ(again.run.verdict.Reason(), mismatch);
 }
 
 TEST(RunVerify, ReadsTheCrcFieldInEitherCaseAndIgnoresWhatFollows) {
@@ -153,7 +153,7 @@ TEST(RunVerify, ReadsTheCrcFieldInEitherCaseAndIgnoresWhatFollows) {
     world.Settings().verify = "d:\\blank.log";
     EXPECT_FALSE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.crcErrors, 1);
-    EXPECT_TRUE(Contains(world.run.failureReason, ": crc sb 0, but is " + crc + " ("));
+    EXPECT_TRUE(Contains(world.run.verdict.Reason(), ": crc sb 0, but is " + crc + " ("));
 }
 
 TEST(RunVerify, ALineWithoutItsSecondBarIsQuestioned) {
@@ -173,7 +173,7 @@ TEST(RunVerify, ALineWithoutItsSecondBarIsQuestioned) {
     world.op.ExpectConfirm("2nd | missing from line #1 in d:\\bars.log; ignore and continue?",
                            false);
     EXPECT_FALSE(RunVerify(world.run));
-    EXPECT_EQ(world.run.failureReason, "2nd | missing from line #1 in d:\\bars.log");
+    EXPECT_EQ(world.run.verdict.Reason(), "2nd | missing from line #1 in d:\\bars.log");
     EXPECT_EQ(world.run.counters.fileCount, 1);
 }
 
@@ -189,7 +189,7 @@ TEST(RunVerify, LinesRunTogetherAreQuestionedAndNeverCounted) {
     const std::string reason = "3rd | in line #1 in d:\\glued.log (lines run together)";
     world.op.ExpectConfirm(reason + "; ignore and continue?", false, true);
     EXPECT_FALSE(RunVerify(world.run));
-    EXPECT_EQ(world.run.failureReason, reason);
+    EXPECT_EQ(world.run.verdict.Reason(), reason);
     EXPECT_EQ(world.run.counters.fileCount, 0);
     EXPECT_TRUE(Contains(world.LogText(), reason + "\r\n"));
 
@@ -225,7 +225,7 @@ TEST(RunVerify, AsksAfterAThousandLinesWithoutACrcLine) {
     world.op.ExpectConfirm("Read 1000 lines and still no crc-style spec; Give up?", false)
         .ExpectConfirm("Finished but there no files to verify! Exit without error anyway?", true);
     EXPECT_TRUE(RunVerify(world.run));
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
 
     // A log whose line 1000 is a CRC line never asks.
     world.Put("e/a.txt", "a");
@@ -335,7 +335,7 @@ TEST(RunVerify, ALogThatCannotBeReadFailsTheJob) {
     world.fs.FailCall(platform::FsCall::Read, 1, platform::HostError::IoError);
     EXPECT_FALSE(RunVerify(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 0);
-    EXPECT_TRUE(Contains(world.run.failureReason, "Couldn't read verify log d:\\bad.log"));
+    EXPECT_TRUE(Contains(world.run.verdict.Reason(), "Couldn't read verify log d:\\bad.log"));
 }
 
 TEST(RunVerify, EndsEarlyForTheStartQuestionTheHelpMarkAndTheStopButton) {
@@ -344,9 +344,9 @@ TEST(RunVerify, EndsEarlyForTheStartQuestionTheHelpMarkAndTheStopButton) {
     world.run.flags.askedOnce = false;
     world.op.ExpectConfirm(std::string("Verify \"d:\\copy.log\"?") + kScreenSaverNote, false);
     EXPECT_FALSE(RunVerify(world.run));
-    EXPECT_EQ(world.run.exitCode, run::kExitUserCancelled);
+    EXPECT_EQ(world.run.verdict.Code(), run::kExitUserCancelled);
     EXPECT_FALSE(world.drives.Exists("d/run.log"));
-    world.run.exitCode = 0;
+    world.run.verdict.Ok();
 
     world.Settings().asked_help = true;
     world.op.ExpectConfirm(
@@ -354,7 +354,7 @@ TEST(RunVerify, EndsEarlyForTheStartQuestionTheHelpMarkAndTheStopButton) {
         "(brenxhtm\\brenfrm.htm)?",
         false);
     EXPECT_FALSE(RunVerify(world.run));
-    EXPECT_EQ(world.run.exitCode, run::kExitVersionPrompt);
+    EXPECT_EQ(world.run.verdict.Code(), run::kExitVersionPrompt);
     EXPECT_EQ(world.run.counters.fileCount, 0);
 
     JobsWorld stopped;
@@ -362,7 +362,7 @@ TEST(RunVerify, EndsEarlyForTheStartQuestionTheHelpMarkAndTheStopButton) {
     stopped.op.PressStop();
     stopped.op.ExpectConfirm("Give up now?", true);
     EXPECT_FALSE(RunVerify(stopped.run));
-    EXPECT_EQ(stopped.run.exitCode, run::kExitGaveUp);
+    EXPECT_EQ(stopped.run.verdict.Code(), run::kExitGaveUp);
     EXPECT_EQ(stopped.run.counters.fileCount, 0);
 }
 

@@ -32,7 +32,7 @@ TEST(WalkEntries, ReadBackAsksAboutAFileItCouldNotLookAtAndLooksAgain) {
     world.op.ExpectMedia("Couldn't ReadBFile(e:\\dst\\a.txt)!?; Try again?\r\n(access denied)",
                          run::MediaAnswer::TryAgain);
     EXPECT_TRUE(RunReadBack(world.run));
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
     EXPECT_EQ(world.run.counters.fileCount, 1);
     EXPECT_EQ(world.run.counters.byteCount, 5);
 
@@ -46,7 +46,7 @@ TEST(WalkEntries, ReadBackAsksAboutAFileItCouldNotLookAtAndLooksAgain) {
         "Couldn't ReadBFile(e:\\dst\\a.txt)!?; Try again?\r\n(input/output error)",
         run::MediaAnswer::GiveUp);
     EXPECT_TRUE(RunReadBack(unread.run));
-    EXPECT_EQ(unread.run.exitCode, run::kExitReadFiles);
+    EXPECT_EQ(unread.run.verdict.Code(), run::kExitReadFiles);
     EXPECT_EQ(unread.run.counters.fileCount, 0);
 }
 
@@ -57,7 +57,7 @@ TEST(WalkEntries, ArchiveClearingKeepsTheBitOfAFileItCouldNotLookAtAndSaysWhy) {
     world.Settings().source = "d:\\src\\";
     world.fs.FailCall(FsCall::LookAtEntry, 1, HostError::NameTooLong);
     EXPECT_TRUE(RunArcClear(world.run));
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
     // b.txt too where the temporary directory keeps no archive bits.
     EXPECT_GE(world.run.counters.archiveKept, 1);
     EXPECT_TRUE(Logged(world, "Couldn't clear the archive bit of d:\\src\\"));
@@ -83,7 +83,7 @@ TEST(WalkEntries, ScrewyNamesAreAskedAboutAndSpecialEntriesLoggedInEveryWalk) {
                                    false, true);
         }
         EXPECT_TRUE(readBack ? RunReadBack(world.run) : RunArcClear(world.run));
-        EXPECT_EQ(world.run.exitCode, 0);
+        EXPECT_EQ(world.run.verdict.Code(), 0);
         EXPECT_EQ(world.run.counters.fileCount, 1);
         EXPECT_EQ(world.run.counters.passedOver, 2);
         EXPECT_TRUE(Logged(world, "Passed over \"" + windows + "x|y.txt\": a \"|\" in its name"));
@@ -102,7 +102,7 @@ TEST(WalkEntries, ScrewyNamesAreAskedAboutAndSpecialEntriesLoggedInEveryWalk) {
         "something screwy about \"e:\\dst\\bad?name\"; not processing; abruptly give-up?", true,
         true);
     EXPECT_TRUE(RunReadBack(abandoned.run));
-    EXPECT_NE(abandoned.run.exitCode, 0);
+    EXPECT_NE(abandoned.run.verdict.Code(), 0);
     EXPECT_EQ(abandoned.run.counters.passedOver, 0);
 }
 

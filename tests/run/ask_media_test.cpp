@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "run/exit_codes.h"
 #include "run/run_world.h"
 #include "support/log_wrap.h"
 
@@ -16,7 +17,7 @@ constexpr const char* kNoMedia =
 
 TEST(AskMedia, AFailedRunAsksNothingAndLogsNothing) {
     RunWorld world;
-    world.run.exitCode = 9;
+    world.run.verdict.Fail(kExitNoMedia, "No media");
     world.run.jobMode = JobMode::Copy;
     EXPECT_EQ(AskMedia(world.run, kNoMedia, {"e:\\"}, false), MediaAnswer::None);
     EXPECT_TRUE(world.op.MediaQuestions().empty());

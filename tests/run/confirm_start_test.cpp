@@ -28,15 +28,15 @@ TEST(ConfirmStart, AsksOnceWithoutTheAlarmAndStartsTheClockOnEveryGoAhead) {
     world.ticks.Advance(5000);
     EXPECT_FALSE(ConfirmStart(run, StartNote::Without, "Crush arc bits on bunches of files?"));
     EXPECT_EQ(run.clock.startTick, started);
-    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.verdict.Code(), 0);
 }
 
 TEST(ConfirmStart, ANoEndsTheJobAsCancelled) {
     RunWorld world;
     world.op.ExpectConfirm("Crush arc bits on bunches of files?", false, false);
     EXPECT_TRUE(ConfirmStart(world.run, StartNote::Without, "Crush arc bits on bunches of files?"));
-    EXPECT_EQ(world.run.exitCode, kExitUserCancelled);
-    EXPECT_EQ(world.run.failureReason, "User cancelled");
+    EXPECT_EQ(world.run.verdict.Code(), kExitUserCancelled);
+    EXPECT_EQ(world.run.verdict.Reason(), "User cancelled");
     EXPECT_FALSE(world.run.clock.enabled);
 }
 

@@ -22,21 +22,22 @@ TEST(KeepGoing, GoesOnUntilStopIsPressedAndTheOperatorGivesUp) {
     world.op.ExpectConfirm("Give up now?", false, true);
     EXPECT_TRUE(KeepGoing(run));
     EXPECT_FALSE(run.flags.stopRequested);
-    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.verdict.Code(), 0);
     EXPECT_EQ(world.op.Clipboard(), "Give up now?");
 
     // Stop, then "yes": exit code 2, and the run stays stopped.
     world.op.PressStop();
     world.op.ExpectConfirm("Give up now?", true, true);
     EXPECT_FALSE(KeepGoing(run));
-    EXPECT_EQ(run.exitCode, kExitGaveUp);
+    EXPECT_EQ(run.verdict.Code(), kExitGaveUp);
     EXPECT_TRUE(run.flags.stopRequested);
     EXPECT_TRUE(run.flags.closeAllowed);
     // The polls of the loops that unwind stop at once, without asking again.
     EXPECT_FALSE(KeepGoing(run));
-    run.exitCode = 3;  // the tree walk's own code takes its place
+    run.verdict.Fail(kExitCopyFiles,
+                     "brenxfiles(d:\\,e:\\)");  // the walk's own code takes its place
     EXPECT_FALSE(KeepGoing(run));
-    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.verdict.Code(), 3);
 }
 
 TEST(KeepGoing, LetsEventsRunOncePerTurnOfTheFrontEnd) {
@@ -71,7 +72,7 @@ TEST(KeepGoing, ClosingTheRunStopsEveryLoopWithoutAQuestion) {
     world.run.flags.closeAllowed = true;
     EXPECT_FALSE(KeepGoing(world.run));
     EXPECT_TRUE(world.run.flags.stopRequested);
-    EXPECT_EQ(world.run.exitCode, 0);
+    EXPECT_EQ(world.run.verdict.Code(), 0);
 }
 
 TEST(SkipDelayRequested, AStopPressOffersToCutTheWaitButNeverStopsTheRun) {
@@ -88,7 +89,7 @@ TEST(SkipDelayRequested, AStopPressOffersToCutTheWaitButNeverStopsTheRun) {
     world.op.ExpectConfirm("Skip the delay?", false, true);
     EXPECT_FALSE(SkipDelayRequested(run));
     EXPECT_FALSE(run.flags.stopRequested);
-    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.verdict.Code(), 0);
     EXPECT_TRUE(KeepGoing(run));  // nothing left to ask
 }
 

@@ -39,7 +39,7 @@ TEST(LogLoss, OnlyALostCrcLineFailsTheRun) {
     plain.log.Write("a note");
     plain.op.ExpectError(LogLossSummary(plain.log));
     CheckLogBeforeBanner(plain.run);
-    EXPECT_EQ(plain.run.exitCode, kExitSuccess);
+    EXPECT_EQ(plain.run.verdict.Code(), kExitSuccess);
 
     RunWorld proof;
     proof.fs.FailCall(platform::FsCall::Open, 1, platform::HostError::NoSpace, true);
@@ -47,21 +47,20 @@ TEST(LogLoss, OnlyALostCrcLineFailsTheRun) {
     proof.log.Write("|e:\\b.txt|1234");
     proof.op.ExpectError(LogLossSummary(proof.log));
     CheckLogBeforeBanner(proof.run);
-    EXPECT_EQ(proof.run.exitCode, kExitCrcLinesLost);
-    EXPECT_EQ(proof.run.failureReason,
+    EXPECT_EQ(proof.run.verdict.Code(), kExitCrcLinesLost);
+    EXPECT_EQ(proof.run.verdict.Reason(),
               "the CRC lines of 2 copied files couldn't be written to d:\\run.log");
     CheckLogBeforeBanner(proof.run);  // told once
 
     // A run that failed already keeps its own code and reason.
     RunWorld failed;
-    failed.run.exitCode = kExitCopyFiles;
-    failed.run.failureReason = "brenxfiles(d:\\,e:\\)";
+    failed.run.verdict.Fail(kExitCopyFiles, "brenxfiles(d:\\,e:\\)");
     failed.fs.FailCall(platform::FsCall::Open, 1, platform::HostError::NoSpace);
     failed.log.Write("|e:\\a.txt|ABCD");
     failed.op.ExpectError(LogLossSummary(failed.log));
     CheckLogBeforeBanner(failed.run);
-    EXPECT_EQ(failed.run.exitCode, kExitCopyFiles);
-    EXPECT_EQ(failed.run.failureReason, "brenxfiles(d:\\,e:\\)");
+    EXPECT_EQ(failed.run.verdict.Code(), kExitCopyFiles);
+    EXPECT_EQ(failed.run.verdict.Reason(), "brenxfiles(d:\\,e:\\)");
 }
 
 }  // namespace

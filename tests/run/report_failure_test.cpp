@@ -19,8 +19,7 @@ TEST(ReportFailure, ShowsTheBannerAndSaysSorryOncePerReason) {
     ReportFailure(run);  // exit code 0: nothing at all
     EXPECT_FALSE(world.board.WasSet(BoardText::Banner));
 
-    run.exitCode = kExitNoMedia;
-    run.failureReason = "No media";
+    run.verdict.Fail(kExitNoMedia, "No media");
     world.op.ExpectError("Sorry: No media");
     ReportFailure(run);
     EXPECT_EQ(world.board.Banner(), BannerLook::Failure);
@@ -32,15 +31,16 @@ TEST(ReportFailure, ShowsTheBannerAndSaysSorryOncePerReason) {
     ReportFailure(run);
     EXPECT_EQ(world.op.Waits().size(), 1u);
 
-    run.failureReason = "CheckDirectories";
+    // A later job that fails for another reason says so again.
+    run.verdict.Ok();
+    run.verdict.Fail(kExitBadDirectories, "CheckDirectories");
     world.op.ExpectError("Sorry: CheckDirectories");
     ReportFailure(run);
 }
 
 TEST(ReportFailure, StaysQuietAfterTheVersionPrompt) {
     RunWorld world;
-    world.run.exitCode = kExitVersionPrompt;
-    world.run.failureReason = "no source";
+    world.run.verdict.Fail(kExitVersionPrompt, "no source");
     ReportFailure(world.run);
     EXPECT_EQ(world.board.Banner(), BannerLook::Failure);
     EXPECT_TRUE(world.op.Waits().empty());
