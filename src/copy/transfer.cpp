@@ -11,7 +11,7 @@
 
 namespace brenx::copy {
 CopyOutcome Transfer(run::RunState& run, platform::FileHandle& source,
-                     platform::FileHandle* destination) {
+                     platform::FileHandle* destination, support::Crc32Register& sum) {
     std::uint8_t* const data = run.buffer.Data();
     const auto block = static_cast<std::int64_t>(run::TransferBuffer::Size());
     const bool crc = run.Settings().crc;
@@ -23,7 +23,7 @@ CopyOutcome Transfer(run::RunState& run, platform::FileHandle& source,
                 return CopyFailed(kCopyBroken, CopyStage::WriteDestination,
                                   destination->LastError());
             }
-            if (crc) support::Crc32Update(data, static_cast<std::size_t>(count), run.crc);
+            if (crc) support::Crc32Update(data, static_cast<std::size_t>(count), sum);
             run.counters.fileBytesRead += count;
             if (run::FileProgressDue(run)) run::ShowFileProgress(run);
         }

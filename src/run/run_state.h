@@ -10,7 +10,6 @@
 #include "run/status_memo.h"
 #include "run/transfer_buffer.h"
 #include "run/verdict.h"
-#include "support/crc32.h"
 #include "support/random_names.h"
 
 namespace brenx::options {
@@ -116,7 +115,6 @@ class RunState {
 
     TransferBuffer buffer;
     support::RandomNames randomNames;
-    support::Crc32Register crc;
     ThroughputClock clock;
     StatusMemo memo;
     EchoKeys echoKeys;
