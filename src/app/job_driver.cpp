@@ -86,7 +86,7 @@ RunEnd JobDriver::RunJobs() {
     } else {
         RunSpecJobs();
     }
-    return Completion(*this);
+    return Completion(run_, flush_);
 }
 
 void JobDriver::TakeSpecFailure(const options::SpecStep& step) {
@@ -106,7 +106,7 @@ void JobDriver::RunSpecJobs() {
         if (!DispatchJob()) return;
     }
     run::StopThroughputClock(run_);
-    if (!run_.verdict.Failed()) SpecFileEnding(*this);
+    if (!run_.verdict.Failed()) SpecFileEnding(run_, flush_);
 }
 
 }  // namespace brenx::app
