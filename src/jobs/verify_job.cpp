@@ -141,7 +141,7 @@ VerifyJob::LoggedRead VerifyJob::ReadLogged(const std::string& logged, std::stri
 // (with the name re-rooted afresh: the operator may have fixed the source).
 VerifyJob::FileRead VerifyJob::AskAboutFile(const std::string& logged, std::string& inUse,
                                             const ReadOutcome& failure) {
-    run_.driveLetters.PresetFor(logged);
+    run_.verifySession.driveLetters.PresetFor(logged);
     const std::string question = run::WithReason(
         support::SafeFormat("Couldn't ReadBFile(%s)!?; Try again? (wait awhile for new cd?)",
                             {inUse}),
