@@ -7,10 +7,10 @@
 
 #include "options/log_file.h"
 #include "options/option_load.h"
-#include "platform/faulty_file_system.h"
 #include "platform/temp_drives.h"
 #include "run/run_state.h"
 #include "testkit/fake_tick_source.h"
+#include "testkit/faulty_file_system.h"
 #include "testkit/recording_process_starter.h"
 #include "testkit/recording_status_board.h"
 #include "testkit/scripted_run_operator.h"
