@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/faulty_file_system.h"
 #include "platform/temp_drives.h"
 #include "support/text_primitives.h"
+#include "testkit/faulty_file_system.h"
 
 // Temporary drives for the targets that need files: d: and e: in a
 // temporary directory, and a file system that opens files on d: and e: only,

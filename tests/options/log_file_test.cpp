@@ -6,8 +6,8 @@
 #include <thread>
 
 #include "options/log_lines.h"
-#include "platform/faulty_file_system.h"
 #include "platform/temp_drives.h"
+#include "testkit/faulty_file_system.h"
 #include "testkit/held_paths.h"
 
 namespace brenx::options {

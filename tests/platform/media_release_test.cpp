@@ -8,10 +8,10 @@
 #include <thread>
 
 #include "platform/dos_date_time.h"
-#include "platform/faulty_file_system.h"
 #include "platform/file_in_memory.h"
 #include "platform/process_starter.h"
 #include "temp_drives.h"
+#include "testkit/faulty_file_system.h"
 #include "testkit/held_paths.h"
 
 namespace brenx::platform {

@@ -7,9 +7,9 @@
 #include <map>
 #include <set>
 
-#include "platform/faulty_file_system.h"
 #include "platform/file_attributes.h"
 #include "temp_drives.h"
+#include "testkit/faulty_file_system.h"
 
 namespace brenx::platform {
 namespace {

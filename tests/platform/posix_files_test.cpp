@@ -9,9 +9,9 @@
 #include <csignal>
 #include <filesystem>
 
-#include "platform/faulty_file_system.h"
 #include "support/text_file.h"
 #include "temp_drives.h"
+#include "testkit/faulty_file_system.h"
 
 namespace brenx::platform {
 namespace {

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/faulty_file_system.h"
+#include "testkit/faulty_file_system.h"
 
 namespace brenx::testkit {
 

@@ -1,4 +1,4 @@
-#include "platform/faulty_file_system.h"
+#include "testkit/faulty_file_system.h"
 
 #include <algorithm>
 
