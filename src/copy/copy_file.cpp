@@ -140,7 +140,7 @@ CopyOutcome CopyOpened(run::RunState& run, const CopyOrder& order, FileHandle& s
     support::Crc32Init(sum);
     FileHandle* destination = target != nullptr ? target->file.get() : nullptr;
     CopyOutcome outcome = dataRead ? Transfer(run, source, destination, sum) : CopyOutcome{};
-    const std::int64_t bytes = run.counters.fileBytesRead;
+    const std::int64_t bytes = outcome.bytes;
     if (outcome.Done()) {
         outcome = CheckSourceUnchanged(run, order.source, source, order.before, bytes, dataRead);
     }

@@ -15,6 +15,7 @@ CopyOutcome Transfer(run::RunState& run, platform::FileHandle& source,
     std::uint8_t* const data = run.buffer.Data();
     const auto block = static_cast<std::int64_t>(run::TransferBuffer::Size());
     const bool crc = run.Settings().crc;
+    std::int64_t passed = 0;
     for (;;) {
         const std::int64_t count = source.Read(data, block);
         if (count < 0) return CopyFailed(kCopyBroken, CopyStage::ReadSource, source.LastError());
@@ -24,11 +25,16 @@ CopyOutcome Transfer(run::RunState& run, platform::FileHandle& source,
                                   destination->LastError());
             }
             if (crc) support::Crc32Update(data, static_cast<std::size_t>(count), sum);
+            passed += count;
             run.counters.fileBytesRead += count;
             if (run::FileProgressDue(run)) run::ShowFileProgress(run);
         }
         if (!run::KeepGoing(run)) return CopyFailed(kCopyBroken, CopyStage::Stopped);
-        if (count < block) return CopyOutcome{};
+        if (count < block) {
+            CopyOutcome whole;
+            whole.bytes = passed;
+            return whole;
+        }
     }
 }
 
