@@ -52,13 +52,14 @@ ConsoleInput::Event ConsoleInput::Next(std::string& line, int tickMs) {
         if (TakeLine(line)) return Event::Line;
         if (fd_ < 0) ended_ = true;
         if (ended_) return Event::End;
-        pollfd fds[2] = {{fd_, POLLIN, 0}, {presses_.WakeFd(), POLLIN, 0}};
-        const int ready = poll(fds, presses_.WakeFd() >= 0 ? 2 : 1, TimeLeft(timed, deadline));
+        const int wakeFd = static_cast<int>(presses_.Wake().value);
+        pollfd fds[2] = {{fd_, POLLIN, 0}, {wakeFd, POLLIN, 0}};
+        const int ready = poll(fds, wakeFd >= 0 ? 2 : 1, TimeLeft(timed, deadline));
         if (ready < 0 && errno != EINTR) {
             ended_ = true;  // the input cannot be waited for: take it as ended
             continue;
         }
-        if (fds[1].revents != 0) presses_.DrainWake();
+        if (fds[1].revents != 0) presses_.ClearWake();
         // A press is taken as soon as it is seen, even one that came without a wake.
         if (presses_.Take() > 0) return Event::Stop;
         if ((fds[0].revents & POLLNVAL) != 0) {
@@ -76,8 +77,8 @@ bool ConsoleInput::Sleep(int milliseconds) {
     for (;;) {
         const int left = TimeLeft(true, deadline);
         if (left == 0) return presses_.Take() > 0;
-        pollfd wake = {presses_.WakeFd(), POLLIN, 0};
-        if (poll(&wake, wake.fd >= 0 ? 1 : 0, left) > 0) presses_.DrainWake();
+        pollfd wake = {static_cast<int>(presses_.Wake().value), POLLIN, 0};
+        if (poll(&wake, wake.fd >= 0 ? 1 : 0, left) > 0) presses_.ClearWake();
         if (presses_.Take() > 0) return true;
     }
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "console/stop_presses.h"
+#include "platform/interrupt_requests.h"
 
 namespace brenx::console {
 
@@ -14,7 +14,8 @@ class ConsoleInput {
   public:
     enum class Event { Line, End, Stop, Tick };
 
-    ConsoleInput(int inputFd, StopPresses& presses) : fd_(inputFd), presses_(presses) {}
+    ConsoleInput(int inputFd, platform::InterruptRequests& presses)
+        : fd_(inputFd), presses_(presses) {}
 
     // Waits for the next line (without its line end), the end of the input, a
     // Stop press, or, when `tickMs` > 0, the passing of that time. A last line
@@ -34,7 +35,7 @@ class ConsoleInput {
     void ReadSome();
 
     int fd_;
-    StopPresses& presses_;
+    platform::InterruptRequests& presses_;
     std::string buffer_;
     bool ended_ = false;
 };

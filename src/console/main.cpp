@@ -15,7 +15,7 @@
 #include "console/console_input.h"
 #include "console/console_operator.h"
 #include "console/console_output.h"
-#include "console/stop_presses.h"
+#include "platform/interrupt_requests.h"
 
 namespace {
 
@@ -38,9 +38,10 @@ int main(int argc, char** argv) {
     const bool terminalInput = isatty(STDIN_FILENO) == 1;
     const bool terminalOutput = isatty(STDERR_FILENO) == 1;
 
-    StopPresses presses;
-    presses.CatchInterrupt();
-    ConsoleInput input(STDIN_FILENO, presses);
+    const std::unique_ptr<brenx::platform::InterruptRequests> presses =
+        brenx::platform::MakeInterruptRequests();
+    presses->Install();
+    ConsoleInput input(STDIN_FILENO, *presses);
     ConsoleOutput output(STDERR_FILENO, terminalOutput);
     ConsoleOperator op(input, output, !terminalInput);
     ConsoleBoard board(

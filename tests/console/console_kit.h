@@ -8,7 +8,7 @@
 #include "console/console_input.h"
 #include "console/console_operator.h"
 #include "console/console_output.h"
-#include "console/stop_presses.h"
+#include "platform/posix/posix_interrupt_requests.h"
 
 namespace brenx::console::testing {
 
@@ -58,7 +58,7 @@ class ConsoleKit {
     std::FILE* outputFile_;
 
   public:
-    StopPresses presses;
+    platform::PosixInterruptRequests presses;
     ConsoleInput input;
     ConsoleOutput output;
     ConsoleOperator op;

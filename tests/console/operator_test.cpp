@@ -97,7 +97,7 @@ TEST(ConsoleOperator, TheAlarmRingsWhileAQuestionWaitsOnlyWithASound) {
     // The answer comes later than the bell's interval: the bell rings meanwhile.
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
-    StopPresses presses;
+    platform::PosixInterruptRequests presses;
     ConsoleInput input(fds[0], presses);
     std::FILE* shown = std::tmpfile();
     ConsoleOutput output(fileno(shown), true);
