@@ -9,6 +9,7 @@
 #include "console/console_operator.h"
 #include "console/console_output.h"
 #include "platform/posix/posix_interrupt_requests.h"
+#include "platform/posix/posix_terminal.h"
 
 namespace brenx::console::testing {
 
@@ -30,8 +31,10 @@ class ConsoleKit {
                         ConsoleTiming timing = {})
         : inputFd_(PipeWith(script)),
           outputFile_(std::tmpfile()),
-          input(inputFd_, presses),
-          output(fileno(outputFile_), terminalOutput),
+          terminalIn(inputFd_),
+          terminalOut(fileno(outputFile_), terminalOutput),
+          input(terminalIn, presses),
+          output(terminalOut),
           op(input, output, true, timing) {}
     ~ConsoleKit() {
         close(inputFd_);
@@ -59,6 +62,8 @@ class ConsoleKit {
 
   public:
     platform::PosixInterruptRequests presses;
+    platform::PosixTerminalInput terminalIn;
+    platform::PosixTerminalOutput terminalOut;
     ConsoleInput input;
     ConsoleOutput output;
     ConsoleOperator op;
