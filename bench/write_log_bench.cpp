@@ -10,7 +10,7 @@
 #include "options/log_file.h"
 #include "options/log_lines.h"
 #include "platform/drive_map.h"
-#include "platform/posix_file_system.h"
+#include "platform/posix/posix_file_system.h"
 
 // One log entry per copied file. The program's writer, which keeps the log
 // open between entries, is measured beside an open, append and close of the

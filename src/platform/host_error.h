@@ -5,8 +5,7 @@
 namespace brenx::platform {
 
 // Why a host call failed, in the terms the program reports to the operator.
-// The POSIX layer maps errno onto these; a native Windows layer would map its
-// error codes the same way.
+// Each back end maps its host's error numbers onto these (posix/errno_error.h).
 enum class HostError {
     None,
     NotFound,          // the file (the last name of the path) does not exist
@@ -41,11 +40,5 @@ int HostNumberOf(HostError error);
 // A short sentence for messages and logs: the words Windows has for its own
 // errors, the program's or the host's for the others.
 std::string HostErrorText(HostError error);
-
-// The error for an errno value. ENOENT becomes NotFound; the file system turns
-// it into PathNotFound when a directory on the way is missing. A medium whose
-// file system went away (its FUSE server ended: ENOTCONN, ECONNABORTED; its
-// device removed: ENODEV, ENXIO, ESHUTDOWN) is NoMedia.
-HostError HostErrorFromErrno(int errnoValue);
 
 }  // namespace brenx::platform

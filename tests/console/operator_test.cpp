@@ -6,7 +6,7 @@
 
 #include "console/console_operator.h"
 #include "console_kit.h"
-#include "platform/posix_file_system.h"
+#include "platform/posix/posix_file_system.h"
 #include "run/drive_letter_dialog.h"
 
 namespace brenx::console {

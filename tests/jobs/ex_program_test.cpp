@@ -8,8 +8,8 @@
 #include <thread>
 
 #include "jobs/jobs_world.h"
-#include "platform/process_start.h"
-#include "platform/process_starter.h"
+#include "platform/posix/host_process_starter.h"
+#include "platform/posix/process_start.h"
 #include "run/exit_codes.h"
 
 namespace brenx::jobs {

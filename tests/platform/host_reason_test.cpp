@@ -7,6 +7,8 @@
 #include <cstring>
 #include <set>
 
+#include "platform/posix/errno_error.h"
+
 namespace brenx::platform {
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "platform/dos_date_time.h"
 #include "platform/file_in_memory.h"
-#include "platform/process_starter.h"
+#include "platform/posix/host_process_starter.h"
 #include "temp_drives.h"
 #include "testkit/faulty_file_system.h"
 #include "testkit/held_paths.h"

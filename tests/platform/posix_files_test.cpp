@@ -9,6 +9,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "platform/posix/errno_error.h"
 #include "support/text_file.h"
 #include "temp_drives.h"
 #include "testkit/faulty_file_system.h"

@@ -6,9 +6,9 @@
 
 #include <filesystem>
 
-#include "platform/directory_chain.h"
 #include "platform/dos_date_time.h"
 #include "platform/file_attributes.h"
+#include "platform/posix/directory_chain.h"
 #include "temp_drives.h"
 
 namespace brenx::platform {

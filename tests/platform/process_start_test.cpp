@@ -1,10 +1,10 @@
-#include "platform/process_start.h"
+#include "platform/posix/process_start.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "platform/clock.h"
-#include "platform/process_starter.h"
+#include "platform/posix/host_process_starter.h"
 #include "temp_drives.h"
 
 namespace brenx::platform {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/volume_kinds.h"
+#include "platform/posix/volume_kinds.h"
 
 namespace brenx::platform {
 namespace {

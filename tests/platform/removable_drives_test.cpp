@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "platform/mount_points.h"
+#include "platform/posix/mount_points.h"
 #include "temp_drives.h"
 
 namespace brenx::platform {

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "platform/drive_map.h"
-#include "platform/posix_file_system.h"
+#include "platform/posix/posix_file_system.h"
 
 namespace brenx::platform::testing {
 

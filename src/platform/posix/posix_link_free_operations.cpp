@@ -8,9 +8,10 @@
 #include <cerrno>
 #include <cstdio>  // renameat2
 
-#include "platform/archive_attribute.h"
-#include "platform/posix_file_system.h"
-#include "platform/posix_open_flags.h"
+#include "platform/posix/archive_attribute.h"
+#include "platform/posix/errno_error.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_open_flags.h"
 
 namespace brenx::platform {
 namespace {

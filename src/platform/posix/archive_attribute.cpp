@@ -1,10 +1,12 @@
-#include "platform/archive_attribute.h"
+#include "platform/posix/archive_attribute.h"
 
 #include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <functional>
+
+#include "platform/posix/errno_error.h"
 
 namespace brenx::platform {
 

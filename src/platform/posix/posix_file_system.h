@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/directory_chain.h"
 #include "platform/drive_map.h"
 #include "platform/file_system.h"
-#include "platform/mount_points.h"
 #include "platform/open_handles.h"
+#include "platform/posix/directory_chain.h"
+#include "platform/posix/mount_points.h"
+#include "platform/posix/volume_kinds.h"
 #include "platform/recent_files.h"
-#include "platform/volume_kinds.h"
 #include "platform/windows_path.h"
 
 namespace brenx::platform {

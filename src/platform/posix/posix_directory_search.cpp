@@ -1,8 +1,8 @@
-#include "platform/posix_directory_search.h"
+#include "platform/posix/posix_directory_search.h"
 
 #include "platform/file_attributes.h"
-#include "platform/host_entry.h"
 #include "platform/host_names.h"
+#include "platform/posix/host_entry.h"
 
 namespace brenx::platform {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/host_error.h"
-#include "platform/volume_kinds.h"
+#include "platform/posix/volume_kinds.h"
 
 namespace brenx::platform {
 

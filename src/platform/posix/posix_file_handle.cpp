@@ -1,4 +1,4 @@
-#include "platform/posix_file_handle.h"
+#include "platform/posix/posix_file_handle.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -7,7 +7,8 @@
 
 #include <cerrno>
 
-#include "platform/archive_attribute.h"
+#include "platform/posix/archive_attribute.h"
+#include "platform/posix/errno_error.h"
 
 namespace brenx::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/mount_points.h"
+#include "platform/posix/mount_points.h"
 
 #include <fcntl.h>
 #include <poll.h>

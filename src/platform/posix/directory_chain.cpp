@@ -1,10 +1,12 @@
-#include "platform/directory_chain.h"
+#include "platform/posix/directory_chain.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+
+#include "platform/posix/errno_error.h"
 
 namespace brenx::platform {
 namespace {

@@ -1,9 +1,9 @@
-#include "platform/volume_kinds.h"
+#include "platform/posix/volume_kinds.h"
 
 #include <linux/magic.h>
 #include <sys/vfs.h>
 
-#include "platform/host_entry.h"
+#include "platform/posix/host_entry.h"
 
 namespace brenx::platform {
 namespace {

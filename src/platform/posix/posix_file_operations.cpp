@@ -7,11 +7,12 @@
 #include <cerrno>
 #include <utility>
 
-#include "platform/archive_attribute.h"
-#include "platform/host_entry.h"
-#include "platform/posix_file_handle.h"
-#include "platform/posix_file_system.h"
-#include "platform/posix_open_flags.h"
+#include "platform/posix/archive_attribute.h"
+#include "platform/posix/errno_error.h"
+#include "platform/posix/host_entry.h"
+#include "platform/posix/posix_file_handle.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_open_flags.h"
 
 namespace brenx::platform {
 

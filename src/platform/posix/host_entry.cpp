@@ -1,4 +1,4 @@
-#include "platform/host_entry.h"
+#include "platform/posix/host_entry.h"
 
 #include <dirent.h>
 #include <linux/magic.h>
@@ -7,8 +7,9 @@
 
 #include <cerrno>
 
-#include "platform/archive_attribute.h"
 #include "platform/file_attributes.h"
+#include "platform/posix/archive_attribute.h"
+#include "platform/posix/errno_error.h"
 
 namespace brenx::platform {
 

@@ -1,4 +1,4 @@
-#include "platform/process_start.h"
+#include "platform/posix/process_start.h"
 
 #include <signal.h>
 #include <spawn.h>
@@ -6,8 +6,8 @@
 
 #include <cerrno>
 
-#include "platform/command_line.h"
-#include "platform/windows_path.h"
+#include "platform/host_arguments.h"
+#include "platform/posix/errno_error.h"
 
 extern char** environ;
 
@@ -19,42 +19,6 @@ namespace {
 std::vector<pid_t>& Started() {
     static std::vector<pid_t> started;
     return started;
-}
-
-bool IsSeparator(char c) {
-    return c == '\\' || c == '/';
-}
-
-bool IsAbsoluteWindowsPath(std::string_view text) {
-    const bool drive = text.size() >= 3 &&
-                       ((text[0] >= 'a' && text[0] <= 'z') || (text[0] >= 'A' && text[0] <= 'Z')) &&
-                       text[1] == ':' && IsSeparator(text[2]);
-    return drive || (text.size() > 2 && text[0] == '\\' && text[1] == '\\');
-}
-
-HostError ToHost(const std::string& windows, const DriveMap& drives,
-                 std::string_view currentDirectory, std::string& host) {
-    WindowsPath path;
-    if (HostError e = ParseFullPath(windows, currentDirectory, drives, path);
-        e != HostError::None) {
-        return e;
-    }
-    return HostPathOf(path, drives, host);
-}
-
-HostError ProgramPath(std::string& program, const DriveMap& drives,
-                      std::string_view currentDirectory) {
-    if (program.empty()) return HostError::InvalidArgument;
-    // A bare name is left for the PATH search; a host path stays as it is.
-    if (program[0] == '/' || program.find_first_of("\\/") == std::string::npos) {
-        return HostError::None;
-    }
-    std::string host;
-    if (HostError e = ToHost(program, drives, currentDirectory, host); e != HostError::None) {
-        return e;
-    }
-    program = host;
-    return HostError::None;
 }
 
 // The child starts with default signal handling and nothing blocked,
@@ -70,24 +34,6 @@ void ResetSignals(posix_spawnattr_t& attributes) {
 }
 
 }  // namespace
-
-HostError HostArguments(std::string_view commandLine, const DriveMap& drives,
-                        std::string_view currentDirectory, std::vector<std::string>& arguments) {
-    std::vector<std::string> words = SplitWindowsCommandLine(commandLine);
-    if (words.empty()) return HostError::InvalidArgument;
-    if (HostError e = ProgramPath(words[0], drives, currentDirectory); e != HostError::None) {
-        return e;
-    }
-    for (std::size_t i = 1; i < words.size(); ++i) {
-        std::string host;
-        if (IsAbsoluteWindowsPath(words[i]) &&
-            ToHost(words[i], drives, currentDirectory, host) == HostError::None) {
-            words[i] = host;
-        }
-    }
-    arguments = std::move(words);
-    return HostError::None;
-}
 
 bool StartCommandLine(std::string_view commandLine, const DriveMap& drives,
                       std::string_view currentDirectory, HostError& error,

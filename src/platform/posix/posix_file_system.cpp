@@ -1,4 +1,4 @@
-#include "platform/posix_file_system.h"
+#include "platform/posix/posix_file_system.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -11,7 +11,8 @@
 #include <climits>
 
 #include "platform/host_names.h"
-#include "platform/posix_directory_search.h"
+#include "platform/posix/errno_error.h"
+#include "platform/posix/posix_directory_search.h"
 #include "platform/wildcard.h"
 
 namespace brenx::platform {

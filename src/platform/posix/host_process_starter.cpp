@@ -1,7 +1,7 @@
-#include "platform/process_starter.h"
+#include "platform/posix/host_process_starter.h"
 
-#include "platform/posix_file_system.h"
-#include "platform/process_start.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/posix/process_start.h"
 
 namespace brenx::platform {
 
