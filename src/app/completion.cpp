@@ -1,9 +1,9 @@
 #include "app/completion.h"
 
 #include "app/crc_log_copy.h"
-#include "app/job_driver.h"
 #include "app/kept_messages.h"
 #include "copy/random_wait.h"
+#include "jobs/destination_flush.h"
 #include "jobs/tidy_start.h"
 #include "options/job_settings.h"
 #include "options/log_file.h"
@@ -28,9 +28,8 @@ void ShowFinished(run::RunState& run) {
 }
 
 // The success banner only once what was written is on the media.
-bool FlushAndShowFinished(JobDriver& driver) {
-    run::RunState& run = driver.Run();
-    if (!driver.Flush().FlushAll(run)) return false;
+bool FlushAndShowFinished(run::RunState& run, jobs::DestinationFlush& flush) {
+    if (!flush.FlushAll(run)) return false;
     ShowFinished(run);
     return true;
 }
@@ -43,9 +42,8 @@ void LogTotals(run::RunState& run) {
     run::LogSkippedFiles(run);
 }
 
-void SucceededEnding(JobDriver& driver) {
-    run::RunState& run = driver.Run();
-    if (!FlushAndShowFinished(driver)) return;
+void SucceededEnding(run::RunState& run, jobs::DestinationFlush& flush) {
+    if (!FlushAndShowFinished(run, flush)) return;
     run::CountsFile(run, true);
     if (run.Options().SpecMode()) return;
     CopyCrcLogToDestination(run);
@@ -54,8 +52,7 @@ void SucceededEnding(JobDriver& driver) {
     }
 }
 
-RunEnd CloseOrTidy(JobDriver& driver) {
-    run::RunState& run = driver.Run();
+RunEnd CloseOrTidy(run::RunState& run) {
     const bool tidyFailed =
         !run.verdict.Failed() && !run.Settings().tidy.empty() && !jobs::StartTidy(run);
     run.flags.closeAllowed = !tidyFailed;
@@ -97,12 +94,11 @@ void SkipMessages(run::RunState& run) {
     }
 }
 
-void SpecFileEnding(JobDriver& driver) {
-    run::RunState& run = driver.Run();
+void SpecFileEnding(run::RunState& run, jobs::DestinationFlush& flush) {
     run::StopThroughputClock(run);
     run::CheckLogBeforeBanner(run);
     run::FailRunWithSkips(run);
-    if (run.verdict.Failed() || !FlushAndShowFinished(driver)) return;
+    if (run.verdict.Failed() || !FlushAndShowFinished(run, flush)) return;
     CopyCrcLogToDestination(run);
     if (!run.verdict.Failed() && !run.Settings().noprompt) {
         run::InfoMessage(run, "Amazingly finished your @ spec sans error! I suppose... (%d skips)",
@@ -110,8 +106,7 @@ void SpecFileEnding(JobDriver& driver) {
     }
 }
 
-RunEnd Completion(JobDriver& driver) {
-    run::RunState& run = driver.Run();
+RunEnd Completion(run::RunState& run, jobs::DestinationFlush& flush) {
     run::StopThroughputClock(run);
     LogTotals(run);
     run::ShowDestinationFree(run);
@@ -119,10 +114,10 @@ RunEnd Completion(JobDriver& driver) {
     run::CheckLogBeforeBanner(run);
     run::FailRunWithSkips(run);
     if (!run.verdict.Failed()) {
-        SucceededEnding(driver);
+        SucceededEnding(run, flush);
     } else {
         // What a failed run copied is still good: it goes onto the media too.
-        driver.Flush().FlushAll(run);
+        flush.FlushAll(run);
     }
     run::ReportFailure(run);
     SkipMessages(run);
@@ -130,7 +125,7 @@ RunEnd Completion(JobDriver& driver) {
     // When nothing was lost before the banner, what was lost since (the
     // summary's own entries, say) is told last.
     run::ReportLogLoss(run);
-    return CloseOrTidy(driver);
+    return CloseOrTidy(run);
 }
 
 }  // namespace brenx::app

@@ -5,10 +5,11 @@
 namespace brenx::run {
 class RunState;
 }
+namespace brenx::jobs {
+class DestinationFlush;
+}
 
 namespace brenx::app {
-
-class JobDriver;
 
 // How a run ended: its exit code, and whether the main window closes now. It
 // stays open only when the tidy program failed to start, so that the
@@ -25,12 +26,12 @@ struct RunEnd {
 // media, the success or failure banner, the counts file, the CRC log's copy
 // on the destination, the skip, CRC-error, wrong-date, kept-archive-bit,
 // passed-over and non-regular messages, then the tidy program.
-RunEnd Completion(JobDriver& driver);
+RunEnd Completion(run::RunState& run, jobs::DestinationFlush& flush);
 
 // After the last job of a spec file, when all went well (and FailOnSkips
 // found no skipped file): the success banner, the CRC log's copy, and the
 // closing notice with the skip total.
-void SpecFileEnding(JobDriver& driver);
+void SpecFileEnding(run::RunState& run, jobs::DestinationFlush& flush);
 
 // Skipped files the closing messages count: BLRautoSkips and option skips,
 // and files not newer unless noskipmsg.

@@ -37,7 +37,7 @@ bool RoomForLog(run::RunState& run, std::int64_t logSize) {
             {s.log, logSize, run.counters.dstBytesFree, s.dst_root}, false);
         if (!run::Accepted(answer)) return false;
         run.counters.cdByteCount = 0;
-        run.nextWaitAt = s.RandomWait;
+        run.copySession.nextWaitAt = s.RandomWait;
         run.flags.destinationDirPending = true;
     }
 }

@@ -28,15 +28,15 @@ void JobDriver::StartRun() {
     options.LoadJobSettings();
     const options::JobSettings& settings = options.Settings();
     run_.Board().RestoreWindowPlacement();
-    run_.nextWaitAt = settings.RandomWait;
-    run_.nextEjectAt = settings.RandomEject;
+    run_.copySession.nextWaitAt = settings.RandomWait;
+    run_.copySession.nextEjectAt = settings.RandomEject;
     run_.Board().SetText(run::BoardText::RandomWaitCaption,
                          support::SafeFormat("Random wait (%d\")", {settings.RandomTime}));
     run_.jobMode = run::JobMode::None;
-    run_.verifyRoot = options.CommandLineState().verifyRoot;
+    run_.verifySession.root = options.CommandLineState().verifyRoot;
     if (!settings.nosettings) {
-        run_.verifyRoot = settings.fakeverify;
-        run_.verifyCut = 0;
+        run_.verifySession.root = settings.fakeverify;
+        run_.verifySession.cut = 0;
     }
     // A sound that is not there sounds no alarm at all. The player is the
     // host's, so it gets the host's name of the file.
@@ -86,7 +86,7 @@ RunEnd JobDriver::RunJobs() {
     } else {
         RunSpecJobs();
     }
-    return Completion(*this);
+    return Completion(run_, flush_);
 }
 
 void JobDriver::TakeSpecFailure(const options::SpecStep& step) {
@@ -106,7 +106,7 @@ void JobDriver::RunSpecJobs() {
         if (!DispatchJob()) return;
     }
     run::StopThroughputClock(run_);
-    if (!run_.verdict.Failed()) SpecFileEnding(*this);
+    if (!run_.verdict.Failed()) SpecFileEnding(run_, flush_);
 }
 
 }  // namespace brenx::app

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/completion.h"
-#include "app/destination_flush.h"
+#include "jobs/destination_flush.h"
 #include "options/spec_file_reader.h"
 
 namespace brenx::run {
@@ -30,21 +30,15 @@ class JobDriver {
     // Runs the job that the settings describe; true when the exit code is 0.
     bool DispatchJob();
 
-    run::RunState& Run() { return run_; }
-    DestinationFlush& Flush() { return flush_; }
-
   private:
     void StartRun();
     void TellSettingsWarning(const std::string& warning);
     void RunSpecJobs();
     void TakeSpecFailure(const options::SpecStep& step);
-    void CopyJob();
-    bool CopyJobCanStart();
-    void CheckAndCopy();
 
     run::RunState& run_;
     options::SpecFileReader specReader_;
-    DestinationFlush flush_;
+    jobs::DestinationFlush flush_;
     bool started_ = false;
 };
 

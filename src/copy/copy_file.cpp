@@ -76,10 +76,10 @@ void GiveAttributes(run::RunState& run, const CopyOrder& order, const CopyTarget
         {order.destination, order.source, platform::HostErrorReason(fs.LastError())}));
 }
 
-void LogCopy(run::RunState& run, const CopyOrder& order) {
+void LogCopy(run::RunState& run, const CopyOrder& order, std::uint32_t crc) {
     if (!order.writeLogLine) return;
     if (run.Settings().crc) {
-        run.Log().Write(options::CrcLogLine(order.destination, run.crc.value));
+        run.Log().Write(options::CrcLogLine(order.destination, crc));
     } else {
         run.Log().Write(order.destination);
     }
@@ -103,7 +103,7 @@ void LogLineWithoutCopy(run::RunState& run, const CopyOrder& order, platform::Ho
 // and put in place while the run still holds it, and closed. On CD-R media
 // the date is the open source's own.
 CopyOutcome FinishDestination(run::RunState& run, const CopyOrder& order, FileHandle& source,
-                              CopyTarget& target) {
+                              CopyTarget& target, std::uint32_t crc) {
     FileHandle& destination = *target.file;
     if (!destination.FlushData()) {
         return CopyFailed(kCopyBroken, CopyStage::WriteDestination, destination.LastError());
@@ -115,8 +115,7 @@ CopyOutcome FinishDestination(run::RunState& run, const CopyOrder& order, FileHa
         date != platform::kNoDosDateTime && DateTheCopy(run, order.destination, destination, date);
     const bool lookAfterRename = dated && !destination.KeepsDates();
     GiveAttributes(run, order, target);
-    support::Crc32Final(run.crc);
-    LogCopy(run, order);
+    LogCopy(run, order, crc);
     const CopyOutcome placed = PutInPlace(run, target);
     if (!placed.Done()) {
         LogLineWithoutCopy(run, order, placed.error);
@@ -137,26 +136,28 @@ CopyOutcome FinishDestination(run::RunState& run, const CopyOrder& order, FileHa
 CopyOutcome CopyOpened(run::RunState& run, const CopyOrder& order, FileHandle& source,
                        CopyTarget* target) {
     const bool dataRead = !run.Settings().nodata;
-    support::Crc32Init(run.crc);
+    support::Crc32Register sum;
+    support::Crc32Init(sum);
     FileHandle* destination = target != nullptr ? target->file.get() : nullptr;
-    CopyOutcome outcome = dataRead ? Transfer(run, source, destination) : CopyOutcome{};
-    const std::int64_t bytes = run.counters.fileBytesRead;
+    CopyOutcome outcome = dataRead ? Transfer(run, source, destination, sum) : CopyOutcome{};
+    const std::int64_t bytes = outcome.bytes;
     if (outcome.Done()) {
         outcome = CheckSourceUnchanged(run, order.source, source, order.before, bytes, dataRead);
     }
+    support::Crc32Final(sum);
     if (target != nullptr) {
-        if (outcome.Done()) outcome = FinishDestination(run, order, source, *target);
+        if (outcome.Done()) outcome = FinishDestination(run, order, source, *target, sum.value);
         if (!outcome.Done()) {
             target->file->Close();
             RemoveBrokenTarget(run, *target);
         }
     } else if (outcome.Done()) {
-        support::Crc32Final(run.crc);
-        LogCopy(run, order);
+        LogCopy(run, order, sum.value);
     }
     if (!outcome.Done()) return outcome;
     // Without its data (nodata) a copy counts as the source's size, as ever.
     outcome.bytes = dataRead ? bytes : order.before.size;
+    outcome.crc = sum.value;
     return outcome;
 }
 

@@ -43,6 +43,8 @@ struct CopyOutcome {
     // The bytes that passed from the source (into the copy, when one is made);
     // with nodata, the size of the source.
     std::int64_t bytes = 0;
+    // The CRC of those bytes (0 without crc or data).
+    std::uint32_t crc = 0;
 
     // A directory that could not be made before the first attempt leaves
     // code 0 with its step: that is no copy done.

@@ -10,10 +10,10 @@ namespace brenx::copy {
 
 // Copies the source directory to the destination directory (both ending with
 // a backslash): its files, then, with recurse, each subdirectory, depth
-// first. False when the job must end; the run's verdict then says why: 3 "brenxfiles(SRC,DST)" when the top directory's own files
-// failed, 4 "brenxdirectories(SRC, DST)" when a subdirectory did (the codes
-// set further down, 2, 18 and 21, give way to these on the way up). A failed
-// flush keeps its own code and reason (22).
+// first. False when the job must end; the run's verdict then says why: 3 "brenxfiles(SRC,DST)" when
+// the top directory's own files failed, 4 "brenxdirectories(SRC, DST)" when a subdirectory did (the
+// codes set further down, 2, 18 and 21, give way to these on the way up). A failed flush keeps its
+// own code and reason (22).
 bool CopyTree(run::RunState& run, const std::string& source, const std::string& destination);
 
 // Copies each subdirectory of the source (not hidden or system ones, nor

@@ -13,7 +13,7 @@ void MarkMediaChange(run::RunState& run) {
 void TakeNewMedia(run::RunState& run) {
     run.flags.destinationDirPending = true;
     run.counters.cdByteCount = 0;
-    run.nextWaitAt = run.Settings().RandomWait;
+    run.copySession.nextWaitAt = run.Settings().RandomWait;
     MarkMediaChange(run);
 }
 

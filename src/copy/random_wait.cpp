@@ -23,12 +23,12 @@ bool IsDue(run::RunState& run, bool atEnd) {
     if (settings.nocopy || settings.RandomWait <= 0) return false;
     if (run.jobMode != run::JobMode::Copy || !run.flags.cdrMode) return false;
     const std::int64_t onMedia = run.counters.cdByteCount;
-    return atEnd ? onMedia >= settings.RandomWait : onMedia >= run.nextWaitAt;
+    return atEnd ? onMedia >= settings.RandomWait : onMedia >= run.copySession.nextWaitAt;
 }
 
 void AskForEject(run::RunState& run) {
     const options::JobSettings& settings = run.Settings();
-    run.nextEjectAt += settings.RandomEject;
+    run.copySession.nextEjectAt += settings.RandomEject;
     run.Log().Write(support::SafeFormat("random eject at %d bytes", {settings.RandomEject}));
     for (int beep = 0; beep < 3; ++beep)
         run.Op().Beep();
@@ -43,7 +43,7 @@ void Wait(run::RunState& run, bool atEnd) {
     const std::int32_t seconds = settings.RandomTime;
     run.Log().Write(support::SafeFormat("waiting for %d seconds at %d bytes (randomwait=%d)",
                                         {seconds, run.counters.cdByteCount, settings.RandomWait}));
-    run.nextWaitAt += settings.RandomWait;
+    run.copySession.nextWaitAt += settings.RandomWait;
     const int maximum = seconds + 1;
     const double minutes = seconds / 60.0;
     run.Board().SetText(
@@ -63,7 +63,7 @@ void RandomWaitOrEject(run::RunState& run, bool atEnd) {
     if (!IsDue(run, atEnd)) return;
     run::ShowDestinationFree(run);
     const options::JobSettings& settings = run.Settings();
-    if (settings.RandomEject > 0 && run.counters.cdByteCount > run.nextEjectAt) {
+    if (settings.RandomEject > 0 && run.counters.cdByteCount > run.copySession.nextEjectAt) {
         AskForEject(run);
     } else {
         Wait(run, atEnd);

@@ -49,8 +49,8 @@ bool DeleteUnfinishedCopy(platform::FileSystem& fileSystem, const std::string& p
 }
 
 std::string UnfinishedCopyName(run::RunState& run, int attempt) {
-    if (run.copyToken.empty()) run.copyToken = platform::NewRunToken();
-    return std::string(kPrefix) + run.copyToken + "-" + std::to_string(attempt) +
+    if (run.copySession.token.empty()) run.copySession.token = platform::NewRunToken();
+    return std::string(kPrefix) + run.copySession.token + "-" + std::to_string(attempt) +
            std::string(kSuffix);
 }
 

@@ -14,7 +14,7 @@ namespace brenx::copy {
 
 // A copy is written under a temporary name in its directory until it is
 // whole: "~brenx-unfinished-<token>-<n>.tmp", where the token is sixteen
-// hexadecimal digits drawn once per run (RunState::copyToken) and n counts
+// hexadecimal digits drawn once per run (RunState::copySession) and n counts
 // from 1 past names that are taken. So two runs copying into one directory
 // never write under the same name, and a user's own file is never taken for
 // one. The run holds the file (FileHandle::HoldExclusively) from its

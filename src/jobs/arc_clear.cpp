@@ -104,7 +104,7 @@ bool StartFailed(run::RunState& run) {
 
 }  // namespace
 
-bool RunArcClear(run::RunState& run) {
+bool PrepareArcClear(run::RunState& run) {
     const std::string source = run.Settings().source;
     WriteJobHeader(run,
                    support::SafeFormat("brenx [stopbak] %s %s", {source, SettingsFilePath(run)}),
@@ -114,8 +114,12 @@ bool RunArcClear(run::RunState& run) {
     run::ShowOptionEcho(run);
     run.destinationRoot = VolumeRoot(source);
     if (!MediaPresent(run, "source", run::kExitClearNoMedia)) return false;
-    if (!CheckKeyFile(run, "source")) return false;
-    bstopbak(run, source);
+    return CheckKeyFile(run, "source");
+}
+
+bool RunArcClear(run::RunState& run) {
+    if (!PrepareArcClear(run)) return false;
+    bstopbak(run, run.Settings().source);
     return true;
 }
 

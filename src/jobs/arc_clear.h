@@ -18,6 +18,9 @@ namespace brenx::jobs {
 // archiveKept; they change no exit code. A directory that cannot be listed
 // fails the walk (its files' bits were never looked at).
 bool RunArcClear(run::RunState& run);
+// What comes before the walk: the job's header, the checks that end it
+// before it starts, the source's media and key file. False to end the job.
+bool PrepareArcClear(run::RunState& run);
 
 // The files of the directory, then, with `recurse`, its subdirectories.
 bool bstopbak(run::RunState& run, const std::string& directory);

@@ -94,7 +94,7 @@ bool ReadEntry(run::RunState& run, const std::string& directory,
 
 }  // namespace
 
-bool RunReadBack(run::RunState& run) {
+bool PrepareReadBack(run::RunState& run) {
     const std::string destination = run.Settings().destination;
     run.Board().SetText(run::BoardText::Source, "");
     run.Board().ShowSourceCaption(false);
@@ -113,8 +113,12 @@ bool RunReadBack(run::RunState& run) {
     if (!run.Settings().startfile.empty()) run.flags.waitingForStartFile = true;
     run::ShowOptionEcho(run);
     run.destinationRoot = VolumeRoot(destination);
-    if (!MediaPresent(run, "destination", run::kExitReadNoMedia)) return false;
-    bReadDst(run, destination);
+    return MediaPresent(run, "destination", run::kExitReadNoMedia);
+}
+
+bool RunReadBack(run::RunState& run) {
+    if (!PrepareReadBack(run)) return false;
+    bReadDst(run, run.Settings().destination);
     return true;
 }
 

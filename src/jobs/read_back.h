@@ -13,6 +13,9 @@ namespace brenx::jobs {
 // True when the walk was started; its failures show in the exit code (15 for
 // the top directory's own files, 16 from below, 14 when no media came).
 bool RunReadBack(run::RunState& run);
+// What comes before the walk: the window, the job's header, the checks that
+// end it before it starts, the destination's media. False to end the job.
+bool PrepareReadBack(run::RunState& run);
 
 // The files of the directory, then, with `recurse`, its subdirectories.
 bool bReadDst(run::RunState& run, const std::string& directory);

@@ -44,7 +44,8 @@ ReadOutcome ReadFailed(platform::FileHandle& file) {
 }
 
 // Reads block after block until a short one, which is the end of the file.
-ReadOutcome ReadBlocks(run::RunState& run, platform::FileHandle& file) {
+ReadOutcome ReadBlocks(run::RunState& run, platform::FileHandle& file,
+                       support::Crc32Register& sum) {
     const bool crc = run.Settings().crc;
     std::uint8_t* const buffer = run.buffer.Data();
     const auto blockSize = static_cast<std::int64_t>(run.buffer.Size());
@@ -54,7 +55,7 @@ ReadOutcome ReadBlocks(run::RunState& run, platform::FileHandle& file) {
         if (!run::KeepGoing(run)) return ReadOutcome{ReadResult::Stopped};
         if (count < 0) return ReadFailed(file);
         if (count > 0 && crc) {
-            support::Crc32Update(buffer, static_cast<std::size_t>(count), run.crc);
+            support::Crc32Update(buffer, static_cast<std::size_t>(count), sum);
         }
         counters.fileBytesRead += count;
         if (!ShowProgress(run, file)) return ReadFailed(file);
@@ -81,7 +82,8 @@ ReadOutcome ReadBFile(run::RunState& run, const std::string& name) {
     run.counters.fileSize = nodata ? file->Size() : -1;
     run.counters.fileBytesRead = 0;
     RefreshFreeSpace(run);
-    support::Crc32Init(run.crc);
+    support::Crc32Register sum;
+    support::Crc32Init(sum);
     ReadOutcome outcome;
     if (nodata) {
         if (run.counters.fileSize < 0) outcome = ReadFailed(*file);
@@ -89,9 +91,13 @@ ReadOutcome ReadBFile(run::RunState& run, const std::string& name) {
         // Where the host cannot drop them (a file system in memory), the
         // pages are read as they are; that is no fault of the medium.
         file->DropCachedPages();
-        outcome = ReadBlocks(run, *file);
+        outcome = ReadBlocks(run, *file, sum);
     }
-    if (outcome.result == ReadResult::Done) support::Crc32Final(run.crc);
+    if (outcome.result == ReadResult::Done) {
+        support::Crc32Final(sum);
+        outcome.crc = sum.value;
+        outcome.crcBytes = static_cast<std::int64_t>(sum.byteTotal);
+    }
     file->Close();
     return outcome;
 }

@@ -96,29 +96,29 @@ VerifyJob::Step VerifyJob::CheckFile(const VerifyLine& line) {
         firstFile_ = false;
         run::ShowDestinationFree(run_, inUse);
     }
-    const FileRead read = ReadLogged(line.text, inUse);
-    if (read == FileRead::Stop) return Step::Stop;
-    if (read == FileRead::Skipped) return Step::Next;
+    const LoggedRead read = ReadLogged(line.text, inUse);
+    if (read.kind == FileRead::Stop) return Step::Stop;
+    if (read.kind == FileRead::Skipped) return Step::Next;
     if (!run::KeepGoing(run_)) return Step::Stop;
     run::RunCounters& counters = run_.counters;
-    const auto bytes = static_cast<std::int64_t>(run_.crc.byteTotal);
+    const std::int64_t bytes = read.outcome.crcBytes;
     counters.byteCount += bytes;
     counters.cdByteCount += bytes;
     ++counters.fileCount;
     ShowVerifyCounts(run_);
-    return Compare(line.crc, inUse);
+    return Compare(line.crc, read.outcome.crc, inUse);
 }
 
 // Reads the file under the name in use; after a failure once more under its
 // shortened name (fix64: CD writers cut long names to 64 characters), then
 // asks the operator, with the reason the name as given could not be read.
-VerifyJob::FileRead VerifyJob::ReadLogged(const std::string& logged, std::string& inUse) {
+VerifyJob::LoggedRead VerifyJob::ReadLogged(const std::string& logged, std::string& inUse) {
     bool clipped = false;
     ReadOutcome failure;
     for (;;) {
         const ReadOutcome outcome = ReadBFile(run_, inUse);
-        if (outcome.result == ReadResult::Done) return FileRead::Read;
-        if (outcome.result == ReadResult::Stopped) return FileRead::Stop;
+        if (outcome.result == ReadResult::Done) return LoggedRead{FileRead::Read, outcome};
+        if (outcome.result == ReadResult::Stopped) return LoggedRead{FileRead::Stop, outcome};
         if (!clipped) failure = outcome;
         if (clipped) {
             inUse = logged;
@@ -132,7 +132,7 @@ VerifyJob::FileRead VerifyJob::ReadLogged(const std::string& logged, std::string
             }
         }
         const FileRead answer = AskAboutFile(logged, inUse, failure);
-        if (answer != FileRead::Read) return answer;
+        if (answer != FileRead::Read) return LoggedRead{answer, {}};
         clipped = false;
     }
 }
@@ -141,7 +141,7 @@ VerifyJob::FileRead VerifyJob::ReadLogged(const std::string& logged, std::string
 // (with the name re-rooted afresh: the operator may have fixed the source).
 VerifyJob::FileRead VerifyJob::AskAboutFile(const std::string& logged, std::string& inUse,
                                             const ReadOutcome& failure) {
-    run_.driveLetters.PresetFor(logged);
+    run_.verifySession.driveLetters.PresetFor(logged);
     const std::string question = run::WithReason(
         support::SafeFormat("Couldn't ReadBFile(%s)!?; Try again? (wait awhile for new cd?)",
                             {inUse}),
@@ -157,16 +157,16 @@ VerifyJob::FileRead VerifyJob::AskAboutFile(const std::string& logged, std::stri
     return FileRead::Skipped;
 }
 
-VerifyJob::Step VerifyJob::Compare(std::uint32_t expected, const std::string& inUse) {
-    if (run_.crc.value == expected) return Step::Next;
+VerifyJob::Step VerifyJob::Compare(std::uint32_t expected, std::uint32_t read,
+                                   const std::string& inUse) {
+    if (read == expected) return Step::Next;
     run::RunCounters& counters = run_.counters;
     ++counters.crcErrors;
     ShowVerifyCounts(run_);
     lastMismatch_ = support::SafeFormat(
         "%s #%d, file %s: crc sb %x, but is %x (filecount: %s; bytecount: %s; cd_bytecount: %s)",
-        {logPath_, lineNumber_, inUse, expected, run_.crc.value,
-         support::GroupedNumber(counters.fileCount), support::GroupedNumber(counters.byteCount),
-         support::GroupedNumber(counters.cdByteCount)});
+        {logPath_, lineNumber_, inUse, expected, read, support::GroupedNumber(counters.fileCount),
+         support::GroupedNumber(counters.byteCount), support::GroupedNumber(counters.cdByteCount)});
     run_.verdict.Expect(lastMismatch_);
     run_.Log().Write(lastMismatch_);
     if (run_.Settings().VerifyComplete) return Step::Next;

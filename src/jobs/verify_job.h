@@ -34,15 +34,20 @@ class VerifyJob {
   private:
     enum class Step { Next, Stop };
     enum class FileRead { Read, Skipped, Stop };
+    // What reading a logged file came to, with the CRC and bytes of a read.
+    struct LoggedRead {
+        FileRead kind = FileRead::Read;
+        ReadOutcome outcome;
+    };
 
     Step Line(const std::string& line);
     Step OtherLine();
     Step DamagedLine(std::string_view format);
     Step CheckFile(const VerifyLine& line);
-    FileRead ReadLogged(const std::string& logged, std::string& inUse);
+    LoggedRead ReadLogged(const std::string& logged, std::string& inUse);
     FileRead AskAboutFile(const std::string& logged, std::string& inUse,
                           const ReadOutcome& failure);
-    Step Compare(std::uint32_t expected, const std::string& inUse);
+    Step Compare(std::uint32_t expected, std::uint32_t read, const std::string& inUse);
     bool Finish();
     bool LogReadFailed(platform::FileHandle& log);
 

@@ -13,8 +13,8 @@ constexpr std::int32_t kCutAfterDrive = 3;
 constexpr std::int32_t kLetterOnly = -1;
 
 std::int32_t FixCut(run::RunState& run, const std::string& name) {
-    if (support::Utf8Length(run.verifyRoot) == 1) return kLetterOnly;
-    if (run.driveLetters.IncludeSubdirs() || name.find('\\') == std::string::npos) {
+    if (support::Utf8Length(run.verifySession.root) == 1) return kLetterOnly;
+    if (run.verifySession.driveLetters.IncludeSubdirs() || name.find('\\') == std::string::npos) {
         return kCutAfterDrive;
     }
     return static_cast<std::int32_t>(name.size() - run::FileNamePart(name).size() + 1);
@@ -23,13 +23,13 @@ std::int32_t FixCut(run::RunState& run, const std::string& name) {
 }  // namespace
 
 void ApplyVerifyRoot(run::RunState& run, std::string& name) {
-    if (run.verifyRoot.empty()) return;
-    if (run.verifyCut == 0) run.verifyCut = FixCut(run, name);
-    if (run.verifyCut >= 1) {
-        const auto from = static_cast<std::size_t>(run.verifyCut - 1);
-        name = run.verifyRoot + (from < name.size() ? name.substr(from) : std::string());
-    } else if (run.verifyCut == kLetterOnly && !name.empty()) {
-        name.replace(0, support::Utf8PrefixBytes(name, 1), support::Utf8Prefix(run.verifyRoot, 1));
+    if (run.verifySession.root.empty()) return;
+    if (run.verifySession.cut == 0) run.verifySession.cut = FixCut(run, name);
+    if (run.verifySession.cut >= 1) {
+        const auto from = static_cast<std::size_t>(run.verifySession.cut - 1);
+        name = run.verifySession.root + (from < name.size() ? name.substr(from) : std::string());
+    } else if (run.verifySession.cut == kLetterOnly && !name.empty()) {
+        name.replace(0, support::Utf8PrefixBytes(name, 1), support::Utf8Prefix(run.verifySession.root, 1));
     }
 }
 

@@ -26,10 +26,10 @@ void EngineMediaActions::OpenHelp() {
 }
 
 bool EngineMediaActions::FixSource() {
-    DriveLetterDialog& dialog = run_.driveLetters;
+    DriveLetterDialog& dialog = run_.verifySession.driveLetters;
     if (!run_.Op().AskDriveLetter(dialog) || !dialog.CanAccept()) return false;
-    run_.verifyRoot = dialog.ChosenRoot();
-    run_.verifyCut = 0;
+    run_.verifySession.root = dialog.ChosenRoot();
+    run_.verifySession.cut = 0;
     return true;
 }
 

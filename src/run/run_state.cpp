@@ -5,7 +5,7 @@
 namespace brenx::run {
 
 RunState::RunState(const RunParts& parts)
-    : driveLetters(parts.fileSystem),
+    : verifySession(parts.fileSystem),
       parts_(parts),
       releasingOp_(parts.op, parts.fileSystem, parts.log) {}
 

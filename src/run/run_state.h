@@ -3,14 +3,13 @@
 #include <cstdint>
 #include <string>
 
-#include "run/drive_letter_dialog.h"
+#include "run/job_sessions.h"
 #include "run/pace.h"
 #include "run/releasing_operator.h"
 #include "run/run_counters.h"
 #include "run/status_memo.h"
 #include "run/transfer_buffer.h"
 #include "run/verdict.h"
-#include "support/crc32.h"
 #include "support/random_names.h"
 
 namespace brenx::options {
@@ -103,20 +102,11 @@ class RunState {
     std::string jobLabel;
 
     Verdict verdict;
-
-    // Random waits and ejects: the media byte counts at which the next are due.
-    std::int64_t nextWaitAt = 0;
-    std::int64_t nextEjectAt = 0;
-
-    // Verify's re-rooting: the drive or directory put in place of the logged
-    // one, and how much of the logged name it replaces.
-    std::string verifyRoot;
-    std::int32_t verifyCut = 0;
-    DriveLetterDialog driveLetters;
+    CopySession copySession;
+    VerifySession verifySession;
 
     TransferBuffer buffer;
     support::RandomNames randomNames;
-    support::Crc32Register crc;
     ThroughputClock clock;
     StatusMemo memo;
     EchoKeys echoKeys;
@@ -129,9 +119,6 @@ class RunState {
     // 0 for never): a job that reads many small files shows it a few times a
     // second, not once per file.
     std::uint64_t freeSpaceShownAt = 0;
-    // The part of this run's temporary copy names that no other run has
-    // (copy/unfinished_copy.h); drawn at the first copy.
-    std::string copyToken;
 
   private:
     RunParts parts_;

@@ -14,28 +14,15 @@
 #include "platform/temp_drives.h"
 #include "run/run_state.h"
 #include "testkit/fake_tick_source.h"
-#include "testkit/faulty_file_system.h"
+#include "testkit/kit_file_system.h"
 #include "testkit/recording_process_starter.h"
 #include "testkit/recording_status_board.h"
 #include "testkit/scripted_run_operator.h"
 
 namespace brenx::app::testing {
 
-// The temporary drives' file system, made to fail at will, recording the
-// places it flushed.
-class AppFileSystem : public platform::FaultyFileSystem {
-  public:
-    using platform::FaultyFileSystem::FaultyFileSystem;
-    bool FlushVolume(const std::string& path) override {
-        flushed.push_back(path);
-        return platform::FaultyFileSystem::FlushVolume(path);
-    }
-    std::vector<std::string> flushed;
-};
-
-inline std::string NoEnvironment(const std::string&) {
-    return {};
-}
+using AppFileSystem = testkit::KitFileSystem;
+using testkit::NoEnvironment;
 
 // A whole run over temporary drives d: and e: with the command line given:
 // the source tree d:\src\ (a.txt and sub\b.txt), the program's directory

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/app_world.h"
-#include "app/cdr_mode.h"
-#include "app/check_directories.h"
 #include "copy/flush.h"
+#include "jobs/cdr_mode.h"
+#include "jobs/check_directories.h"
 #include "options/log_lines.h"
 #include "platform/host_error.h"
 #include "run/exit_codes.h"
@@ -11,6 +11,8 @@
 namespace brenx::app {
 namespace {
 
+using jobs::CdrModeFor;
+using jobs::IsWellFormedPath;
 using testing::AppWorld;
 using testing::kStartNote;
 

@@ -265,11 +265,11 @@ TEST(PrepareJob, SetsUpTheRunOnceFromTheOptions) {
     world.MakeRun();
     world.driver->PrepareJob();
     const run::RunState& run = *world.run;
-    EXPECT_EQ(run.nextWaitAt, 1000);
-    EXPECT_EQ(run.nextEjectAt, 5000);
+    EXPECT_EQ(run.copySession.nextWaitAt, 1000);
+    EXPECT_EQ(run.copySession.nextEjectAt, 5000);
     EXPECT_EQ(world.board.Text(run::BoardText::RandomWaitCaption), "Random wait (90\")");
     // "-v::" presets the verify root; the run does not read fakeverify then.
-    EXPECT_EQ(run.verifyRoot, "e");
+    EXPECT_EQ(run.verifySession.root, "e");
     EXPECT_EQ(world.op.AlarmSound(), world.drives.Host("d/src/a.txt"));
     EXPECT_EQ(world.board.PlacementRestores(), 1);
     EXPECT_EQ(world.board.Text(run::BoardText::DestinationCaption), "Destination:");
@@ -281,14 +281,14 @@ TEST(PrepareJob, SetsUpTheRunOnceFromTheOptions) {
     other.MakeRun();
     other.driver->PrepareJob();
     EXPECT_EQ(other.op.AlarmSound(), "");
-    EXPECT_EQ(other.run->verifyRoot, "f:\\copy");
+    EXPECT_EQ(other.run->verifySession.root, "f:\\copy");
 
     // Later jobs only clear the stop flags.
     world.run->flags.stopRequested = world.run->flags.closeAllowed = true;
-    world.run->nextWaitAt = 7;
+    world.run->copySession.nextWaitAt = 7;
     world.driver->PrepareJob();
     EXPECT_FALSE(run.flags.stopRequested || run.flags.closeAllowed);
-    EXPECT_EQ(run.nextWaitAt, 7);
+    EXPECT_EQ(run.copySession.nextWaitAt, 7);
     EXPECT_EQ(world.board.PlacementRestores(), 1);
 }
 

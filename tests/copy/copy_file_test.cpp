@@ -8,6 +8,7 @@
 
 #include "copy/copy_result.h"
 #include "copy/copy_world.h"
+#include "options/log_lines.h"
 #include "run/pace.h"
 #include "run/transfer_buffer.h"
 
@@ -53,11 +54,13 @@ TEST(CopyBFile, CopiesDatesAndLogsFilesOfEveryBlockCount) {
     const std::string more = Bytes(run::kTransferBufferSize + 1);
     world.Source("c.bin", more);
     world.fs.ResetCounts();
-    EXPECT_EQ(CopyBFile(world.run, "d:\\src\\c.bin", "e:\\dst\\c.bin", true).code, kCopyDone);
+    const CopyOutcome copied = CopyBFile(world.run, "d:\\src\\c.bin", "e:\\dst\\c.bin", true);
+    EXPECT_EQ(copied.code, kCopyDone);
     EXPECT_EQ(world.fs.Calls(FsCall::Read), 2);
     EXPECT_EQ(world.fs.Calls(FsCall::Write), 3);  // two blocks and the log entry
     EXPECT_EQ(world.Copied("c.bin"), more);
     EXPECT_EQ(world.LogLines().back(), "|e:\\dst\\c.bin|" + CrcText(more));
+    EXPECT_EQ(options::CrcLogLine("", copied.crc), "||" + CrcText(more));
     EXPECT_EQ(world.run.counters.fileBytesRead, static_cast<std::int64_t>(more.size()));
 
     // Without crc the line is the destination alone.

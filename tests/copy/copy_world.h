@@ -5,67 +5,18 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "options/log_file.h"
-#include "options/option_load.h"
-#include "platform/temp_drives.h"
-#include "run/run_state.h"
-#include "testkit/fake_tick_source.h"
-#include "testkit/faulty_file_system.h"
-#include "testkit/recording_process_starter.h"
-#include "testkit/recording_status_board.h"
-#include "testkit/scripted_run_operator.h"
+#include "platform/directory_search.h"
+#include "platform/dos_date_time.h"
+#include "testkit/world.h"
 
 namespace brenx::copy::testing {
 
-// The temporary drives' file system, made to fail at will: by call count
-// (FaultyFileSystem), by the path opened, and with a free space of the
-// test's choosing. It records the places flushed.
-class CopyFileSystem : public platform::FaultyFileSystem {
-  public:
-    using platform::FaultyFileSystem::FaultyFileSystem;
-
-    std::unique_ptr<platform::FileHandle> Open(const std::string& path, platform::Access access,
-                                               platform::Disposition disposition) override {
-        const auto refused = refusedOpens.find(path);
-        if (refused != refusedOpens.end()) return Fail(refused->second, nullptr);
-        return platform::FaultyFileSystem::Open(path, access, disposition);
-    }
-    std::unique_ptr<platform::FileHandle> OpenWithoutLinks(
-        const std::string& path, platform::Access access,
-        platform::Disposition disposition) override {
-        const auto refused = refusedOpens.find(path);
-        if (refused != refusedOpens.end()) return Fail(refused->second, nullptr);
-        return platform::FaultyFileSystem::OpenWithoutLinks(path, access, disposition);
-    }
-    // A refused name is refused to a rename too: a copy written under a
-    // temporary name meets the refusal when it takes its own.
-    bool RenameNewWithoutLinks(const std::string& from, const std::string& to) override {
-        const auto refused = refusedOpens.find(to);
-        if (refused != refusedOpens.end()) return Fail(refused->second, false);
-        return platform::FaultyFileSystem::RenameNewWithoutLinks(from, to);
-    }
-    std::int64_t FreeBytesAvailable(const std::string& path) override {
-        const std::int64_t measured = platform::FaultyFileSystem::FreeBytesAvailable(path);
-        return fixedFree && measured >= 0 ? *fixedFree : measured;
-    }
-    bool FlushVolume(const std::string& path) override {
-        flushed.push_back(path);
-        return platform::FaultyFileSystem::FlushVolume(path);
-    }
-
-    std::map<std::string, platform::HostError> refusedOpens;
-    std::optional<std::int64_t> fixedFree;
-    std::vector<std::string> flushed;
-};
-
-inline std::string NoEnvironment(const std::string&) {
-    return {};
-}
+using CopyFileSystem = testkit::KitFileSystem;
+using testkit::NoEnvironment;
 
 // The CRC-32 of the text as the log writes it: upper-case hexadecimal
 // without leading zeros (computed by zlib, independently of the program).
@@ -81,15 +32,9 @@ inline std::string CrcText(const std::string& content) {
 // e:\dst\ (root e:\), the log at d:\run.log, the options at their built-in
 // defaults (so NewerOnly and crc are on, no CD-R), a scripted operator, a
 // recording board and a clock that moves only with the operator's waits.
-class CopyWorld {
+class CopyWorld : public testkit::World {
   public:
-    CopyWorld()
-        : fs(drives.Fs()),
-          options(fs, op, options::OptionInputs{{}, NoEnvironment, "d:\\", "2612061806"}),
-          log(fs, "d:\\run.log"),
-          run(run::RunParts{options, fs, log, op, board, starter, ticks}) {
-        drives.Fs().SetCurrentDirectory("d:\\");
-        op.AttachClock(ticks);
+    CopyWorld() : World("d:\\") {
         std::filesystem::create_directories(drives.Host("d/src"));
         Settings().source = "d:\\src\\";
         Settings().destination = "e:\\dst\\";
@@ -97,8 +42,6 @@ class CopyWorld {
         run.jobMode = run::JobMode::Copy;
         run.destinationRoot = "e:\\";
     }
-
-    options::JobSettings& Settings() { return options.Settings(); }
 
     // The destination's free space from now on (nullopt: as measured), as
     // if the media changed: the next copy measures it afresh.
@@ -141,29 +84,6 @@ class CopyWorld {
         return names;
     }
 
-    std::string LogText() const { return drives.Read("d/run.log"); }
-    // The log's entries, one per CR LF.
-    std::vector<std::string> LogLines() const {
-        std::vector<std::string> lines;
-        const std::string text = LogText();
-        std::size_t start = 0;
-        for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos;) {
-            lines.push_back(text.substr(start, end - start));
-            start = end + 2;
-        }
-        return lines;
-    }
-
-    platform::testing::TempDrives drives;
-    CopyFileSystem fs;
-    testkit::ScriptedRunOperator op;
-    testkit::RecordingStatusBoard board;
-    testkit::RecordingProcessStarter starter;
-    testkit::FakeTickSource ticks;
-    options::OptionLoad options;
-    options::Log log;
-    run::RunState run;
-
   private:
     static std::string Slashes(std::string path) {
         for (char& c : path) {
@@ -172,9 +92,7 @@ class CopyWorld {
         return path;
     }
     void Put(const std::string& relative, const std::string& content) {
-        const std::string host = drives.Host(Slashes(relative));
-        std::filesystem::create_directories(std::filesystem::path(host).parent_path());
-        drives.Write(Slashes(relative), content);
+        World::Put(Slashes(relative), content);
     }
 };
 

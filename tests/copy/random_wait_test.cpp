@@ -16,8 +16,8 @@ using testing::CopyWorld;
 struct CdrWorld : CopyWorld {
     CdrWorld() {
         run.flags.cdrMode = true;
-        run.nextWaitAt = Settings().RandomWait;
-        run.nextEjectAt = Settings().RandomEject;
+        run.copySession.nextWaitAt = Settings().RandomWait;
+        run.copySession.nextEjectAt = Settings().RandomEject;
     }
 };
 
@@ -30,7 +30,7 @@ TEST(RandomWaitOrEject, WaitsAtEveryIntervalOfBytesOnTheMedia) {
     world.run.counters.cdByteCount = 240000000;
     RandomWaitOrEject(world.run, false);
     EXPECT_EQ(world.op.Waits(), std::vector<int>(60, 1000));
-    EXPECT_EQ(world.run.nextWaitAt, 480000000);
+    EXPECT_EQ(world.run.copySession.nextWaitAt, 480000000);
     EXPECT_EQ(world.LogLines().back(),
               "waiting for 60 seconds at 240000000 bytes (randomwait=240000000)");
     EXPECT_EQ(world.board.Text(run::BoardText::RandomWaitCaption), "1.00 minute wait");
@@ -56,7 +56,7 @@ TEST(RandomWaitOrEject, AtTheEndWaitsOnceAWholeIntervalIsOnTheMedia) {
     RandomWaitOrEject(world.run, true);
     EXPECT_TRUE(world.op.Waits().empty());
     world.run.counters.cdByteCount = 250000000;
-    world.run.nextWaitAt = 480000000;
+    world.run.copySession.nextWaitAt = 480000000;
     RandomWaitOrEject(world.run, true);
     EXPECT_EQ(world.op.Waits().size(), 90u);
     EXPECT_EQ(world.board.Text(run::BoardText::RandomWaitCaption), "1.50 minute wait at end");
@@ -86,8 +86,8 @@ TEST(RandomWaitOrEject, AnEjectRequestTakesTheCallOfAWaitThatIsDue) {
     CdrWorld world;
     world.Settings().RandomWait = 50000000;
     world.Settings().RandomEject = 100000000;
-    world.run.nextWaitAt = 50000000;
-    world.run.nextEjectAt = 100000000;
+    world.run.copySession.nextWaitAt = 50000000;
+    world.run.copySession.nextEjectAt = 100000000;
     world.run.counters.cdByteCount = 100000000;  // not above the threshold
     RandomWaitOrEject(world.run, false);
     EXPECT_EQ(world.op.Waits().size(), 60u);
@@ -99,14 +99,14 @@ TEST(RandomWaitOrEject, AnEjectRequestTakesTheCallOfAWaitThatIsDue) {
         "to to continue.");
     RandomWaitOrEject(world.run, false);
     EXPECT_EQ(world.op.Waits().size(), 60u);  // no wait in that call
-    EXPECT_EQ(world.run.nextEjectAt, 200000000);
-    EXPECT_EQ(world.run.nextWaitAt, 100000000);
+    EXPECT_EQ(world.run.copySession.nextEjectAt, 200000000);
+    EXPECT_EQ(world.run.copySession.nextWaitAt, 100000000);
     EXPECT_EQ(world.LogLines().back(), "random eject at 100000000 bytes");
     EXPECT_EQ(world.op.Beeps(), 3);
 
     RandomWaitOrEject(world.run, false);  // the wait that was due
     EXPECT_EQ(world.op.Waits().size(), 120u);
-    EXPECT_EQ(world.run.nextWaitAt, 150000000);
+    EXPECT_EQ(world.run.copySession.nextWaitAt, 150000000);
 }
 
 TEST(RandomWaitOrEject, StopDuringAWaitOffersToSkipTheRest) {

@@ -19,6 +19,7 @@
 #include "platform/temp_drives.h"
 #include "run/exit_codes.h"
 #include "support/environment_references.h"
+#include "testkit/steady_operator.h"
 
 namespace brenx {
 namespace {
@@ -73,16 +74,6 @@ std::vector<std::string> CodeTexts(const std::string& html) {
     return texts;
 }
 
-// An operator that lets the parser say what it likes.
-class AnyAnswer : public options::Operator {
-  public:
-    bool ConfirmMessage(const std::string&, bool, options::QuestionId) override { return false; }
-    void InfoMessage(const std::string&) override {}
-    void ErrorMessage(const std::string&) override {}
-    void ShowLogMessage(const std::string&) override {}
-    void SetClipboardText(const std::string&) override {}
-};
-
 bool SameCommandLine(const options::CommandLine& a, const options::CommandLine& b) {
     return a.settings == b.settings && a.marks == b.marks &&
            a.settingsFileName == b.settingsFileName && a.settingsSection == b.settingsSection &&
@@ -94,7 +85,7 @@ bool SameCommandLine(const options::CommandLine& a, const options::CommandLine& 
 std::set<char> SwitchesTheParserTakes() {
     platform::testing::TempDrives drives;
     drives.Fs().SetCurrentDirectory("d:\\");
-    AnyAnswer op;
+    testkit::SteadyOperator op;  // lets the parser say what it likes
     const auto environment = [](const std::string&) { return std::string(); };
     const auto parse = [&](const std::string& argument) {
         return options::ParseCommandLine({argument}, environment, drives.Fs(), op);

@@ -24,9 +24,10 @@ TEST(ReadBFile, ReadsTheFileToItsEndWithItsCrc) {
     JobsWorld world;
     const std::string content = Pattern(1200000);
     world.Put("e/big.bin", content);
-    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin").result, ReadResult::Done);
-    EXPECT_EQ(world.run.crc.value, CrcOf(content));
-    EXPECT_EQ(world.run.crc.byteTotal, 1200000u);
+    const ReadOutcome big = ReadBFile(world.run, "e:\\big.bin");
+    EXPECT_EQ(big.result, ReadResult::Done);
+    EXPECT_EQ(big.crc, CrcOf(content));
+    EXPECT_EQ(big.crcBytes, 1200000);
     EXPECT_EQ(world.run.counters.fileSize, 1200000);
     EXPECT_EQ(world.run.counters.fileBytesRead, 1200000);
     // Progress shows once past the first million bytes, after every block.
@@ -40,13 +41,13 @@ TEST(ReadBFile, ReadsTheFileToItsEndWithItsCrc) {
     // A file of whole blocks ends at the empty read after them.
     const std::string blocks = Pattern(65024 * 2, 9);
     world.Put("e/blocks.bin", blocks);
-    EXPECT_EQ(ReadBFile(world.run, "e:\\blocks.bin").result, ReadResult::Done);
-    EXPECT_EQ(world.run.crc.value, CrcOf(blocks));
+    EXPECT_EQ(ReadBFile(world.run, "e:\\blocks.bin").crc, CrcOf(blocks));
 
     // Without crc the bytes are read but not summed.
     world.Settings().crc = false;
-    EXPECT_EQ(ReadBFile(world.run, "e:\\blocks.bin").result, ReadResult::Done);
-    EXPECT_EQ(world.run.crc.byteTotal, 0u);
+    const ReadOutcome unsummed = ReadBFile(world.run, "e:\\blocks.bin");
+    EXPECT_EQ(unsummed.result, ReadResult::Done);
+    EXPECT_EQ(unsummed.crcBytes, 0);
     EXPECT_EQ(world.run.counters.fileBytesRead, 65024 * 2);
 }
 
@@ -75,20 +76,20 @@ TEST(ReadBFile, TellsAFileThatCannotBeOpenedFromOneThatFailsToRead) {
     // A host that cannot drop the cached pages still reads them.
     world.fs.FailCall(platform::FsCall::DropCachedPages, 1, platform::HostError::NotSupported,
                       true);
-    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin").result, ReadResult::Done);
-    EXPECT_EQ(world.run.crc.value, CrcOf(Pattern(200000)));
+    EXPECT_EQ(ReadBFile(world.run, "e:\\big.bin").crc, CrcOf(Pattern(200000)));
 }
 
 TEST(ReadBFile, NodataOpensAndSizesOnly) {
     JobsWorld world;
     world.Put("e/a.bin", Pattern(1000));
     world.Settings().nodata = true;
-    EXPECT_EQ(ReadBFile(world.run, "e:\\a.bin").result, ReadResult::Done);
+    const ReadOutcome sized = ReadBFile(world.run, "e:\\a.bin");
+    EXPECT_EQ(sized.result, ReadResult::Done);
     EXPECT_EQ(world.fs.Calls(platform::FsCall::Read), 0);
     EXPECT_EQ(world.fs.Calls(platform::FsCall::DropCachedPages), 0);
     EXPECT_EQ(world.run.counters.fileSize, 1000);
-    EXPECT_EQ(world.run.crc.value, 0u);
-    EXPECT_EQ(world.run.crc.byteTotal, 0u);
+    EXPECT_EQ(sized.crc, 0u);
+    EXPECT_EQ(sized.crcBytes, 0);
 }
 
 TEST(ReadBFile, ShowsTheFreeSpaceAFewTimesASecondNotPerFile) {
@@ -151,8 +152,7 @@ TEST(ReadBFile, ReadsFromTheMediumNotFromTheCache) {
     world.fs.beforeRead = [&](const std::string& path) {
         if (path == "e:\\cached.bin") residentAtRead.push_back(ResidentPages(host));
     };
-    EXPECT_EQ(ReadBFile(world.run, "e:\\cached.bin").result, ReadResult::Done);
-    EXPECT_EQ(world.run.crc.value, CrcOf(content));
+    EXPECT_EQ(ReadBFile(world.run, "e:\\cached.bin").crc, CrcOf(content));
     ASSERT_EQ(residentAtRead.size(), 1u);
     EXPECT_EQ(residentAtRead[0], 0u);
 }

@@ -24,30 +24,30 @@ TEST(ApplyVerifyRoot, ReplacesTheLetterOrTheStartOfEveryName) {
     JobsWorld world;
     run::RunState& run = world.run;
     EXPECT_EQ(Rooted(run, "d:\\x\\y.txt"), "d:\\x\\y.txt");  // no root: as logged
-    EXPECT_EQ(run.verifyCut, 0);
+    EXPECT_EQ(run.verifySession.cut, 0);
 
-    run.verifyRoot = "e";
+    run.verifySession.root = "e";
     EXPECT_EQ(Rooted(run, "d:\\x\\y.txt"), "e:\\x\\y.txt");
-    EXPECT_EQ(run.verifyCut, -1);
+    EXPECT_EQ(run.verifySession.cut, -1);
     EXPECT_EQ(Rooted(run, ""), "");
 
     // A directory root without the subdirectories choice: the cut is fixed
     // after the first name's directory and kept for the names after it.
-    run.verifyRoot = "f:\\copy\\";
-    run.verifyCut = 0;
+    run.verifySession.root = "f:\\copy\\";
+    run.verifySession.cut = 0;
     EXPECT_EQ(Rooted(run, "d:\\data\\a.txt"), "f:\\copy\\a.txt");
-    EXPECT_EQ(run.verifyCut, 9);
+    EXPECT_EQ(run.verifySession.cut, 9);
     EXPECT_EQ(Rooted(run, "d:\\data\\sub\\b.txt"), "f:\\copy\\sub\\b.txt");
 
     // With it, everything after the drive is kept.
-    run.verifyCut = 0;
-    run.driveLetters.SetIncludeSubdirs(true);
+    run.verifySession.cut = 0;
+    run.verifySession.driveLetters.SetIncludeSubdirs(true);
     EXPECT_EQ(Rooted(run, "d:\\data\\a.txt"), "f:\\copy\\\\data\\a.txt");
-    EXPECT_EQ(run.verifyCut, 3);
+    EXPECT_EQ(run.verifySession.cut, 3);
 
     // A name without a backslash keeps what follows its drive either way.
-    run.verifyCut = 0;
-    run.driveLetters.SetIncludeSubdirs(false);
+    run.verifySession.cut = 0;
+    run.verifySession.driveLetters.SetIncludeSubdirs(false);
     EXPECT_EQ(Rooted(run, "d:a.txt"), "f:\\copy\\a.txt");
     EXPECT_EQ(Rooted(run, "d"), "f:\\copy\\");
 }
@@ -85,7 +85,7 @@ TEST(RunVerify, FollowsTheMediaToAnotherLetter) {
             },
             true);
     EXPECT_TRUE(RunVerify(world.run));
-    EXPECT_EQ(world.run.verifyRoot, "e");
+    EXPECT_EQ(world.run.verifySession.root, "e");
     EXPECT_EQ(world.run.counters.fileCount, 2);
     // The second file was found on e: at once.
     EXPECT_EQ(world.op.MediaQuestions().size(), 1u);
@@ -109,7 +109,7 @@ TEST(RunVerify, FollowsTheMediaToADirectory) {
             },
             true);
     EXPECT_TRUE(RunVerify(world.run));
-    EXPECT_EQ(world.run.verifyRoot, "e:\\data\\");
+    EXPECT_EQ(world.run.verifySession.root, "e:\\data\\");
     EXPECT_EQ(world.run.counters.fileCount, 2);
 
     // With the subdirectories choice the logged path is kept under the
@@ -132,7 +132,7 @@ TEST(RunVerify, FollowsTheMediaToADirectory) {
             },
             true);
     EXPECT_TRUE(RunVerify(kept.run));
-    EXPECT_EQ(kept.run.verifyCut, 3);
+    EXPECT_EQ(kept.run.verifySession.cut, 3);
     EXPECT_EQ(kept.run.counters.fileCount, 2);
     EXPECT_EQ(kept.run.counters.crcErrors, 0);
 }

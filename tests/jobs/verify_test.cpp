@@ -278,8 +278,8 @@ TEST(RunVerify, AFileThatCannotBeReadIsPutToTheOperator) {
     EXPECT_TRUE(world.op.MediaQuestions()[0].showSkip);
     EXPECT_TRUE(world.op.MediaQuestions()[0].showFixSource);
     // The drive-letter dialog was made ready for the logged name.
-    EXPECT_EQ(world.run.driveLetters.Text(), "e");
-    EXPECT_EQ(world.run.driveLetters.Caption(), "jiggery verify: \"e:\\gone.txt\"");
+    EXPECT_EQ(world.run.verifySession.driveLetters.Text(), "e");
+    EXPECT_EQ(world.run.verifySession.driveLetters.Caption(), "jiggery verify: \"e:\\gone.txt\"");
 
     world.op.ExpectMedia(Question("e:\\gone.txt", "the file is not there"),
                          run::MediaAnswer::GiveUp);

@@ -7,31 +7,13 @@
 
 #include "option_test_kit.h"
 #include "options/log_lines.h"
+#include "testkit/steady_operator.h"
 
 namespace brenx::options {
 namespace {
 
 using testing::kStamp;
 using testing::OptionWorld;
-
-// Answers every question the same way and records what was asked.
-class SameAnswerOperator : public Operator {
-  public:
-    explicit SameAnswerOperator(bool answer) : answer_(answer) {}
-    bool ConfirmMessage(const std::string&, bool, QuestionId) override {
-        ++questions;
-        return answer_;
-    }
-    void InfoMessage(const std::string&) override {}
-    void ErrorMessage(const std::string&) override { ++errors; }
-    void ShowLogMessage(const std::string&) override {}
-    void SetClipboardText(const std::string&) override {}
-    int questions = 0;
-    int errors = 0;
-
-  private:
-    bool answer_;
-};
 
 class SpecReaderTest : public ::testing::Test {
   protected:
@@ -330,7 +312,7 @@ TEST_F(SpecReaderTest, GarbageAndHugeLinesGiveQuestionsNotCrashes) {
         garbage += static_cast<char>((i * 7919 + i / 13) % 256);
     Jobs(garbage);
     for (bool answer : {false, true}) {
-        SameAnswerOperator op(answer);
+        testkit::SteadyOperator op(run::MediaAnswer::GiveUp, answer);
         Load("source=@jobs.txt\r\n", {}, &op);
         ASSERT_TRUE(reader->StartSpecJobs());
         SpecStep step;
@@ -340,7 +322,7 @@ TEST_F(SpecReaderTest, GarbageAndHugeLinesGiveQuestionsNotCrashes) {
             jobs += step.kind == kJob;
         } while (step.kind == kJob && jobs < 100000);
         EXPECT_LT(jobs, 100000);
-        EXPECT_GT(op.questions + op.errors, 0);
+        EXPECT_GT(op.confirmations + static_cast<int>(op.errors.size()), 0);
         if (step.kind == kFailed) {
             EXPECT_TRUE(
                 step.exitCode == kExitSpecMissingBar || step.exitCode == kExitSpecBadLetter ||

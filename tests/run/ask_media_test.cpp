@@ -135,9 +135,9 @@ TEST(AskMedia, FixSourceTakesTheDriveLetterDialogsChoice) {
     RunWorld world;
     RunState& state = world.run;
     state.jobMode = JobMode::Verify;
-    state.verifyRoot = "x";
-    state.verifyCut = 7;
-    state.driveLetters.PresetFor("E:\\data\\a.txt");
+    state.verifySession.root = "x";
+    state.verifySession.cut = 7;
+    state.verifySession.driveLetters.PresetFor("E:\\data\\a.txt");
     bool fixed = true;
     const auto pressFix = [&](const MediaQuestion&, MediaDialogActions& actions) {
         fixed = actions.FixSource();
@@ -147,8 +147,8 @@ TEST(AskMedia, FixSourceTakesTheDriveLetterDialogsChoice) {
         .ExpectDriveLetter([](DriveLetterDialog& dialog) { dialog.StepDown(); }, false);
     AskMedia(state, "q", {}, true);
     EXPECT_FALSE(fixed);
-    EXPECT_EQ(state.verifyRoot, "x");
-    EXPECT_EQ(state.verifyCut, 7);
+    EXPECT_EQ(state.verifySession.root, "x");
+    EXPECT_EQ(state.verifySession.cut, 7);
 
     // An emptied directory field names no place and is not taken.
     world.op.ExpectMedia("q", MediaAnswer::GiveUp, pressFix)
@@ -160,14 +160,14 @@ TEST(AskMedia, FixSourceTakesTheDriveLetterDialogsChoice) {
             true);
     AskMedia(state, "q", {}, true);
     EXPECT_FALSE(fixed);
-    EXPECT_EQ(state.verifyRoot, "x");
+    EXPECT_EQ(state.verifySession.root, "x");
 
     world.op.ExpectMedia("q", MediaAnswer::SourceFixed, pressFix)
         .ExpectDriveLetter([](DriveLetterDialog& dialog) { dialog.UseCurrentDirectory(); }, true);
     EXPECT_EQ(AskMedia(state, "q", {}, true), MediaAnswer::SourceFixed);
     EXPECT_TRUE(fixed);
-    EXPECT_EQ(state.verifyRoot, "d:\\");
-    EXPECT_EQ(state.verifyCut, 0);
+    EXPECT_EQ(state.verifySession.root, "d:\\");
+    EXPECT_EQ(state.verifySession.cut, 0);
     EXPECT_NE(world.LogText().find("Media (q\r\n):mrOK"), std::string::npos);
 }
 

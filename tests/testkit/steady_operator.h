@@ -7,14 +7,20 @@
 
 namespace brenx::testkit {
 
-// An operator for fault sweeps: answers every media question the same way
-// (giving up after a few, so that a lasting fault cannot loop), every yes/no
-// question with no, declines the drive-letter and file choices, and keeps
-// the error messages.
+// An operator that always answers alike, for fault sweeps and parsers fed
+// anything: every media question the same way (giving up after a few, so
+// that a lasting fault cannot loop), every yes/no question with `confirm`;
+// it declines the drive-letter and file choices, counts the questions and
+// keeps the error messages.
 class SteadyOperator : public run::Operator {
   public:
-    explicit SteadyOperator(run::MediaAnswer answer) : answer_(answer) {}
-    bool ConfirmMessage(const std::string&, bool, options::QuestionId) override { return false; }
+    explicit SteadyOperator(run::MediaAnswer answer = run::MediaAnswer::GiveUp,
+                            bool confirm = false)
+        : answer_(answer), confirm_(confirm) {}
+    bool ConfirmMessage(const std::string&, bool, options::QuestionId) override {
+        ++confirmations;
+        return confirm_;
+    }
     void InfoMessage(const std::string&) override {}
     void ErrorMessage(const std::string& text) override { errors.push_back(text); }
     void ShowLogMessage(const std::string&) override {}
@@ -29,11 +35,13 @@ class SteadyOperator : public run::Operator {
     void SetAlarmSound(const std::string&) override {}
     void Beep() override {}
 
-    int questions = 0;
+    int questions = 0;  // media questions
+    int confirmations = 0;
     std::vector<std::string> errors;
 
   private:
     run::MediaAnswer answer_;
+    bool confirm_;
 };
 
 }  // namespace brenx::testkit

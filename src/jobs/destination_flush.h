@@ -7,12 +7,12 @@ namespace brenx::run {
 class RunState;
 }
 
-namespace brenx::app {
+namespace brenx::jobs {
 
 // The destinations the run's copy jobs copied files to. Each is flushed onto its
 // medium before the run says it is finished, so that media taken out after
 // the banner hold everything the log says they hold. A failed run flushes
-// too (what it copied is good), but keeps its own exit code and reason.
+// too (what it copied is good); its verdict keeps the failure it had.
 class DestinationFlush {
   public:
     void Remember(const std::string& destination);
@@ -26,4 +26,4 @@ class DestinationFlush {
     std::vector<std::string> pending_;
 };
 
-}  // namespace brenx::app
+}  // namespace brenx::jobs

@@ -1,8 +1,8 @@
-#include "app/cdr_mode.h"
+#include "jobs/cdr_mode.h"
 
 #include "support/ascii_case.h"
 
-namespace brenx::app {
+namespace brenx::jobs {
 
 bool CdrModeFor(const std::string& destinationRoot, const std::string& notCdr) {
     if (destinationRoot.empty() || destinationRoot[0] == '\\') return false;
@@ -13,4 +13,4 @@ bool CdrModeFor(const std::string& destinationRoot, const std::string& notCdr) {
     return true;
 }
 
-}  // namespace brenx::app
+}  // namespace brenx::jobs

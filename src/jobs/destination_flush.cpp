@@ -1,4 +1,4 @@
-#include "app/destination_flush.h"
+#include "jobs/destination_flush.h"
 
 #include <algorithm>
 #include <utility>
@@ -6,7 +6,7 @@
 #include "copy/flush.h"
 #include "run/run_state.h"
 
-namespace brenx::app {
+namespace brenx::jobs {
 namespace {
 
 // A destination whose medium is gone by now may have lost what it received.
@@ -32,4 +32,4 @@ bool DestinationFlush::FlushAll(run::RunState& run) {
     return flushed;
 }
 
-}  // namespace brenx::app
+}  // namespace brenx::jobs

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace brenx::app {
+namespace brenx::jobs {
 
 // Whether a copy to this destination root is treated as a packet-written
 // CD-R: not on a network share (\\server\share\), and not on a drive whose
@@ -10,4 +10,4 @@ namespace brenx::app {
 // letter, so no drive is a CD-R.
 bool CdrModeFor(const std::string& destinationRoot, const std::string& notCdr);
 
-}  // namespace brenx::app
+}  // namespace brenx::jobs

@@ -1,4 +1,4 @@
-#include "app/check_directories.h"
+#include "jobs/check_directories.h"
 
 #include "options/job_settings.h"
 #include "options/option_load.h"
@@ -10,7 +10,7 @@
 #include "support/path_names.h"
 #include "support/text_primitives.h"
 
-namespace brenx::app {
+namespace brenx::jobs {
 namespace {
 
 bool CanEnter(run::RunState& run, const std::string& path) {
@@ -89,4 +89,4 @@ bool CheckDirectories(run::RunState& run, std::string& problem, bool checkDestin
     return usable;
 }
 
-}  // namespace brenx::app
+}  // namespace brenx::jobs
