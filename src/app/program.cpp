@@ -9,10 +9,8 @@
 #include "options/tqmr_file.h"
 #include "options/version_prompt.h"
 #include "platform/clock.h"
-#include "platform/drive_map.h"
 #include "platform/environment.h"
-#include "platform/posix/host_process_starter.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/host_services.h"
 #include "platform/program_places.h"
 #include "platform/start_stamp.h"
 #include "run/caption.h"
@@ -29,8 +27,8 @@ namespace {
 
 // Entries of the drive table that could not be used leave their letters
 // without media; the operator is told before anything is looked for there.
-void TellDriveTableProblems(const platform::DriveMap& drives, run::Operator& op) {
-    for (const std::string& entry : drives.Problems()) {
+void TellDriveTableProblems(const platform::FileSystem& fs, run::Operator& op) {
+    for (const std::string& entry : platform::HostDriveProblems(fs)) {
         op.ErrorMessage(support::SafeFormat(
             "The drive table entry \"%s\" (BRENX_DRIVES or BRENX_UNC) cannot be used; it was "
             "passed over.",
@@ -50,17 +48,21 @@ void Greet(run::RunState& run) {
 // are loaded: the options give the log's place.
 struct Program::Parts {
     Parts(const std::vector<std::string>& arguments, run::Operator& op)
-        : fs(platform::DriveMap::FromEnvironment()),
+        : hostFs(platform::MakeHostFileSystem()),
+          fs(*hostFs),
           options(fs, op,
                   options::OptionInputs{
                       arguments, platform::GetEnvironmentVariable,
                       platform::FindProgramPlaces(fs, platform::GetEnvironmentVariable),
                       platform::StartStampNow()}),
-          starter(fs) {}
+          hostStarter(platform::MakeHostProcessStarter(fs)),
+          starter(*hostStarter) {}
 
-    platform::PosixFileSystem fs;
+    std::unique_ptr<platform::FileSystem> hostFs;
+    platform::FileSystem& fs;
     options::OptionLoad options;
-    platform::HostProcessStarter starter;
+    std::unique_ptr<platform::ProcessStarter> hostStarter;
+    platform::ProcessStarter& starter;
     run::SteadyTickSource ticks;
     std::optional<options::Log> log;
     std::optional<run::RunState> run;
@@ -72,9 +74,7 @@ Program::Program(const std::vector<std::string>& arguments, run::Operator& op,
     platform::LoadLocalTimeZone();
     parts_ = std::make_unique<Parts>(arguments, op);
     Parts& p = *parts_;
-    // The file system keeps the current directory from here on.
-    platform::MoveProcessToRoot();
-    TellDriveTableProblems(p.fs.Drives(), op);
+    TellDriveTableProblems(p.fs, op);
     p.options.LoadJobSettings();
     p.options.ClaimOwnLog();
     p.log.emplace(p.fs, p.options.Settings().log);

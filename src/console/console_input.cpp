@@ -1,9 +1,5 @@
 #include "console/console_input.h"
 
-#include <poll.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <chrono>
 
 namespace brenx::console {
@@ -11,7 +7,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Milliseconds left until the deadline, for poll: -1 without one.
+// Milliseconds left until the deadline, for a wait: -1 without one.
 int TimeLeft(bool timed, Clock::time_point deadline) {
     if (!timed) return -1;
     // Rounded up: a wait never ends before its time.
@@ -37,35 +33,35 @@ bool ConsoleInput::TakeLine(std::string& line) {
 
 void ConsoleInput::ReadSome() {
     char bytes[4096];
-    const ssize_t count = read(fd_, bytes, sizeof bytes);
+    const std::ptrdiff_t count = input_.Read(bytes, sizeof bytes);
     if (count > 0) {
         buffer_.append(bytes, static_cast<std::size_t>(count));
-    } else if (count == 0 || (errno != EINTR && errno != EAGAIN)) {
+    } else if (count == 0) {
         ended_ = true;
     }
 }
 
 ConsoleInput::Event ConsoleInput::Next(std::string& line, int tickMs) {
+    using State = platform::TerminalInput::State;
     const bool timed = tickMs > 0;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(tickMs);
     for (;;) {
         if (TakeLine(line)) return Event::Line;
-        if (fd_ < 0) ended_ = true;
+        if (!input_.Open()) ended_ = true;
         if (ended_) return Event::End;
-        pollfd fds[2] = {{fd_, POLLIN, 0}, {presses_.WakeFd(), POLLIN, 0}};
-        const int ready = poll(fds, presses_.WakeFd() >= 0 ? 2 : 1, TimeLeft(timed, deadline));
-        if (ready < 0 && errno != EINTR) {
+        const platform::TerminalInput::Waited waited =
+            input_.Wait(presses_, true, TimeLeft(timed, deadline));
+        if (waited.failed) {
             ended_ = true;  // the input cannot be waited for: take it as ended
             continue;
         }
-        if (fds[1].revents != 0) presses_.DrainWake();
         // A press is taken as soon as it is seen, even one that came without a wake.
         if (presses_.Take() > 0) return Event::Stop;
-        if ((fds[0].revents & POLLNVAL) != 0) {
+        if (waited.input == State::Invalid) {
             ended_ = true;
-        } else if (fds[0].revents != 0) {
+        } else if (waited.input == State::Ready) {
             ReadSome();
-        } else if (ready == 0) {
+        } else if (waited.timedOut) {
             return Event::Tick;
         }
     }
@@ -76,8 +72,7 @@ bool ConsoleInput::Sleep(int milliseconds) {
     for (;;) {
         const int left = TimeLeft(true, deadline);
         if (left == 0) return presses_.Take() > 0;
-        pollfd wake = {presses_.WakeFd(), POLLIN, 0};
-        if (poll(&wake, wake.fd >= 0 ? 1 : 0, left) > 0) presses_.DrainWake();
+        input_.Wait(presses_, false, left);
         if (presses_.Take() > 0) return true;
     }
 }

@@ -2,19 +2,21 @@
 
 #include <string>
 
-#include "console/stop_presses.h"
+#include "platform/interrupt_requests.h"
+#include "platform/terminal.h"
 
 namespace brenx::console {
 
 // The operator's side of the terminal: lines from the input and Stop presses,
-// waited for with poll, so that no wait ever spins a core. The input is read
+// waited for by the host, so that no wait ever spins a core. The input is read
 // in whole lines and only when a question wants an answer: lines typed (or
 // piped) ahead wait for the questions they answer.
 class ConsoleInput {
   public:
     enum class Event { Line, End, Stop, Tick };
 
-    ConsoleInput(int inputFd, StopPresses& presses) : fd_(inputFd), presses_(presses) {}
+    ConsoleInput(platform::TerminalInput& input, platform::InterruptRequests& presses)
+        : input_(input), presses_(presses) {}
 
     // Waits for the next line (without its line end), the end of the input, a
     // Stop press, or, when `tickMs` > 0, the passing of that time. A last line
@@ -33,8 +35,8 @@ class ConsoleInput {
     bool TakeLine(std::string& line);
     void ReadSome();
 
-    int fd_;
-    StopPresses& presses_;
+    platform::TerminalInput& input_;
+    platform::InterruptRequests& presses_;
     std::string buffer_;
     bool ended_ = false;
 };

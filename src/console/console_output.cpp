@@ -1,10 +1,5 @@
 #include "console/console_output.h"
 
-#include <sys/ioctl.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "support/utf8.h"
 
 namespace brenx::console {
@@ -32,13 +27,8 @@ std::string TerminalSafe(std::string_view text) {
 }
 
 void ConsoleOutput::Write(std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd_, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        // Nowhere to show it (a closed or full descriptor): the run goes on.
-        if (written <= 0) return;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
+    // Nowhere to show it (a closed or full output): the run goes on.
+    out_.Write(bytes);
 }
 
 void ConsoleOutput::ClearProgress() {
@@ -48,9 +38,8 @@ void ConsoleOutput::ClearProgress() {
 }
 
 int ConsoleOutput::Columns() const {
-    winsize size{};
-    if (ioctl(fd_, TIOCGWINSZ, &size) != 0 || size.ws_col == 0) return 80;
-    return size.ws_col;
+    const int columns = out_.Columns();
+    return columns > 0 ? columns : 80;
 }
 
 void ConsoleOutput::Text(std::string_view text) {

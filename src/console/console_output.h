@@ -3,16 +3,19 @@
 #include <string>
 #include <string_view>
 
+#include "platform/terminal.h"
+
 namespace brenx::console {
 
 // The operator's side of the terminal for output: messages and questions as
 // lines, and one progress line that a terminal rewrites in place. Everything
-// goes to one descriptor (standard error), so standard output stays clean.
+// goes to one output (standard error), so standard output stays clean.
 class ConsoleOutput {
   public:
-    // `terminal`: the descriptor is a terminal (the progress line is then
-    // rewritten in place and cut to the terminal's width).
-    ConsoleOutput(int fd, bool terminal) : fd_(fd), terminal_(terminal) {}
+    // On a terminal the progress line is rewritten in place and cut to the
+    // terminal's width.
+    explicit ConsoleOutput(platform::TerminalOutput& out)
+        : out_(out), terminal_(out.IsTerminal()) {}
 
     bool IsTerminal() const { return terminal_; }
 
@@ -33,7 +36,7 @@ class ConsoleOutput {
     void ClearProgress();
     int Columns() const;
 
-    int fd_;
+    platform::TerminalOutput& out_;
     bool terminal_;
     bool progressShown_ = false;
 };

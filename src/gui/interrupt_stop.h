@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 
-class QSocketNotifier;
+#include "platform/interrupt_requests.h"
 
 namespace brenx::gui {
 
 // Ctrl-C on the terminal that started the program is a Stop press, not the
-// end of the program half-way through a file. The signal only writes a byte
-// into a pipe; the window's event loop reads it and reports Pressed.
+// end of the program half-way through a file. The host layer catches it;
+// each batch of presses reaches the window's event loop as Pressed.
 class InterruptStop : public QObject {
     Q_OBJECT
 
@@ -16,17 +17,14 @@ class InterruptStop : public QObject {
     explicit InterruptStop(QObject* parent = nullptr);
     ~InterruptStop() override;
 
-    // Routes SIGINT here; false when it cannot be caught.
+    // Routes the host's interrupt here; false when it cannot be caught.
     bool Install();
 
   signals:
     void Pressed();
 
-  private slots:
-    void Drain();
-
   private:
-    QSocketNotifier* notifier_ = nullptr;
+    std::unique_ptr<platform::InterruptRequests> requests_;
 };
 
 }  // namespace brenx::gui

@@ -6,14 +6,14 @@
 #include "platform/file_system.h"
 #include "support/environment_references.h"
 
-// Where the files that the program keeps "in its own directory" live on this
-// host. A copy of the program in a directory of its own that it may write (the
-// build folder, an unpacked portable copy) keeps them all there. An installed
-// program (its directory beside the installation's share/brenx) reads its
-// resources from share/brenx, looks for its settings in the user's and then
-// the system's configuration directory, and writes into the user's own
-// directories; so does a copy in a directory it may not write, for what it
-// writes.
+// Where the files that the program keeps "in its own directory" live. A copy
+// of the program in a directory of its own that it may write (the build
+// folder, an unpacked portable copy) keeps them all there. An installed
+// program (its directory beside the installation's data directory) reads its
+// resources from that data directory, looks for its settings in the user's
+// and then the system's configuration directory, and writes into the user's
+// own directories; so does a copy in a directory it may not write, for what
+// it writes. The back end tells where those directories are on its host.
 namespace brenx::platform {
 
 // The kinds of file the program keeps in its own directory.
@@ -43,19 +43,38 @@ struct ProgramPlaces {
     std::vector<std::string> settings;
 };
 
-// Where an installed program's data lies, relative to its own directory
-// ("../share/brenx" in the usual layout).
-extern const char* const kInstalledDataDirectory;
+// What the host tells of the program's directories, for the rule below.
+// Every directory is a Windows path without a trailing backslash, empty
+// when the host has none to give.
+class ProgramHostFacts {
+  public:
+    // The per-user directories of the program.
+    enum class UserData {
+        Config,  // settings and window placements
+        State,   // what the program writes of its own (logs)
+    };
 
-// The system-wide directory of settings files of an installed program.
-inline constexpr const char* kSystemSettingsDirectory = "/etc/brenx";
+    virtual ~ProgramHostFacts() = default;
+    virtual std::string ProgramDirectory() = 0;
+    // Whether the installation's data directory lies beside the program.
+    virtual bool Installed() = 0;
+    // Whether this process may make files in the program's own directory.
+    virtual bool MayWriteProgramDirectory() = 0;
+    virtual std::string DataDirectory() = 0;
+    // A per-user directory of the program, made when it is missing.
+    virtual std::string UserDirectory(UserData kind) = 0;
+    // The system-wide directory of an installed program's settings files.
+    virtual std::string SystemSettingsDirectory() = 0;
+};
 
-// The places of the program whose file lies in the host directory given, as
-// this host lays them out. The per-user directories an installed program
-// writes into are made (mode 0700) when they are missing.
-ProgramPlaces FindProgramPlaces(FileSystem& fileSystem, const std::string& programHostDirectory,
-                                const support::EnvironmentLookup& environment);
-// The places of this program.
+// The places as the host's facts lay them out: all in the program's own
+// directory for a copy that is not installed and may write there; per-user
+// directories for what is written otherwise; for an installed program also
+// its data directory, and the user's and then the system's settings.
+// Wherever the host has no directory to give, the program's own stands in.
+ProgramPlaces PlaceProgramFiles(ProgramHostFacts& host);
+
+// The places of this program, from the facts of the host's back end.
 ProgramPlaces FindProgramPlaces(FileSystem& fileSystem,
                                 const support::EnvironmentLookup& environment);
 

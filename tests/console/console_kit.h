@@ -8,7 +8,8 @@
 #include "console/console_input.h"
 #include "console/console_operator.h"
 #include "console/console_output.h"
-#include "console/stop_presses.h"
+#include "platform/posix/posix_interrupt_requests.h"
+#include "platform/posix/posix_terminal.h"
 
 namespace brenx::console::testing {
 
@@ -30,8 +31,10 @@ class ConsoleKit {
                         ConsoleTiming timing = {})
         : inputFd_(PipeWith(script)),
           outputFile_(std::tmpfile()),
-          input(inputFd_, presses),
-          output(fileno(outputFile_), terminalOutput),
+          terminalIn(inputFd_),
+          terminalOut(fileno(outputFile_), terminalOutput),
+          input(terminalIn, presses),
+          output(terminalOut),
           op(input, output, true, timing) {}
     ~ConsoleKit() {
         close(inputFd_);
@@ -58,7 +61,9 @@ class ConsoleKit {
     std::FILE* outputFile_;
 
   public:
-    StopPresses presses;
+    platform::PosixInterruptRequests presses;
+    platform::PosixTerminalInput terminalIn;
+    platform::PosixTerminalOutput terminalOut;
     ConsoleInput input;
     ConsoleOutput output;
     ConsoleOperator op;

@@ -97,10 +97,12 @@ TEST(ConsoleOperator, TheAlarmRingsWhileAQuestionWaitsOnlyWithASound) {
     // The answer comes later than the bell's interval: the bell rings meanwhile.
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
-    StopPresses presses;
-    ConsoleInput input(fds[0], presses);
+    platform::PosixInterruptRequests presses;
+    platform::PosixTerminalInput terminalIn(fds[0]);
+    ConsoleInput input(terminalIn, presses);
     std::FILE* shown = std::tmpfile();
-    ConsoleOutput output(fileno(shown), true);
+    platform::PosixTerminalOutput terminalOut(fileno(shown), true);
+    ConsoleOutput output(terminalOut);
     ConsoleOperator op(input, output, false, timing);
     op.SetAlarmSound("/sounds/alarm.wav");
     std::thread answer([&fds] {

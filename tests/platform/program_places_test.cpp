@@ -1,6 +1,6 @@
 // Where the program's own files live: beside a copy that may write there,
 // in share/brenx and the user's directories for an installed one.
-#include "platform/program_places.h"
+#include "platform/posix/program_place_facts.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -382,10 +382,6 @@ bool PosixFileSystem::HostPath(const std::string& path, std::string& hostPath) {
     return true;
 }
 
-std::unique_ptr<FileSystem> MakeHostFileSystem() {
-    return std::make_unique<PosixFileSystem>(DriveMap::FromEnvironment());
-}
-
 void MoveProcessToRoot() {
     if (chdir("/") != 0) return;  // "/" is always there; nothing else to do
 }

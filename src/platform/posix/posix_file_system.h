@@ -166,10 +166,6 @@ class PosixFileSystem : public FileSystem {
     std::string programHostPath_;
 };
 
-// The file system of the running program, its drive table read from the
-// environment (BRENX_DRIVES, BRENX_UNC).
-std::unique_ptr<FileSystem> MakeHostFileSystem();
-
 // Moves the process's own working directory to "/", where it holds no
 // medium; call it once the file system has taken the current directory over.
 void MoveProcessToRoot();
