@@ -1,6 +1,7 @@
 #include "platform/windows_path.h"
 
 #include "support/ascii_case.h"
+#include "support/text_primitives.h"
 
 namespace brenx::platform {
 
@@ -8,10 +9,6 @@ namespace {
 
 bool IsSeparator(char c) {
     return c == '\\' || c == '/';
-}
-
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 // Splits at separators, keeping empty names (a network root needs to see them).
@@ -97,7 +94,7 @@ HostError ParseFullPath(std::string_view name, std::string_view currentDirectory
         if (HostError e = ParseNetworkPath(name, result); e != HostError::None) return e;
     } else if (name[0] == '/') {
         return ParseHostPath(name, drives, path);
-    } else if (name.size() >= 2 && IsLetter(name[0]) && name[1] == ':') {
+    } else if (name.size() >= 2 && support::IsAsciiLetter(name[0]) && name[1] == ':') {
         result.drive = name[0];
         std::string_view rest = name.substr(2);
         if (rest.empty() || !IsSeparator(rest[0])) {
