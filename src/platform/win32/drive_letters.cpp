@@ -1,0 +1,68 @@
+#include "platform/win32/drive_letters.h"
+
+#include "platform/win32/windows_api.h"
+
+#include "support/ascii_case.h"
+#include "support/text_primitives.h"
+
+namespace brenx::platform {
+namespace {
+
+int LetterIndex(char letter) {
+    const char lower = support::AsciiLower(letter);
+    return lower >= 'a' && lower <= 'z' ? lower - 'a' : -1;
+}
+
+bool IsFullHostPath(std::string_view path) {
+    const bool onDrive = path.size() >= 3 && support::IsAsciiLetter(path[0]) && path[1] == ':' &&
+                         (path[2] == '\\' || path[2] == '/');
+    const bool onShare = path.size() > 2 && path.substr(0, 2) == "\\\\";
+    return onDrive || onShare;
+}
+
+}  // namespace
+
+bool DriveLetters::SetDirectory(char letter, std::string_view hostDirectory) {
+    const int index = LetterIndex(letter);
+    if (index < 0 || (!hostDirectory.empty() && !IsFullHostPath(hostDirectory))) return false;
+    std::string directory(hostDirectory);
+    for (char& c : directory) {
+        if (c == '/') c = '\\';
+    }
+    while (directory.size() > 2 && directory.back() == '\\')
+        directory.pop_back();
+    directories_[index] = directory;
+    return true;
+}
+
+bool DriveLetters::IsMapped(char letter) const {
+    const int index = LetterIndex(letter);
+    return index >= 0 && !directories_[index].empty();
+}
+
+HostError DriveLetters::RootOf(char letter, std::string& hostRoot) const {
+    const int index = LetterIndex(letter);
+    if (index < 0) return HostError::InvalidName;
+    if (!directories_[index].empty()) {
+        hostRoot = directories_[index];
+        return HostError::None;
+    }
+    if (!HostDriveExists(letter)) return HostError::NoMedia;
+    hostRoot = std::string(1, static_cast<char>('A' + index)) + ":";
+    return HostError::None;
+}
+
+bool HostDriveExists(char letter) {
+    const int index = LetterIndex(letter);
+    return index >= 0 && (GetLogicalDrives() >> index & 1) != 0;
+}
+
+bool IsRemovableHostDrive(char letter) {
+    const int index = LetterIndex(letter);
+    if (index < 0) return false;
+    const wchar_t root[] = {static_cast<wchar_t>(L'A' + index), L':', L'\\', 0};
+    const UINT type = GetDriveTypeW(root);
+    return type == DRIVE_REMOVABLE || type == DRIVE_CDROM;
+}
+
+}  // namespace brenx::platform
