@@ -40,6 +40,31 @@ bool DriveLetters::IsMapped(char letter) const {
     return index >= 0 && !directories_[index].empty();
 }
 
+bool DriveLetters::AnyMapped() const {
+    for (const std::string& directory : directories_) {
+        if (!directory.empty()) return true;
+    }
+    return false;
+}
+
+bool DriveLetters::LetterHolding(std::string_view hostPath, char& letter,
+                                 std::size_t& length) const {
+    bool found = false;
+    for (int index = 0; index < 26; ++index) {
+        const std::string& directory = directories_[index];
+        if (directory.empty() || directory.size() > hostPath.size()) continue;
+        if (hostPath.size() > directory.size() && hostPath[directory.size()] != '\\') continue;
+        if (!support::SameTextIgnoringAsciiCase(hostPath.substr(0, directory.size()), directory)) {
+            continue;
+        }
+        if (found && directory.size() <= length) continue;
+        letter = static_cast<char>('A' + index);
+        length = directory.size();
+        found = true;
+    }
+    return found;
+}
+
 HostError DriveLetters::RootOf(char letter, std::string& hostRoot) const {
     const int index = LetterIndex(letter);
     if (index < 0) return HostError::InvalidName;

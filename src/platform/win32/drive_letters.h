@@ -24,6 +24,11 @@ class DriveLetters {
     // holds no medium.
     HostError RootOf(char letter, std::string& hostRoot) const;
     bool IsMapped(char letter) const;
+    bool AnyMapped() const;
+    // The upper-case letter whose directory holds a host path (C:\dir\x, no
+    // trailing backslash), the longest such one, and that directory's length;
+    // false when none does.
+    bool LetterHolding(std::string_view hostPath, char& letter, std::size_t& length) const;
 
   private:
     std::array<std::string, 26> directories_;

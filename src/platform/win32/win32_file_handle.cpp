@@ -313,6 +313,14 @@ bool Win32FileHandle::Truncate(std::int64_t length) {
 
 bool Win32FileHandle::IsStillAtItsPath() {
     if (closed_) return false;
+    // A file deleted while open may keep its name until the last handle
+    // closes; it is gone all the same.
+    FILE_STANDARD_INFO standard;
+    if (!letGo_ &&
+        GetFileInformationByHandleEx(handle_, FileStandardInfo, &standard, sizeof standard) &&
+        standard.DeletePending) {
+        return false;
+    }
     HANDLE there = CreateFileW(longPath_.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (there == INVALID_HANDLE_VALUE) return false;

@@ -86,6 +86,9 @@ std::unique_ptr<FileHandle> Win32FileSystem::OpenResolved(const Resolved& resolv
         refusal = HostError::AccessDenied;
     } else if ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 && withoutLinks) {
         refusal = HostError::LinkRefused;
+    } else if ((info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0 && access != Access::Read) {
+        // Refused here too, for an administrator whom the host would let write.
+        refusal = HostError::AccessDenied;
     } else if (disposition == Disposition::CreateAlways && !SetEndOfFile(handle)) {
         refusal = HostErrorFromWin32(::GetLastError());
     }
@@ -108,6 +111,12 @@ std::unique_ptr<FileHandle> Win32FileSystem::Open(const std::string& path, Acces
 bool Win32FileSystem::DeleteFile(const std::string& path) {
     Resolved resolved;
     if (HostError e = Resolve(path, resolved); e != HostError::None) return Fail(e, false);
+    // Refused here too, for hosts that would delete a read-only file.
+    const DWORD attributes = GetFileAttributesW(resolved.wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return FailLast();
+    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
+        return Fail(HostError::AccessDenied, false);
+    }
     if (!DeleteFileW(resolved.wide.c_str())) return FailLast();
     SetLastError(HostError::None);
     return true;

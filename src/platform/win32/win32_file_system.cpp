@@ -81,7 +81,33 @@ HostError Win32FileSystem::ResolveWindows(const std::string& path, WindowsPath& 
         name[0] = '\\';
     }
     const std::string current = IsAbsoluteName(name) ? std::string() : currentName_;
-    return ParseFullPath(name, current, DriveMap(), windows);
+    if (HostError e = ParseFullPath(name, current, DriveMap(), windows); e != HostError::None) {
+        return e;
+    }
+    NameByMappedLetter(windows);
+    return HostError::None;
+}
+
+// A host path that lies in a directory given a letter is named by the
+// letter, as the program names the places of its drives.
+void Win32FileSystem::NameByMappedLetter(WindowsPath& windows) const {
+    if (!letters_.AnyMapped() || (!windows.IsNetwork() && letters_.IsMapped(windows.drive))) {
+        return;
+    }
+    WindowsPath whole = windows;
+    whole.trailingSeparator = false;
+    std::string host = FormatWindowsPath(whole);
+    if (host.size() == 3 && host[1] == ':') host.pop_back();
+    char letter = 0;
+    std::size_t length = 0;
+    if (!letters_.LetterHolding(host, letter, length)) return;
+    WindowsPath named;
+    const std::string rest = host.substr(length);
+    if (ParseFullPath(std::string(1, letter) + ":\\" + rest, {}, DriveMap(), named) ==
+        HostError::None) {
+        named.trailingSeparator = windows.trailingSeparator;
+        windows = std::move(named);
+    }
 }
 
 HostError Win32FileSystem::HostOf(const WindowsPath& windows, std::string& host) const {

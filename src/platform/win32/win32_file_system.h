@@ -66,6 +66,7 @@ class Win32FileSystem : public FileSystem {
         std::wstring wide;
     };
     HostError ResolveWindows(const std::string& path, WindowsPath& windows) const;
+    void NameByMappedLetter(WindowsPath& windows) const;
     HostError Resolve(const std::string& path, Resolved& resolved) const;
     HostError HostOf(const WindowsPath& windows, std::string& host) const;
     // Records the thread's last Win32 error as the call's outcome.
