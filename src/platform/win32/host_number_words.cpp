@@ -1,0 +1,11 @@
+#include "platform/host_reason.h"
+#include "platform/win32/win32_error.h"
+
+namespace brenx::platform {
+
+// The numbers kept for Windows are its error codes (HostErrorFromWin32).
+std::string HostNumberWords(int hostNumber) {
+    return Win32ErrorWords(static_cast<unsigned long>(hostNumber));
+}
+
+}  // namespace brenx::platform
