@@ -6,9 +6,22 @@
 
 namespace brenx::platform {
 
+// The performance counter rather than GetTickCount, which moves in steps of
+// the timer's period (15.6 ms by default): a 40 ms wait could read as 31.
+// Neither moves when the time of day is set.
 std::uint32_t TickCount() {
-    // Milliseconds since the system started; setting the time of day leaves it.
-    return static_cast<std::uint32_t>(GetTickCount());
+    static const std::uint64_t frequency = [] {
+        LARGE_INTEGER perSecond{};
+        QueryPerformanceFrequency(&perSecond);
+        return static_cast<std::uint64_t>(perSecond.QuadPart);
+    }();
+    if (frequency == 0) return static_cast<std::uint32_t>(GetTickCount());
+    LARGE_INTEGER counter{};
+    QueryPerformanceCounter(&counter);
+    const auto count = static_cast<std::uint64_t>(counter.QuadPart);
+    const std::uint64_t milliseconds =
+        count / frequency * 1000u + count % frequency * 1000u / frequency;
+    return static_cast<std::uint32_t>(milliseconds);
 }
 
 support::LocalTime LocalNow() {
