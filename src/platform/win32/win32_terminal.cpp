@@ -32,8 +32,9 @@ struct ConsoleReads {
     std::mutex mutex;
     std::string bytes;
     bool ended = false;
-    HANDLE ready;    // set while bytes wait or the input has ended
-    HANDLE drained;  // the bytes are all taken: read on
+    bool abandoned = false;  // the terminal is gone: read no more
+    HANDLE ready;            // set while bytes wait or the input has ended
+    HANDLE drained;          // the bytes are all taken: read on
 };
 
 namespace {
@@ -57,7 +58,9 @@ bool IsConsole(HANDLE handle) {
 bool ReadConsoleLine(HANDLE handle, std::string& bytes) {
     wchar_t buffer[1024];
     DWORD count = 0;
-    if (ReadConsoleW(handle, buffer, 1024, &count, nullptr) == 0) return false;
+    if (ReadConsoleW(handle, buffer, 1024, &count, nullptr) == 0) {
+        return GetLastError() == ERROR_OPERATION_ABORTED;
+    }
     if (count > 0 && buffer[0] == L'\x1a') return false;
     bytes = Utf8FromWide(std::wstring_view(buffer, count));
     return true;
@@ -93,6 +96,8 @@ void ReadAhead(std::shared_ptr<ConsoleReads> reads, HANDLE handle, bool console)
         }
         if (!more) return;
         WaitForSingleObject(reads->drained, INFINITE);
+        std::lock_guard<std::mutex> lock(reads->mutex);
+        if (reads->abandoned) return;
     }
 }
 
@@ -109,8 +114,14 @@ Win32TerminalInput::Win32TerminalInput(void* handle)
     }
 }
 
-// A thread still waiting for the console's next line ends with the process.
-Win32TerminalInput::~Win32TerminalInput() = default;
+// A thread still waiting for the console's next line ends with the process;
+// one waiting for its bytes to be taken ends now.
+Win32TerminalInput::~Win32TerminalInput() {
+    if (reads_ == nullptr) return;
+    std::lock_guard<std::mutex> lock(reads_->mutex);
+    reads_->abandoned = true;
+    SetEvent(reads_->drained);
+}
 
 void Win32TerminalInput::StartReading() {
     if (reading_ || reads_ == nullptr) return;
