@@ -4,53 +4,38 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shlobj.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 
 namespace brenx::platform {
 namespace {
 
-support::EnvironmentLookup Environment(std::map<std::string, std::string> variables) {
-    return [variables](const std::string& name) {
-        const auto found = variables.find(name);
-        return found == variables.end() ? std::string() : found->second;
-    };
-}
-
 bool IsDirectory(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return std::filesystem::is_directory(path);
 }
 
 // A fresh folder for the test's own Program Files and user folders.
 struct Root {
-    Root() {
-        char path[MAX_PATH];
-        path_.assign(path, GetTempPathA(MAX_PATH, path));
-        path_ += "brenx-places-" + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(path_.c_str(), nullptr);
-    }
-    ~Root() {
-        SHFILEOPSTRUCTA remove{};
-        const std::string from = path_ + std::string(1, '\0');
-        remove.wFunc = FO_DELETE;
-        remove.pFrom = from.c_str();
-        remove.fFlags = FOF_NO_UI;
-        SHFileOperationA(&remove);
-    }
+    Root() { std::filesystem::create_directories(path_); }
+    ~Root() { std::filesystem::remove_all(path_); }
     std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
-    std::string path_;
+    const std::string path_ = (std::filesystem::temp_directory_path() /
+                               ("brenx-places-" + std::to_string(GetCurrentProcessId())))
+                                  .string();
 };
 
 support::EnvironmentLookup Folders(const Root& root) {
-    return Environment({{"ProgramFiles", root / "pf"},
-                        {"ProgramFiles(x86)", root / "pf86"},
-                        {"APPDATA", root / "roaming"},
-                        {"LOCALAPPDATA", root / "local"},
-                        {"ProgramData", root / "all"}});
+    const std::map<std::string, std::string> variables = {{"ProgramFiles", root / "pf"},
+                                                          {"ProgramFiles(x86)", root / "pf86"},
+                                                          {"APPDATA", root / "roaming"},
+                                                          {"LOCALAPPDATA", root / "local"},
+                                                          {"ProgramData", root / "all"}};
+    return [variables](const std::string& name) {
+        const auto found = variables.find(name);
+        return found == variables.end() ? std::string() : found->second;
+    };
 }
 
 TEST(Win32ProgramPlaces, AFolderHoldsWhatLiesBelowItWhateverTheCase) {
@@ -77,7 +62,7 @@ TEST(Win32ProgramPlaces, AFolderHoldsWhatLiesBelowItWhateverTheCase) {
 TEST(Win32ProgramPlaces, APortableCopyKeepsEverythingBesideItself) {
     const Root root;
     const std::string program = root / "stick";
-    CreateDirectoryA(program.c_str(), nullptr);
+    std::filesystem::create_directories(program);
     const ProgramPlaces places = FindProgramPlaces(program + "\\", Folders(root));
     EXPECT_EQ(places.program, program);
     for (ProgramFile kind : {ProgramFile::Resource, ProgramFile::Log, ProgramFile::Placement}) {
@@ -95,7 +80,7 @@ TEST(Win32ProgramPlaces, AnInstalledCopyWritesIntoTheUsersFoldersWhoeverRunsIt) 
     const Root root;
     for (const std::string installed : {"pf\\Brenx", "pf86\\Brenx", "local\\Programs\\Brenx"}) {
         const std::string program = root / installed;
-        SHCreateDirectoryExA(nullptr, program.c_str(), nullptr);  // one it may write
+        std::filesystem::create_directories(program);  // one it may write
         const ProgramPlaces places = FindProgramPlaces(program, Folders(root));
         EXPECT_EQ(places.resources, program);
         EXPECT_EQ(places.logs, root / "local\\Brenx");

@@ -34,6 +34,11 @@ struct Pipe {
     HANDLE write = nullptr;
 };
 
+HANDLE OpenConsole(const wchar_t* name) {
+    return CreateFileW(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                       nullptr, OPEN_EXISTING, 0, nullptr);
+}
+
 std::string ReadAll(TerminalInput& input) {
     char buffer[64];
     const std::ptrdiff_t count = input.Read(buffer, sizeof buffer);
@@ -66,10 +71,8 @@ TEST(Win32Terminal, PipedInputIsReadAsItComesAndEnds) {
 }
 
 TEST(Win32Terminal, FileInputIsAlwaysReadyAndMissingInputInvalid) {
-    char directory[MAX_PATH];
     char name[MAX_PATH];
-    GetTempPathA(MAX_PATH, directory);
-    GetTempFileNameA(directory, "brx", 0, name);
+    GetTempFileNameA(".", "brx", 0, name);
     const HANDLE file = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     DWORD written = 0;
@@ -131,16 +134,6 @@ TEST(Win32Terminal, AListenerHearsEachBatchOfPressesUntilStopped) {
     CloseHandle(heard);
 }
 
-TEST(Win32Terminal, CtrlCOfTheConsoleIsAPress) {
-    if (GetConsoleWindow() == nullptr && AllocConsole() == 0) GTEST_SKIP() << "no console here";
-    Win32InterruptRequests presses;
-    ASSERT_TRUE(presses.Install());
-    if (GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0) == 0) GTEST_SKIP() << "no Ctrl-C here";
-    const HANDLE wake = reinterpret_cast<HANDLE>(presses.Wake().value);
-    ASSERT_EQ(WaitForSingleObject(wake, 5000), static_cast<DWORD>(WAIT_OBJECT_0));
-    EXPECT_EQ(presses.Take(), 1);
-}
-
 // Types the text into the console's input as key presses.
 void TypeIntoConsole(HANDLE console, std::wstring_view text) {
     for (const wchar_t c : text) {
@@ -160,9 +153,7 @@ void TypeIntoConsole(HANDLE console, std::wstring_view text) {
 // One test, as the console has one input: a reading thread left behind by
 // another test would take the keys typed here.
 TEST(Win32Terminal, TheConsoleGivesTypedLinesAsUtf8AndCtrlCDoesNotEndIt) {
-    const HANDLE console =
-        CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                    nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE console = OpenConsole(L"CONIN$");
     if (console == INVALID_HANDLE_VALUE) GTEST_SKIP() << "no console here";
     Win32InterruptRequests presses;
     ASSERT_TRUE(presses.Install());
@@ -171,7 +162,7 @@ TEST(Win32Terminal, TheConsoleGivesTypedLinesAsUtf8AndCtrlCDoesNotEndIt) {
     TypeIntoConsole(console, L"s\u00fcd\r");
     ASSERT_EQ(input.Wait(presses, true, 5000).input, State::Ready);
     EXPECT_EQ(ReadAll(input),
-              "s\xC3\xBC"
+              "s\u00fc"
               "d\r\n");
 
     EXPECT_EQ(input.Wait(presses, true, 100).input, State::Quiet);  // the next read is under way
@@ -187,9 +178,7 @@ TEST(Win32Terminal, TheConsoleGivesTypedLinesAsUtf8AndCtrlCDoesNotEndIt) {
     ASSERT_EQ(input.Wait(presses, true, 5000).input, State::Ready);
     EXPECT_EQ(ReadAll(input), "go\r\n");
 
-    const HANDLE screen =
-        CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                    nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE screen = OpenConsole(L"CONOUT$");
     Win32TerminalOutput output(screen);
     EXPECT_TRUE(output.IsTerminal());
     EXPECT_GT(output.Columns(), 0);
