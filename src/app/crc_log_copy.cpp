@@ -38,7 +38,7 @@ bool RoomForLog(run::RunState& run, std::int64_t logSize) {
         if (!run::Accepted(answer)) return false;
         run.counters.cdByteCount = 0;
         run.copySession.nextWaitAt = s.RandomWait;
-        run.flags.destinationDirPending = true;
+        run.copySession.destinationDirPending = true;
     }
 }
 

@@ -24,7 +24,7 @@ std::string SettingsFileLabel(run::RunState& run) {
 
 bool JobDriver::DispatchJob() {
     const options::JobSettings& settings = run_.Settings();
-    run_.flags.cdrMode = true;
+    run_.copySession.cdrMode = true;
     run_.Board().SetText(run::BoardText::SettingsFile, SettingsFileLabel(run_));
     run_.Board().SetText(run::BoardText::Source, settings.source);
     jobs::RunJobKind(run_, *jobs::ChooseJobKind(run_, flush_));

@@ -13,12 +13,13 @@
 #include "console/console_operator.h"
 #include "console/console_output.h"
 #include "platform/interrupt_requests.h"
+#include "platform/program_arguments.h"
 #include "platform/terminal.h"
 
 int main(int argc, char** argv) {
     using namespace brenx::console;
     brenx::platform::PrepareConsoleProcess();
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> arguments = brenx::platform::ProgramArguments(argc, argv);
     const std::unique_ptr<brenx::platform::TerminalInput> terminalIn =
         brenx::platform::MakeStandardInput();
     const std::unique_ptr<brenx::platform::TerminalOutput> terminalOut =

@@ -119,7 +119,7 @@ AfterFailure AskAboutFailure(run::RunState& run, const Failure& failure) {
     if (failure.outcome.error == platform::HostError::NoSpace) {
         TakeNewMedia(run);
     } else {
-        run.flags.destinationDirPending = true;
+        run.copySession.destinationDirPending = true;
     }
     return AfterFailure::Retry;
 }

@@ -110,7 +110,8 @@ CopyOutcome FinishDestination(run::RunState& run, const CopyOrder& order, FileHa
     }
     // The date before the copy: a source changed while it was copied then
     // leaves a copy older than itself, which the next run copies again.
-    const platform::DosDateTime date = run.flags.cdrMode ? source.GetDate() : order.before.date;
+    const platform::DosDateTime date =
+        run.copySession.cdrMode ? source.GetDate() : order.before.date;
     const bool dated =
         date != platform::kNoDosDateTime && DateTheCopy(run, order.destination, destination, date);
     const bool lookAfterRename = dated && !destination.KeepsDates();

@@ -60,7 +60,7 @@ struct Destination {
 // A directory newly made sure of is listed, and what an earlier run left
 // unfinished there goes.
 DirectoryOutcome EnsureListedDirectory(run::RunState& run, Destination& to) {
-    const bool due = run.flags.destinationDirPending;
+    const bool due = run.copySession.destinationDirPending;
     const DirectoryOutcome outcome = EnsureDestinationDirectory(run, to.directory);
     if (due && outcome.code == 0) {
         to.listing.Take(run.Fs(), to.directory);
@@ -169,7 +169,7 @@ bool CopyFilesOfDirectory(run::RunState& run, const std::string& source,
                           const std::string& destinationDirectory) {
     platform::FileSystem& fs = run.Fs();
     std::unique_ptr<platform::DirectorySearch> search = SearchFiles(run, source);
-    if (!run.Settings().nocopy) run.flags.destinationDirPending = true;
+    if (!run.Settings().nocopy) run.copySession.destinationDirPending = true;
     if (!search) return run::SearchEndedCleanly(run, source, fs.LastError());
     // The directory may be made under a rewritten name (FixDotCrash); the
     // rest of its files follow.

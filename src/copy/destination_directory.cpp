@@ -11,7 +11,7 @@
 namespace brenx::copy {
 
 DirectoryOutcome EnsureDestinationDirectory(run::RunState& run, std::string& destination) {
-    if (!run.flags.destinationDirPending) return {};
+    if (!run.copySession.destinationDirPending) return {};
     DirectoryOutcome outcome;
     while (!platform::ForceDirectoryPath(run.Fs(), destination, run.Settings().FixDotCrash)) {
         // Taken before the flush that precedes the question can replace it.
@@ -26,7 +26,7 @@ DirectoryOutcome EnsureDestinationDirectory(run::RunState& run, std::string& des
             break;
         }
     }
-    run.flags.destinationDirPending = false;
+    run.copySession.destinationDirPending = false;
     if (outcome.code == 0) outcome.error = platform::HostError::None;
     return outcome;
 }

@@ -65,7 +65,7 @@ bool MakeDestinationName(run::RunState& run, const platform::SearchEntry& entry,
         return false;
     }
     newName = entry.name;
-    const bool cdr = run.flags.cdrMode;
+    const bool cdr = run.copySession.cdrMode;
     if (cdr && settings.FixDotCrash && !newName.empty() && newName.front() == '.') {
         newName.insert(0, support::kDotCrashPrefix);
     }

@@ -11,7 +11,7 @@ void MarkMediaChange(run::RunState& run) {
 }
 
 void TakeNewMedia(run::RunState& run) {
-    run.flags.destinationDirPending = true;
+    run.copySession.destinationDirPending = true;
     run.counters.cdByteCount = 0;
     run.copySession.nextWaitAt = run.Settings().RandomWait;
     MarkMediaChange(run);

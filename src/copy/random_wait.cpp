@@ -21,7 +21,7 @@ constexpr int kWaitStepMs = 1000;
 bool IsDue(run::RunState& run, bool atEnd) {
     const options::JobSettings& settings = run.Settings();
     if (settings.nocopy || settings.RandomWait <= 0) return false;
-    if (run.jobMode != run::JobMode::Copy || !run.flags.cdrMode) return false;
+    if (run.jobMode != run::JobMode::Copy || !run.copySession.cdrMode) return false;
     const std::int64_t onMedia = run.counters.cdByteCount;
     return atEnd ? onMedia >= settings.RandomWait : onMedia >= run.copySession.nextWaitAt;
 }

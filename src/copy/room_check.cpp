@@ -22,7 +22,7 @@ Room RoomFor(run::RunState& run, const std::string& source, const std::string& d
              std::int64_t size, std::optional<std::int64_t> destinationSize) {
     const std::int64_t free = run.counters.dstBytesFree;
     if (free >= size) return Room::Fits;
-    if (run.flags.cdrMode || !SameFileName(source, destination)) return Room::None;
+    if (run.copySession.cdrMode || !SameFileName(source, destination)) return Room::None;
     const std::int64_t replaced =
         destinationSize ? *destinationSize : platform::FileSize64(run.Fs(), destination);
     return free >= size - (replaced - kReplacementSlack) ? Room::FitsInPlace : Room::None;

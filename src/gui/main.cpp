@@ -9,11 +9,12 @@
 #include "gui/interrupt_stop.h"
 #include "gui/main_window.h"
 #include "gui/qt_sound_player.h"
+#include "platform/program_arguments.h"
 
 int main(int argc, char** argv) {
     // The switches are the program's own: Qt is given none of them, so that
     // none is taken for one of Qt's (-style, -display, ...).
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> arguments = brenx::platform::ProgramArguments(argc, argv);
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     // Only the end of the run ends the program, never a dialog that closes.

@@ -91,7 +91,7 @@ bool CopyJobKind::Start(run::RunState& run) {
     if (!settings.startfile.empty()) run.flags.waitingForStartFile = true;
     run::ShowOptionEcho(run);
     run.destinationRoot = VolumeRoot(settings.destination);
-    run.flags.cdrMode = CdrModeFor(run.destinationRoot, settings.NotCDR);
+    run.copySession.cdrMode = CdrModeFor(run.destinationRoot, settings.NotCDR);
     if (settings.nocopy) {
         return !run::ConfirmStart(
             run, run::StartNote::Without,
@@ -99,7 +99,8 @@ bool CopyJobKind::Start(run::RunState& run) {
             "valuable crc file at least)",
             {settings.source, settings.destination});
     }
-    const char* suffix = run.flags.cdrMode ? " (with CDR name processing and random waits)" : "";
+    const char* suffix =
+        run.copySession.cdrMode ? " (with CDR name processing and random waits)" : "";
     return !run::ConfirmStart(run, run::StartNote::With, "Brenx from %s to %s%s?\r\n",
                               {settings.source, settings.destination, suffix});
 }

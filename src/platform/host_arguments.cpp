@@ -2,6 +2,7 @@
 
 #include "platform/command_line.h"
 #include "platform/windows_path.h"
+#include "support/text_primitives.h"
 
 namespace brenx::platform {
 namespace {
@@ -11,9 +12,8 @@ bool IsSeparator(char c) {
 }
 
 bool IsAbsoluteWindowsPath(std::string_view text) {
-    const bool drive = text.size() >= 3 &&
-                       ((text[0] >= 'a' && text[0] <= 'z') || (text[0] >= 'A' && text[0] <= 'Z')) &&
-                       text[1] == ':' && IsSeparator(text[2]);
+    const bool drive = text.size() >= 3 && support::IsAsciiLetter(text[0]) && text[1] == ':' &&
+                       IsSeparator(text[2]);
     return drive || (text.size() > 2 && text[0] == '\\' && text[1] == '\\');
 }
 

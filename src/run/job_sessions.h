@@ -15,6 +15,12 @@ struct CopySession {
     // The part of this run's temporary copy names that no other run has
     // (copy/unfinished_copy.h); drawn at the first copy.
     std::string token;
+    // The destination is treated as a packet-written CD-R (its names made
+    // safe, random waits); set anew for each copy job.
+    bool cdrMode = false;
+    // The destination directory is to be made again before the next copy
+    // (new media, a new directory).
+    bool destinationDirPending = false;
 };
 
 // What only verify keeps: the drive or directory put in place of the logged

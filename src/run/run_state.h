@@ -48,13 +48,11 @@ struct RunParts {
 struct RunFlags {
     bool stopRequested = false;  // Stop pressed (or a close refused); KeepGoing asks
     bool closeAllowed = false;   // the run is over or being abandoned
-    bool cdrMode = false;        // the destination is treated as a packet-written CD-R
     bool waitingForStartFile = false;
-    bool destinationDirPending = false;  // re-create the destination directory (new media)
-    bool askedOnce = false;              // the start question has been put
-    bool gaveUp = false;                 // yes to "Give up now?": no further asking
-    bool pauseInProgress = false;        // Pause does not nest
-    bool logLossReported = false;        // the lost log entries have been told
+    bool askedOnce = false;        // the start question has been put
+    bool gaveUp = false;           // yes to "Give up now?": no further asking
+    bool pauseInProgress = false;  // Pause does not nest
+    bool logLossReported = false;  // the lost log entries have been told
 };
 
 // The throughput clock: running from the first go-ahead of a job.

@@ -88,7 +88,7 @@ TEST(CopyJob, TakesTheRootAndTheCdrModeFromTheDestination) {
     share.op.ExpectError("Sorry: No media");
     EXPECT_EQ(share.Run(), run::kExitNoMedia);
     EXPECT_EQ(share.run->destinationRoot, "\\\\server\\share\\");
-    EXPECT_FALSE(share.run->flags.cdrMode);
+    EXPECT_FALSE(share.run->copySession.cdrMode);
 
     // F: is not among the letters that NotCDR names: a CD-R.
     AppWorld cdr({"d:\\src\\", "e:\\dst\\", "-ld:\\run.log"});
@@ -106,7 +106,7 @@ TEST(CopyJob, TakesTheRootAndTheCdrModeFromTheDestination) {
     cdr.op.ExpectError("Sorry: No media");
     EXPECT_EQ(cdr.Run(), run::kExitNoMedia);
     EXPECT_EQ(cdr.run->destinationRoot, "f:\\");
-    EXPECT_TRUE(cdr.run->flags.cdrMode);
+    EXPECT_TRUE(cdr.run->copySession.cdrMode);
 
     EXPECT_FALSE(CdrModeFor("e:\\", options::kAllDriveLetters));
     EXPECT_TRUE(CdrModeFor("E:\\", "abcd"));

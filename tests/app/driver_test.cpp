@@ -124,7 +124,7 @@ TEST(DispatchJob, TriesTheJobKindsInTheirOrder) {
         world.op.ExpectError(cases[kind].apology);
         EXPECT_EQ(world.Run(), cases[kind].exitCode) << cases[kind].label;
         EXPECT_EQ(world.run->jobLabel, cases[kind].label);
-        EXPECT_TRUE(world.run->flags.cdrMode);  // copy jobs alone work out their CD-R mode
+        EXPECT_TRUE(world.run->copySession.cdrMode);  // copy jobs alone work out their CD-R mode
     }
 }
 

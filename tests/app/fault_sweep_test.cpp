@@ -8,11 +8,9 @@
 // did all of its work.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <optional>
 #include <regex>
 #include <set>
 #include <string>
@@ -21,6 +19,7 @@
 #include "app/app_world.h"
 #include "copy/copy_world.h"
 #include "platform/file_attributes.h"
+#include "testkit/memory_backed_temp.h"
 #include "testkit/steady_operator.h"
 
 namespace brenx::app {
@@ -54,29 +53,6 @@ std::string CrcLog() {
     return text;
 }
 
-// The sweep's thousands of runs flush and sync what they write: on a
-// memory-backed file system where there is one, so that they take seconds.
-class MemoryBackedTemp {
-  public:
-    MemoryBackedTemp() {
-        const char* old = std::getenv("TMPDIR");
-        if (old != nullptr) old_ = old;
-        if (std::filesystem::is_directory("/dev/shm")) setenv("TMPDIR", "/dev/shm", 1);
-    }
-    ~MemoryBackedTemp() {
-        if (old_) {
-            setenv("TMPDIR", old_->c_str(), 1);
-        } else {
-            unsetenv("TMPDIR");
-        }
-    }
-    MemoryBackedTemp(const MemoryBackedTemp&) = delete;
-    MemoryBackedTemp& operator=(const MemoryBackedTemp&) = delete;
-
-  private:
-    std::optional<std::string> old_;
-};
-
 class SweepWorld;
 
 // A job of the sweep: its command line and settings file, what the drives
@@ -92,17 +68,13 @@ struct Job {
     std::function<void(SweepWorld&, const std::string&)> check;
 };
 
-// One whole run with the fault of the test's choosing. The options are
-// loaded before the counts start, so the calls counted are the run's.
-class SweepWorld {
+// One whole run with the fault of the test's choosing, on memory-backed
+// drives. The options are loaded before the counts start, so the calls
+// counted are the run's.
+class SweepWorld : testkit::MemoryBackedTemp, public testing::WholeRun<testkit::SteadyOperator> {
   public:
     SweepWorld(const Job& job, run::MediaAnswer answer)
-        : fs(drives.Fs()),
-          op(answer),
-          options(fs, op,
-                  options::OptionInputs{job.arguments, testing::NoEnvironment, "d:\\prog",
-                                        "2612061806"}) {
-        drives.Fs().SetCurrentDirectory("d:\\");
+        : WholeRun(job.arguments, "d:\\prog", answer) {
         std::filesystem::create_directories(drives.Host("d/prog"));
         PutTree(drives, "d/src");
         drives.Write("d/brenx.ini", job.settings);
@@ -111,26 +83,9 @@ class SweepWorld {
         fs.ResetCounts();
     }
 
-    std::int32_t Run() {
-        log.emplace(fs, options.Settings().log);
-        run.emplace(run::RunParts{options, fs, *log, op, board, starter, ticks});
-        driver.emplace(*run);
-        return driver->RunJobs().exitCode;
-    }
     bool Logged(const std::string& logPath, const std::string& text) const {
         return drives.Read(logPath).find(text) != std::string::npos;
     }
-
-    TempDrives drives;
-    testing::AppFileSystem fs;
-    testkit::SteadyOperator op;
-    testkit::RecordingStatusBoard board;
-    testkit::RecordingProcessStarter starter;
-    testkit::FakeTickSource ticks;
-    options::OptionLoad options;
-    std::optional<options::Log> log;
-    std::optional<run::RunState> run;
-    std::optional<JobDriver> driver;
 };
 
 // The text holds whole lines only (each ends with CR LF, no stray CR or LF).
@@ -293,7 +248,6 @@ std::string Describe(const Job& job, FsCall kind, int n, bool persistent) {
 }
 
 void Sweep(const Job& job, run::MediaAnswer answer) {
-    const MemoryBackedTemp memory;
     for (const auto& [kind, count] : CleanRunCalls(job)) {
         for (int n = 1; n <= count + 1; ++n) {
             const bool persistent = n > count;
@@ -325,7 +279,6 @@ TEST(RunFaultSweep, EveryFaultEndsCleanlyWhenTheOperatorSkips) {
 // Writes cut short: the logs, the copies, the counts file and the CRC log's
 // copy keep no half line or half file.
 TEST(RunFaultSweep, WritesCutShortLeaveNothingHalfWritten) {
-    const MemoryBackedTemp memory;
     for (const Job& job : Jobs()) {
         const int writes = CleanRunCalls(job)[FsCall::Write];
         for (int n = 1; n <= writes; ++n) {

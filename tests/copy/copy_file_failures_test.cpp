@@ -59,7 +59,7 @@ TEST(CopyBFileFailure, AShortWriteOrAFailedCloseLeavesNoPartialFile) {
     ExpectNoTrace(world);
 
     // The same on CD-R media, where the date goes through the handle first.
-    world.run.flags.cdrMode = true;
+    world.run.copySession.cdrMode = true;
     world.fs.ResetCounts();
     world.fs.FailCall(FsCall::Close, 1, HostError::NoSpace);
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyBroken);

@@ -209,11 +209,11 @@ TEST(CopyBFile, RoomCheckCreditsASameNamedFileExceptOnCdr) {
     EXPECT_EQ(world.Copied("a.txt"), std::string(5000, 's'));
     // No credit on CD-R media.
     world.Destination("a.txt", std::string(5100, 'o'));
-    world.run.flags.cdrMode = true;
+    world.run.copySession.cdrMode = true;
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyNoRoom);
     EXPECT_EQ(world.Copied("a.txt"), std::string(5100, 'o'));
     // Without a same-named file the need is the size plus 1,025.
-    world.run.flags.cdrMode = false;
+    world.run.copySession.cdrMode = false;
     world.Free(6024);
     EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\b.txt", true).code, kCopyDone);
     world.Free(4999);
@@ -269,7 +269,7 @@ TEST(CopyBFile, TheCopyIsDatedThroughItsHandleBeforeItIsClosed) {
 
     // On CD-R the date is the open source's own.
     world.Settings().atts = false;
-    world.run.flags.cdrMode = true;
+    world.run.copySession.cdrMode = true;
     world.fs.ResetCounts();
     EXPECT_EQ(CopyBFile(world.run, kFrom, "e:\\dst\\cd.txt", true).code, kCopyDone);
     EXPECT_EQ(world.fs.Calls(FsCall::HandleGetDate), 2);  // the source's, and the copy's read back

@@ -97,7 +97,7 @@ TEST(CopyOverOlder, WithoutRoomForBothTheOlderCopyGoesFirstAndThatIsLogged) {
     // In CD-R mode no room is counted in the older copy's place.
     world.Destination("a.txt", std::string(2000, 'o'));
     world.Date(kTo, 1995);
-    world.run.flags.cdrMode = true;
+    world.run.copySession.cdrMode = true;
     EXPECT_EQ(CopyBFile(world.run, kFrom, kTo, true).code, kCopyNoRoom);
 }
 

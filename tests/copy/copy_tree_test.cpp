@@ -185,7 +185,7 @@ TEST(CopyTree, CdrNamesAndDotCrashDirectories) {
     CopyWorld world;
     world.Settings().hidden = true;
     world.Settings().FixDotCrash = true;
-    world.run.flags.cdrMode = true;
+    world.run.copySession.cdrMode = true;
     world.Source("a;b.txt", "x");
     world.Source(".rc", "r");
     // A destination directory beginning with a dot is made with the prefix,

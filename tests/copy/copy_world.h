@@ -16,7 +16,6 @@
 namespace brenx::copy::testing {
 
 using CopyFileSystem = testkit::KitFileSystem;
-using testkit::NoEnvironment;
 
 // The CRC-32 of the text as the log writes it: upper-case hexadecimal
 // without leading zeros (computed by zlib, independently of the program).
@@ -34,7 +33,7 @@ inline std::string CrcText(const std::string& content) {
 // recording board and a clock that moves only with the operator's waits.
 class CopyWorld : public testkit::World {
   public:
-    CopyWorld() : World("d:\\") {
+    CopyWorld() : testkit::World("d:\\") {
         std::filesystem::create_directories(drives.Host("d/src"));
         Settings().source = "d:\\src\\";
         Settings().destination = "e:\\dst\\";
@@ -92,7 +91,7 @@ class CopyWorld : public testkit::World {
         return path;
     }
     void Put(const std::string& relative, const std::string& content) {
-        World::Put(Slashes(relative), content);
+        testkit::World::Put(Slashes(relative), content);
     }
 };
 

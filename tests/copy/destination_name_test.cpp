@@ -75,7 +75,7 @@ TEST(MakeDestinationName, ChangesNamesOnlyOnCdrMedia) {
     ASSERT_TRUE(MakeDestinationName(world.run, Entry(".profile"), newName));
     EXPECT_EQ(newName, ".profile");
 
-    world.run.flags.cdrMode = true;
+    world.run.copySession.cdrMode = true;
     ASSERT_TRUE(MakeDestinationName(world.run, Entry("a;b.txt"), newName));
     EXPECT_EQ(newName, "a_b.txt");
     ASSERT_TRUE(MakeDestinationName(world.run, Entry(".profile"), newName));

@@ -17,6 +17,7 @@
 #include "copy/copy_world.h"
 #include "copy/flush.h"
 #include "run/exit_codes.h"
+#include "testkit/memory_backed_temp.h"
 #include "testkit/steady_operator.h"
 
 namespace brenx::copy {
@@ -24,10 +25,7 @@ namespace {
 
 using platform::FsCall;
 using platform::HostError;
-using testing::CopyFileSystem;
 using testing::CrcText;
-
-using SweepOperator = testkit::SteadyOperator;
 
 const std::map<std::string, std::string> kSources = {
     {"a.txt", std::string(70000, 'a')},  // two blocks
@@ -50,32 +48,26 @@ const std::map<std::string, std::string> kOlderCopies = {
     {"sub/d.txt", "older"},
 };
 
-struct SweepRun {
-    explicit SweepRun(run::MediaAnswer answer, Media media = Media::Empty)
-        : media(media),
-          fs(drives.Fs()),
-          op(answer),
-          options(fs, op, options::OptionInputs{{}, testing::NoEnvironment, "d:\\", "2612061806"}),
-          log(fs, "d:\\run.log"),
-          run(run::RunParts{options, fs, log, op, board, starter, ticks}) {
-        drives.Fs().SetCurrentDirectory("d:\\");
-        for (const auto& [name, content] : kSources) {
-            std::filesystem::create_directories(drives.Host("d/src/sub"));
-            drives.Write("d/src/" + name, content);
-        }
+// A copy world whose operator answers without a script, on memory-backed
+// drives: the sources under d:\src\, and over older copies the destination
+// as `media` says.
+struct SweepRun : testkit::MemoryBackedTemp, testkit::BasicWorld<testkit::SteadyOperator> {
+    explicit SweepRun(run::MediaAnswer answer, Media mediaIn = Media::Empty)
+        : BasicWorld("d:\\", answer), media(mediaIn) {
+        for (const auto& [name, content] : kSources)
+            Put("d/src/" + name, content);
         if (media != Media::Empty) PutOlderCopies();
-        options.Settings().recurse = true;
-        options.Settings().destination = "e:\\dst\\";
+        Settings().recurse = true;
+        Settings().destination = "e:\\dst\\";
         run.jobMode = run::JobMode::Copy;
         run.destinationRoot = "e:\\";
     }
 
     void PutOlderCopies() {
-        std::filesystem::create_directories(drives.Host("e/dst/sub"));
         platform::DosDateFields longAgo;
         longAgo.year = 1990;
         for (const auto& [name, content] : kOlderCopies) {
-            drives.Write("e/dst/" + name, content);
+            Put("e/dst/" + name, content);
             std::string path = "e:\\dst\\" + name;
             std::replace(path.begin(), path.end(), '/', '\\');
             drives.Fs().SetFileDate(path, platform::PackDosDateTime(longAgo));
@@ -85,15 +77,6 @@ struct SweepRun {
     }
 
     Media media;
-    platform::testing::TempDrives drives;
-    CopyFileSystem fs;
-    SweepOperator op;
-    testkit::RecordingStatusBoard board;
-    testkit::RecordingProcessStarter starter;
-    testkit::FakeTickSource ticks;
-    options::OptionLoad options;
-    options::Log log;
-    run::RunState run;
 };
 
 std::string Describe(FsCall kind, int n, bool persistent, Media media) {

@@ -15,7 +15,7 @@ using testing::CopyWorld;
 // 60 seconds) and the thresholds as the job preparation sets them.
 struct CdrWorld : CopyWorld {
     CdrWorld() {
-        run.flags.cdrMode = true;
+        run.copySession.cdrMode = true;
         run.copySession.nextWaitAt = Settings().RandomWait;
         run.copySession.nextEjectAt = Settings().RandomEject;
     }
@@ -65,9 +65,9 @@ TEST(RandomWaitOrEject, AtTheEndWaitsOnceAWholeIntervalIsOnTheMedia) {
 TEST(RandomWaitOrEject, NeverOffCdrInNocopyOrOutsideACopyJob) {
     CdrWorld world;
     world.run.counters.cdByteCount = 900000000;
-    world.run.flags.cdrMode = false;
+    world.run.copySession.cdrMode = false;
     RandomWaitOrEject(world.run, false);
-    world.run.flags.cdrMode = true;
+    world.run.copySession.cdrMode = true;
     world.Settings().nocopy = true;
     RandomWaitOrEject(world.run, true);
     world.Settings().nocopy = false;

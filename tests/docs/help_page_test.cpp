@@ -16,9 +16,9 @@
 #include "options/option_test_kit.h"
 #include "options/setting_keys.h"
 #include "options/spec_file_reader.h"
-#include "platform/temp_drives.h"
 #include "run/exit_codes.h"
 #include "support/environment_references.h"
+#include "testkit/stage.h"
 #include "testkit/steady_operator.h"
 
 namespace brenx {
@@ -83,14 +83,14 @@ bool SameCommandLine(const options::CommandLine& a, const options::CommandLine& 
 // The characters that, after "-", change what the command line says (with
 // or without a value after them): the program's own table of switches.
 std::set<char> SwitchesTheParserTakes() {
-    platform::testing::TempDrives drives;
-    drives.Fs().SetCurrentDirectory("d:\\");
-    testkit::SteadyOperator op;  // lets the parser say what it likes
-    const auto environment = [](const std::string&) { return std::string(); };
+    // The steady operator lets the parser say what it likes.
+    testkit::Stage<testkit::SteadyOperator> stage({}, "e:\\");
+    platform::FileSystem& fs = stage.drives.Fs();
+    const support::EnvironmentLookup environment = stage.Environment();
     const auto parse = [&](const std::string& argument) {
-        return options::ParseCommandLine({argument}, environment, drives.Fs(), op);
+        return options::ParseCommandLine({argument}, environment, fs, stage.op);
     };
-    const options::CommandLine none = options::ParseCommandLine({}, environment, drives.Fs(), op);
+    const options::CommandLine none = options::ParseCommandLine({}, environment, fs, stage.op);
     std::set<char> taken;
     for (char c = '!'; c <= '~'; ++c) {
         const std::string bare = std::string("-") + c;
@@ -102,7 +102,7 @@ std::set<char> SwitchesTheParserTakes() {
         if (!SameCommandLine(parse(bare), none) || !SameCommandLine(parse(bare + "x"), none)) {
             taken.insert(c);
         }
-        drives.Fs().SetCurrentDirectory("d:\\");
+        fs.SetCurrentDirectory("d:\\");
     }
     return taken;
 }

@@ -24,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> arguments;
     for (std::size_t i = 0; i < parts.Count() && i < 16; ++i)
         arguments.push_back(parts.Part(i));
-    brenx::fuzz::BitOperator op;
+    brenx::testkit::SteadyOperator op;
     const brenx::options::CommandLine line =
-        brenx::options::ParseCommandLine(arguments, Lookup, drives.Fs(), op);
+        brenx::options::ParseCommandLine(arguments, Lookup, drives.fs, op);
     drives.ComeHome();
     (void)line;
     return 0;

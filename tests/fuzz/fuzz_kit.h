@@ -8,8 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "options/operator.h"
-
 // What the fuzz targets share. A target is one LLVMFuzzerTestOneInput; it
 // runs under libFuzzer (./dev fuzz) and, over its corpus and every input that
 // once failed, under the plain replay driver in every test run.
@@ -48,26 +46,6 @@ class Parts {
   private:
     std::string_view text_;
     std::vector<std::string_view> parts_;
-};
-
-// An operator whose answers come from the input's bits, one per question in
-// turn, so that both answers of every question get explored.
-class BitOperator : public options::Operator {
-  public:
-    explicit BitOperator(std::uint32_t answers = 0) : answers_(answers) {}
-
-    bool ConfirmMessage(const std::string&, bool, options::QuestionId) override {
-        const bool yes = (answers_ >> (asked_++ % 32)) & 1u;
-        return yes;
-    }
-    void InfoMessage(const std::string&) override {}
-    void ErrorMessage(const std::string&) override {}
-    void ShowLogMessage(const std::string&) override {}
-    void SetClipboardText(const std::string&) override {}
-
-  private:
-    std::uint32_t answers_;
-    unsigned asked_ = 0;
 };
 
 }  // namespace brenx::fuzz

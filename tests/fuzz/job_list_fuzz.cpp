@@ -1,11 +1,9 @@
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "fuzz/fuzz_drives.h"
 #include "fuzz/fuzz_kit.h"
 #include "options/log_file.h"
-#include "options/option_load.h"
 #include "options/spec_file_reader.h"
 
 // A job list ("@" file) of any content, read to its end with questions
@@ -13,22 +11,13 @@
 // than it has lines, and every job has a source and a destination.
 namespace {
 
-std::string Lookup(const std::string& name) {
-    return name == "D" ? "d:\\data" : std::string();
-}
-
-struct ListWorld {
-    ListWorld() {
-        drives.Drives().Write("d/brenx.ini", "[brenx]\r\nsource=@d:\\jobs.lst\r\n");
-        load = std::make_unique<brenx::options::OptionLoad>(
-            drives.Fs(), op,
-            brenx::options::OptionInputs{{"-i+d:\\brenx.ini"}, Lookup, "d:\\prog", "2612061806"});
-        load->LoadJobSettings();
+// The options a job list is read for: the settings file names it.
+struct ListWorld : brenx::fuzz::FuzzDrives {
+    ListWorld() : FuzzDrives({"-i+d:\\brenx.ini"}) {
+        environment["D"] = "d:\\data";
+        drives.Write("d/brenx.ini", "[brenx]\r\nsource=@d:\\jobs.lst\r\n");
+        options.LoadJobSettings();
     }
-
-    brenx::fuzz::FuzzDrives drives;
-    brenx::fuzz::BitOperator op;
-    std::unique_ptr<brenx::options::OptionLoad> load;
 };
 
 // Settings as a fresh run would have them, with the input's choices.
@@ -51,23 +40,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint32_t answers =
         data[1] | data[2] << 8 | data[3] << 16 | std::uint32_t{data[4]} << 24;
     const std::string list(reinterpret_cast<const char*>(data) + 5, size - 5);
-    world.drives.Drives().Write("d/jobs.lst", list);
-    PrepareSettings(world.load->Settings(), data[0]);
+    world.drives.Write("d/jobs.lst", list);
+    PrepareSettings(world.Settings(), data[0]);
 
-    brenx::fuzz::BitOperator op(answers);
-    brenx::options::Log log(world.drives.Fs(), "");
-    brenx::options::SpecFileReader reader(world.drives.Fs(), op, log, *world.load);
+    brenx::testkit::SteadyOperator op(brenx::testkit::SteadyOperator::Bits{answers});
+    brenx::options::Log log(world.fs, "");
+    brenx::options::SpecFileReader reader(world.fs, op, log, world.options);
     if (!reader.StartSpecJobs()) return 0;
     std::size_t jobs = 0;
     for (;;) {
         const brenx::options::SpecStep step = reader.NextSpecJob();
         if (step.kind != brenx::options::SpecStep::Kind::kJob) break;
-        const brenx::options::JobSettings& settings = world.load->Settings();
+        const brenx::options::JobSettings& settings = world.Settings();
         BRENX_FUZZ_CHECK(settings.source.ends_with('\\'));
         BRENX_FUZZ_CHECK(settings.destination.ends_with('\\'));
         BRENX_FUZZ_CHECK(++jobs <= list.size());
     }
     BRENX_FUZZ_CHECK(!reader.Active());
-    world.drives.ComeHome();
+    world.ComeHome();
     return 0;
 }

@@ -39,7 +39,7 @@ TEST(CommandLine, EmptyArgumentKeepsItsPlace) {
     EXPECT_TRUE(line.marks.source);
     EXPECT_EQ(line.settings.destination, "e:\\dst");
 
-    world.variables["SRC"] = "d:\\from";
+    world.environment["SRC"] = "d:\\from";
     const CommandLine expanded = world.Parse({"%SRC%\\sub", "100%%"});
     EXPECT_EQ(expanded.settings.source, "d:\\from\\sub");
     EXPECT_EQ(expanded.settings.destination, "d:\\100%");

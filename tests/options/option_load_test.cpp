@@ -136,7 +136,7 @@ TEST(OptionLoad, SpecialKeys) {
 
 TEST(OptionLoad, EnvironmentReferencesInValues) {
     OptionWorld world;
-    world.variables["DRIVE"] = "e:";
+    world.environment["DRIVE"] = "e:";
     world.drives.Write("d/brenx.ini",
                        "[brenx]\r\nsource=%DRIVE%\\%NOPE%\\src\r\ndestination=%NOPE%x\r\n"
                        "srckey=%NOPE%.key\r\ndstkey=%NOPE%.key\r\nNotCDR=ab%NOPE%\r\n"

@@ -1,47 +1,28 @@
 #pragma once
 
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "options/command_line.h"
-#include "options/option_load.h"
-#include "platform/temp_drives.h"
-#include "support/environment_references.h"
-#include "testkit/scripted_operator.h"
+#include "testkit/scripted_run_operator.h"
+#include "testkit/stage.h"
 
 namespace brenx::options::testing {
 
-inline constexpr const char* kStamp = "2612061806";
+using testkit::kStamp;
 
-// Temporary drives d: (the current directory) and e: (the program's
-// directory), an environment of the test's choosing and a scripted operator.
-class OptionWorld {
+// The kit's stage with a scripted operator and the program's directory
+// e:\prog; the tests make their own option loads over it.
+class OptionWorld : public testkit::Stage<testkit::ScriptedRunOperator> {
   public:
-    OptionWorld() {
+    OptionWorld() : Stage({}, "e:\\prog") {
         std::filesystem::create_directories(drives.Host("e/prog"));
-        drives.Fs().SetCurrentDirectory("d:\\");
-    }
-
-    support::EnvironmentLookup Environment() const {
-        return [vars = variables](const std::string& name) {
-            const auto found = vars.find(name);
-            return found == vars.end() ? std::string() : found->second;
-        };
     }
 
     CommandLine Parse(const std::vector<std::string>& arguments) {
         return ParseCommandLine(arguments, Environment(), drives.Fs(), op);
     }
-
-    OptionInputs Inputs(std::vector<std::string> arguments) const {
-        return OptionInputs{std::move(arguments), Environment(), "e:\\prog", kStamp};
-    }
-
-    platform::testing::TempDrives drives;
-    std::map<std::string, std::string> variables;
-    testkit::ScriptedOperator op;
 };
 
 }  // namespace brenx::options::testing

@@ -2,8 +2,6 @@
 // the program's directory find each kind of file in its own place.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "option_test_kit.h"
 #include "options/option_load.h"
 
@@ -20,13 +18,6 @@ platform::ProgramPlaces Installed() {
     places.placement = "e:\\config";
     places.settings = {"e:\\config", "e:\\etc"};
     return places;
-}
-
-// Writes a file under the temporary drives, making its directories.
-void Write(OptionWorld& world, const std::string& relative, const std::string& content) {
-    std::filesystem::create_directories(
-        std::filesystem::path(world.drives.Host(relative)).parent_path());
-    world.drives.Write(relative, content);
 }
 
 struct InstalledLoad {
@@ -55,7 +46,7 @@ TEST(InstalledPlaces, EachKindOfFileIsFoundInItsOwnPlace) {
 
 TEST(InstalledPlaces, TheUsersSettingsComeBeforeTheSystemsAndLogsNeverGoBesideThem) {
     OptionWorld system;
-    Write(system, "e/etc/brenx.ini", "[brenx]\r\nhidden=1\r\nlog=run+.log\r\n");
+    system.Put("e/etc/brenx.ini", "[brenx]\r\nhidden=1\r\nlog=run+.log\r\n");
     InstalledLoad fromSystem(system);
     EXPECT_EQ(fromSystem.file().ResolvedPath(), "e:\\etc\\brenx.ini");
     EXPECT_TRUE(fromSystem.file().Existed());
@@ -63,8 +54,8 @@ TEST(InstalledPlaces, TheUsersSettingsComeBeforeTheSystemsAndLogsNeverGoBesideTh
     EXPECT_EQ(fromSystem.s().log, std::string("e:\\state\\run") + kStamp + ".log");
 
     OptionWorld both;
-    Write(both, "e/etc/brenx.ini", "[brenx]\r\nhidden=1\r\n");
-    Write(both, "e/config/brenx.ini", "[brenx]\r\nrecurse=1\r\n");
+    both.Put("e/etc/brenx.ini", "[brenx]\r\nhidden=1\r\n");
+    both.Put("e/config/brenx.ini", "[brenx]\r\nrecurse=1\r\n");
     InstalledLoad fromUser(both);
     EXPECT_EQ(fromUser.file().ResolvedPath(), "e:\\config\\brenx.ini");
     EXPECT_TRUE(fromUser.s().recurse);
@@ -74,21 +65,21 @@ TEST(InstalledPlaces, TheUsersSettingsComeBeforeTheSystemsAndLogsNeverGoBesideTh
 
 TEST(InstalledPlaces, ASettingsFileTheUserNamesKeepsItsLogBesideIt) {
     OptionWorld current;
-    Write(current, "d/brenx.ini", "[brenx]\r\nrecurse=1\r\n");
-    Write(current, "e/config/brenx.ini", "[brenx]\r\nhidden=1\r\n");
+    current.Put("d/brenx.ini", "[brenx]\r\nrecurse=1\r\n");
+    current.Put("e/config/brenx.ini", "[brenx]\r\nhidden=1\r\n");
     InstalledLoad here(current);
     EXPECT_EQ(here.file().ResolvedPath(), "d:\\brenx.ini");
     EXPECT_EQ(here.s().log, std::string("d:\\df~_") + kStamp + ".bnx");
 
     OptionWorld named;
-    Write(named, "d/cfg/my.ini", "[brenx]\r\nrecurse=1\r\n");
+    named.Put("d/cfg/my.ini", "[brenx]\r\nrecurse=1\r\n");
     InstalledLoad given(named, {"-i+d:\\cfg\\my.ini"});
     EXPECT_TRUE(given.s().recurse);
     EXPECT_EQ(given.s().log, std::string("d:\\cfg\\df~_") + kStamp + ".bnx");
 
     // Without a settings file the log has no file to lie beside.
     OptionWorld none;
-    Write(none, "d/brenx.ini", "[brenx]\r\n");
+    none.Put("d/brenx.ini", "[brenx]\r\n");
     EXPECT_EQ(InstalledLoad(none, {"-x"}).s().log,
               std::string("e:\\state\\df~_") + kStamp + ".bnx");
 }

@@ -1,4 +1,4 @@
-#include "testkit/scripted_operator.h"
+#include "testkit/scripted_run_operator.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -8,8 +8,8 @@ namespace {
 
 using options::QuestionId;
 
-TEST(ScriptedOperator, AnswersTheScriptInOrder) {
-    ScriptedOperator op;
+TEST(ScriptedRunOperator, AnswersTheScriptInOrder) {
+    ScriptedRunOperator op;
     op.ExpectConfirm("Give up now?", true, true).ExpectError("bad").ExpectConfirm("Again?", false);
     op.SetClipboardText("clip");
     EXPECT_TRUE(op.ConfirmMessage("Give up now?", true, QuestionId::GiveUpNow));
@@ -20,37 +20,37 @@ TEST(ScriptedOperator, AnswersTheScriptInOrder) {
     EXPECT_EQ(op.Shown(), (std::vector<std::string>{"Give up now?", "bad", "Again?"}));
 }
 
-TEST(ScriptedOperator, FailsOnUnexpectedWrongAndMissingCalls) {
+TEST(ScriptedRunOperator, FailsOnUnexpectedWrongAndMissingCalls) {
     EXPECT_NONFATAL_FAILURE(
         {
-            ScriptedOperator op;
+            ScriptedRunOperator op;
             EXPECT_FALSE(op.ConfirmMessage("Surprise?", true, QuestionId::Other));
         },
         "unexpected question: Surprise?");
     EXPECT_NONFATAL_FAILURE(
         {
-            ScriptedOperator op;
+            ScriptedRunOperator op;
             op.ExpectConfirm("One?", true);
             EXPECT_FALSE(op.ConfirmMessage("Two?", true, QuestionId::Other));
         },
         "got question: Two?");
     EXPECT_NONFATAL_FAILURE(
         {
-            ScriptedOperator op;
+            ScriptedRunOperator op;
             op.ExpectInfo("note");
             op.ErrorMessage("note");
         },
         "got error message: note");
     EXPECT_NONFATAL_FAILURE(
         {
-            ScriptedOperator op;
+            ScriptedRunOperator op;
             op.ExpectConfirm("Quiet?", true, false);
             op.ConfirmMessage("Quiet?", true, QuestionId::Other);
         },
         "with the alarm: Quiet?");
     EXPECT_NONFATAL_FAILURE(
         {
-            ScriptedOperator op;
+            ScriptedRunOperator op;
             op.ExpectError("never shown");
         },
         "never came: never shown");

@@ -182,7 +182,7 @@ TEST_F(SpecReaderTest, KeyFilesDestinationsAndStamp) {
 }
 
 TEST_F(SpecReaderTest, EnvironmentReferencesFollowEvarize) {
-    world.variables["SRC"] = "c:\\data";
+    world.environment["SRC"] = "c:\\data";
     Jobs("%SRC%|\r\n");
     Load("source=@jobs.txt\r\ndestination=e:\\d\r\n");
     ASSERT_TRUE(reader->StartSpecJobs());

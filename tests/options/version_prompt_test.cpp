@@ -5,24 +5,16 @@
 #include <vector>
 
 #include "platform/temp_drives.h"
-#include "testkit/scripted_operator.h"
+#include "testkit/recording_process_starter.h"
+#include "testkit/scripted_run_operator.h"
 
 namespace brenx::options {
 namespace {
 
-class RecordingStarter : public platform::ProcessStarter {
-  public:
-    bool Start(const std::string& commandLine, platform::HostError& error) override {
-        started.push_back(commandLine);
-        error = platform::HostError::NotFound;
-        return false;
-    }
-    std::vector<std::string> started;
-};
-
 TEST(VersionPrompt, NamesTheReasonAndOffersHelp) {
-    testkit::ScriptedOperator op;
-    RecordingStarter starter;
+    testkit::ScriptedRunOperator op;
+    testkit::RecordingProcessStarter starter;
+    starter.succeed = false;
     op.ExpectConfirm(
         "Unknown option (no source); brenx version 2/18/2015; see html help "
         "(e:\\prog\\help page.htm)?",
@@ -50,7 +42,8 @@ TEST(HelpSection, OpensThePageByItsAddressAtTheSection) {
                     "written yet";
 #endif
     platform::testing::TempDrives drives;
-    RecordingStarter starter;
+    testkit::RecordingProcessStarter starter;
+    starter.succeed = false;
     OpenHelpSection(starter, drives.Fs(), "d:\\help\\brenx page.htm", kMediaHelpSection);
     ASSERT_EQ(starter.started.size(), 1u);
     EXPECT_EQ(starter.started[0],

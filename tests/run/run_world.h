@@ -7,6 +7,5 @@ namespace brenx::run::testing {
 // The run's tests use the kit's world as it is.
 using RunWorld = testkit::World;
 using WorldFileSystem = testkit::KitFileSystem;
-using testkit::NoEnvironment;
 
 }  // namespace brenx::run::testing

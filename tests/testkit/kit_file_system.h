@@ -44,9 +44,10 @@ class ProbeHandle : public platform::FileHandle {
 
 // The test worlds' file system: the fault wrapper (failures by call count),
 // and besides it names refused with a host error of the test's choosing (to
-// an open and to a rename onto them), a free space of the test's choosing,
-// and a record of the places flushed, the free space asked and the files
-// opened, with a look just before the first read of each opened file.
+// an open and to a rename onto them) or refused for lying off the drives, a
+// free space of the test's choosing, and a record of the places flushed, the
+// free space asked and the files opened, with a look just before the first
+// read of each opened file.
 class KitFileSystem : public platform::FaultyFileSystem {
   public:
     using platform::FaultyFileSystem::FaultyFileSystem;
@@ -54,22 +55,19 @@ class KitFileSystem : public platform::FaultyFileSystem {
     std::unique_ptr<platform::FileHandle> Open(const std::string& path, platform::Access access,
                                                platform::Disposition disposition) override {
         opened.push_back(path);
-        const auto refused = refusedOpens.find(path);
-        if (refused != refusedOpens.end()) return Fail(refused->second, nullptr);
+        if (const auto refusal = Refusal(path)) return Fail(*refusal, nullptr);
         return Probed(path, platform::FaultyFileSystem::Open(path, access, disposition));
     }
     std::unique_ptr<platform::FileHandle> OpenWithoutLinks(
         const std::string& path, platform::Access access,
         platform::Disposition disposition) override {
-        const auto refused = refusedOpens.find(path);
-        if (refused != refusedOpens.end()) return Fail(refused->second, nullptr);
+        if (const auto refusal = Refusal(path)) return Fail(*refusal, nullptr);
         return platform::FaultyFileSystem::OpenWithoutLinks(path, access, disposition);
     }
     // A refused name is refused to a rename too: a copy written under a
     // temporary name meets the refusal when it takes its own.
     bool RenameNewWithoutLinks(const std::string& from, const std::string& to) override {
-        const auto refused = refusedOpens.find(to);
-        if (refused != refusedOpens.end()) return Fail(refused->second, false);
+        if (const auto refusal = Refusal(to)) return Fail(*refusal, false);
         return platform::FaultyFileSystem::RenameNewWithoutLinks(from, to);
     }
     std::int64_t FreeBytesAvailable(const std::string& path) override {
@@ -83,6 +81,9 @@ class KitFileSystem : public platform::FaultyFileSystem {
     }
 
     std::map<std::string, platform::HostError> refusedOpens;
+    // Refuses (AccessDenied) every name off the drives d: and e:, so that no
+    // input a fuzz target is fed can reach the host's own files.
+    bool onlyTheDrives = false;
     std::optional<std::int64_t> fixedFree;
     std::vector<std::string> freeSpaceAsked;
     std::vector<std::string> flushed;
@@ -91,16 +92,23 @@ class KitFileSystem : public platform::FaultyFileSystem {
     std::function<void(const std::string&)> beforeRead;
 
   private:
+    std::optional<platform::HostError> Refusal(const std::string& path) {
+        const auto refused = refusedOpens.find(path);
+        if (refused != refusedOpens.end()) return refused->second;
+        if (onlyTheDrives && !OnTheDrives(path)) return platform::HostError::AccessDenied;
+        return std::nullopt;
+    }
+    bool OnTheDrives(const std::string& path) {
+        std::string full;
+        if (!platform::FaultyFileSystem::FullPathName(path, full) || full.size() < 3) return false;
+        const char drive = static_cast<char>(full[0] | 0x20);
+        return (drive == 'd' || drive == 'e') && full.compare(1, 2, ":\\") == 0;
+    }
     std::unique_ptr<platform::FileHandle> Probed(const std::string& path,
                                                  std::unique_ptr<platform::FileHandle> handle) {
         if (!handle || !beforeRead) return handle;
         return std::make_unique<ProbeHandle>(std::move(handle), [this, path] { beforeRead(path); });
     }
 };
-
-// The environment of a world: no variable is set.
-inline std::string NoEnvironment(const std::string&) {
-    return {};
-}
 
 }  // namespace brenx::testkit

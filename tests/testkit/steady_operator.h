@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -7,19 +8,26 @@
 
 namespace brenx::testkit {
 
-// An operator that always answers alike, for fault sweeps and parsers fed
+// An operator that answers without a script, for fault sweeps and parsers fed
 // anything: every media question the same way (giving up after a few, so
-// that a lasting fault cannot loop), every yes/no question with `confirm`;
-// it declines the drive-letter and file choices, counts the questions and
-// keeps the error messages.
+// that a lasting fault cannot loop), every yes/no question with `confirm`,
+// or each in turn with the next bit of a pattern (lowest first, so that a
+// fuzz input picks both answers of every question); it declines the
+// drive-letter and file choices, counts the questions and keeps the error
+// messages.
 class SteadyOperator : public run::Operator {
   public:
+    struct Bits {
+        std::uint32_t answers;
+    };
+
     explicit SteadyOperator(run::MediaAnswer answer = run::MediaAnswer::GiveUp,
                             bool confirm = false)
-        : answer_(answer), confirm_(confirm) {}
+        : answer_(answer), bits_(confirm ? ~0u : 0u) {}
+    explicit SteadyOperator(Bits bits) : bits_(bits.answers) {}
+
     bool ConfirmMessage(const std::string&, bool, options::QuestionId) override {
-        ++confirmations;
-        return confirm_;
+        return (bits_ >> (confirmations++ % 32)) & 1u;
     }
     void InfoMessage(const std::string&) override {}
     void ErrorMessage(const std::string& text) override { errors.push_back(text); }
@@ -40,8 +48,8 @@ class SteadyOperator : public run::Operator {
     std::vector<std::string> errors;
 
   private:
-    run::MediaAnswer answer_;
-    bool confirm_;
+    run::MediaAnswer answer_ = run::MediaAnswer::GiveUp;
+    std::uint32_t bits_;
 };
 
 }  // namespace brenx::testkit

@@ -1,42 +1,36 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "options/log_file.h"
-#include "options/option_load.h"
-#include "platform/temp_drives.h"
 #include "run/run_state.h"
-#include "testkit/fake_tick_source.h"
-#include "testkit/kit_file_system.h"
-#include "testkit/recording_process_starter.h"
-#include "testkit/recording_status_board.h"
 #include "testkit/scripted_run_operator.h"
+#include "testkit/stage.h"
 
 namespace brenx::testkit {
 
-// A run over temporary drives d: and e: (d: is the current directory): the
-// kit's file system over them, the log at d:\run.log, a scripted operator, a
-// recording board and starter, and a clock that moves only with the
-// operator's waits. The options keep their built-in defaults; tests set what
-// they need in Settings(). Every layer's world is this one, with what its
-// layer adds.
-class World {
-  public:
-    explicit World(std::string programDirectory = "e:\\")
-        : fs(drives.Fs()),
-          options(
-              fs, op,
-              options::OptionInputs{{}, NoEnvironment, std::move(programDirectory), "2612061806"}),
-          log(fs, "d:\\run.log"),
-          run(run::RunParts{options, fs, log, op, board, starter, ticks}) {
-        drives.Fs().SetCurrentDirectory("d:\\");
-        op.AttachClock(ticks);
-    }
+// The parts of a run over a stage, with the log given.
+template <typename Op>
+run::RunParts PartsOf(Stage<Op>& stage, options::Log& log) {
+    return run::RunParts{stage.options, stage.fs,      log,        stage.op,
+                         stage.board,   stage.starter, stage.ticks};
+}
 
-    options::JobSettings& Settings() { return options.Settings(); }
-    std::string LogText() const { return drives.Read("d/run.log"); }
+// A run on the kit's stage with no command line, the log at d:\run.log and
+// the options at their built-in defaults (tests set what they need in
+// Settings()). Every layer's world is this one, with what its layer adds.
+template <typename Op>
+class BasicWorld : public Stage<Op> {
+  public:
+    template <typename... OperatorArgs>
+    explicit BasicWorld(std::string programDirectory = "e:\\", OperatorArgs&&... operatorArgs)
+        : Stage<Op>({}, std::move(programDirectory), std::forward<OperatorArgs>(operatorArgs)...),
+          log(this->fs, "d:\\run.log"),
+          run(PartsOf(*this, log)) {}
+
+    std::string LogText() const { return this->drives.Read("d/run.log"); }
     // The log's entries, one per CR LF.
     std::vector<std::string> LogLines() const {
         std::vector<std::string> lines;
@@ -49,23 +43,11 @@ class World {
         return lines;
     }
 
-    // Writes a file under the temporary root ("e/dir/a.txt" is e:\dir\a.txt),
-    // making its directories.
-    void Put(const std::string& relative, const std::string& content) {
-        std::filesystem::create_directories(
-            std::filesystem::path(drives.Host(relative)).parent_path());
-        drives.Write(relative, content);
-    }
-
-    platform::testing::TempDrives drives;
-    KitFileSystem fs;
-    ScriptedRunOperator op;
-    RecordingStatusBoard board;
-    RecordingProcessStarter starter;
-    FakeTickSource ticks;
-    options::OptionLoad options;
     options::Log log;
     run::RunState run;
 };
+
+// The world of the tests that script the operator.
+using World = BasicWorld<ScriptedRunOperator>;
 
 }  // namespace brenx::testkit

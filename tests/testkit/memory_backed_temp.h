@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace brenx::testkit {
+
+// Temporary drives made while one lives go on a memory-backed file system
+// where there is one: the fault sweeps' thousands of runs flush and sync what
+// they write, and take seconds so. A sweep's world has it as its first base,
+// so that it is in force when the world makes its drives.
+class MemoryBackedTemp {
+  public:
+    MemoryBackedTemp() {
+        const char* old = std::getenv("TMPDIR");
+        if (old != nullptr) old_ = old;
+        if (std::filesystem::is_directory("/dev/shm")) setenv("TMPDIR", "/dev/shm", 1);
+    }
+    ~MemoryBackedTemp() {
+        if (old_) {
+            setenv("TMPDIR", old_->c_str(), 1);
+        } else {
+            unsetenv("TMPDIR");
+        }
+    }
+    MemoryBackedTemp(const MemoryBackedTemp&) = delete;
+    MemoryBackedTemp& operator=(const MemoryBackedTemp&) = delete;
+
+  private:
+    std::optional<std::string> old_;
+};
+
+}  // namespace brenx::testkit
