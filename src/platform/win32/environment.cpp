@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/win32/host_pieces_scratch.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/windows_api.h"
 
 namespace brenx::platform {

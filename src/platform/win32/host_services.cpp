@@ -1,7 +1,7 @@
 #include "platform/host_services.h"
 
 #include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_starter_link.h"
+#include "platform/win32/win32_process_starter.h"
 #include "platform/win32/windows_api.h"
 
 namespace brenx::platform {
@@ -43,7 +43,7 @@ std::vector<std::string> HostDriveProblems(const FileSystem&) {
 std::unique_ptr<ProcessStarter> MakeHostProcessStarter(FileSystem& fileSystem) {
     auto* win32 = dynamic_cast<Win32FileSystem*>(&fileSystem);
     if (win32 == nullptr) return std::make_unique<RefusingStarter>();
-    return MakeWin32ProcessStarter(*win32);
+    return std::make_unique<Win32ProcessStarter>(*win32);
 }
 
 }  // namespace brenx::platform

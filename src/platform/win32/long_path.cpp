@@ -1,13 +1,16 @@
 #include "platform/win32/long_path.h"
 
-#include "platform/win32/host_pieces_scratch.h"
+#include "platform/win32/win32_text.h"
 
 namespace brenx::platform {
 
 std::wstring LongPathOf(const std::string& hostPath) {
-    if (hostPath.rfind("\\\\?\\", 0) == 0) return WideFromUtf8(hostPath);
-    if (hostPath.rfind("\\\\", 0) == 0) return L"\\\\?\\UNC\\" + WideFromUtf8(hostPath.substr(2));
-    return L"\\\\?\\" + WideFromUtf8(hostPath);
+    std::wstring wide;
+    // A name that is not UTF-8 could turn into another one: no path at all.
+    if (!WideFromUtf8(hostPath, wide) || wide.empty()) return {};
+    if (wide.rfind(L"\\\\?\\", 0) == 0) return wide;
+    if (wide.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + wide.substr(2);
+    return L"\\\\?\\" + wide;
 }
 
 std::string HostPathFromWide(const std::wstring& widePath) {

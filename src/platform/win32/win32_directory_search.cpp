@@ -4,8 +4,8 @@
 #include "platform/host_names.h"
 #include "platform/wildcard.h"
 #include "platform/win32/file_times.h"
-#include "platform/win32/host_pieces_scratch.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/windows_api.h"
 
 namespace brenx::platform {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/file_times.h"
-#include "platform/win32/host_pieces_scratch.h"
+#include "platform/win32/win32_error.h"
 
 namespace brenx::platform {
 namespace {

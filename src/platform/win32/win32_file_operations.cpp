@@ -1,9 +1,9 @@
 #include <vector>
 
 #include "platform/win32/file_times.h"
-#include "platform/win32/host_pieces_scratch.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/win32_directory_search.h"
+#include "platform/win32/win32_error.h"
 #include "platform/win32/win32_file_handle.h"
 #include "platform/win32/win32_file_system.h"
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "platform/win32/host_pieces_scratch.h"
 #include "platform/win32/long_path.h"
+#include "platform/win32/win32_error.h"
 #include "platform/win32/win32_file_handle.h"
 
 namespace brenx::platform {
@@ -128,7 +128,7 @@ HostError Win32FileSystem::Resolve(const std::string& path, Resolved& resolved) 
     if (HostError e = ResolveWindows(path, resolved.windows); e != HostError::None) return e;
     if (HostError e = HostOf(resolved.windows, resolved.host); e != HostError::None) return e;
     resolved.wide = LongPathOf(resolved.host);
-    return HostError::None;
+    return resolved.wide.empty() ? HostError::InvalidName : HostError::None;
 }
 
 bool Win32FileSystem::SetCurrentDirectory(const std::string& path) {

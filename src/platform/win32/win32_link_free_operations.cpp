@@ -1,6 +1,6 @@
 #include "platform/win32/file_times.h"
-#include "platform/win32/host_pieces_scratch.h"
 #include "platform/win32/long_path.h"
+#include "platform/win32/win32_error.h"
 #include "platform/win32/win32_file_system.h"
 
 // What a copy makes and changes on its destination: no name below the
