@@ -82,12 +82,4 @@ bool HostDriveExists(char letter) {
     return index >= 0 && (GetLogicalDrives() >> index & 1) != 0;
 }
 
-bool IsRemovableHostDrive(char letter) {
-    const int index = LetterIndex(letter);
-    if (index < 0) return false;
-    const wchar_t root[] = {static_cast<wchar_t>(L'A' + index), L':', L'\\', 0};
-    const UINT type = GetDriveTypeW(root);
-    return type == DRIVE_REMOVABLE || type == DRIVE_CDROM;
-}
-
 }  // namespace brenx::platform

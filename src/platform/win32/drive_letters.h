@@ -37,8 +37,4 @@ class DriveLetters {
 // Whether a letter names one of the host's drives at all (GetLogicalDrives).
 bool HostDriveExists(char letter);
 
-// Whether the host drive's media can be taken out (removable, optical,
-// network, RAM disks count as not).
-bool IsRemovableHostDrive(char letter);
-
 }  // namespace brenx::platform
