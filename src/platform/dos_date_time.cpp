@@ -1,7 +1,8 @@
 #include "platform/dos_date_time.h"
 
 #include <algorithm>
-#include <ctime>
+
+#include "platform/local_time.h"
 
 namespace brenx::platform {
 
@@ -55,34 +56,16 @@ bool UnpackDosDateTime(DosDateTime value, DosDateFields& fields) {
 }
 
 DosDateTime DosDateTimeFromUnix(std::int64_t unixSeconds) {
-    const auto t = static_cast<std::time_t>(unixSeconds);
-    std::tm local{};
-    if (localtime_r(&t, &local) == nullptr) {
+    DosDateFields local;
+    if (!LocalFieldsOfUnix(unixSeconds, local)) {
         return PackDosDateTime(unixSeconds < 0 ? DosDateFields{} : DosDateFields{kLastYear + 1});
     }
-    return PackDosDateTime({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                            local.tm_min, local.tm_sec});
+    return PackDosDateTime(local);
 }
 
 bool UnixFromDosDateTime(DosDateTime value, std::int64_t& unixSeconds) {
-    DosDateFields f;
-    if (!UnpackDosDateTime(value, f)) return false;
-    std::tm local{};
-    local.tm_year = f.year - 1900;
-    local.tm_mon = f.month - 1;
-    local.tm_mday = f.day;
-    local.tm_hour = f.hour;
-    local.tm_min = f.minute;
-    local.tm_sec = f.second;
-    local.tm_isdst = -1;
-    const std::time_t t = std::mktime(&local);
-    if (t == static_cast<std::time_t>(-1)) {
-        // -1 is also a valid time (one second before 1970 UTC); it lies before
-        // every packed date in every zone, so here it is always a failure.
-        return false;
-    }
-    unixSeconds = static_cast<std::int64_t>(t);
-    return true;
+    DosDateFields fields;
+    return UnpackDosDateTime(value, fields) && UnixOfLocalFields(fields, unixSeconds);
 }
 
 }  // namespace brenx::platform

@@ -1,9 +1,10 @@
 #include "platform/drive_map.h"
 
-#include <climits>
-#include <cstdlib>
+#include <algorithm>
 #include <vector>
 
+#include "platform/environment.h"
+#include "platform/host_real_path.h"
 #include "support/ascii_case.h"
 
 namespace brenx::platform {
@@ -39,12 +40,6 @@ std::string DirectoryForm(std::string_view hostDirectory) {
     std::string normal = NormalizeHostPath(hostDirectory);
     if (normal.size() > 1 && normal.back() == '/') normal.pop_back();
     return normal;
-}
-
-std::string RealPathOf(const std::string& path) {
-    char buffer[PATH_MAX];
-    if (realpath(path.c_str(), buffer) == nullptr) return {};
-    return buffer;
 }
 
 // The part of `path` after `prefix`, with "/" separators turned into "\".
@@ -137,9 +132,7 @@ DriveMap DriveMap::Parse(std::string_view drives, std::string_view uncRoot) {
 }
 
 DriveMap DriveMap::FromEnvironment() {
-    const char* drives = std::getenv("BRENX_DRIVES");
-    const char* unc = std::getenv("BRENX_UNC");
-    return Parse(drives ? drives : "", unc ? unc : "");
+    return Parse(GetEnvironmentVariable("BRENX_DRIVES"), GetEnvironmentVariable("BRENX_UNC"));
 }
 
 bool DriveMap::SetDrive(char letter, std::string_view hostDirectory, DriveKind kind) {
@@ -147,7 +140,7 @@ bool DriveMap::SetDrive(char letter, std::string_view hostDirectory, DriveKind k
     if (index < 0) return false;
     if (!hostDirectory.empty() && hostDirectory.front() != '/') return false;
     drives_[index] = hostDirectory.empty() ? std::string() : DirectoryForm(hostDirectory);
-    resolved_[index] = drives_[index].empty() ? std::string() : RealPathOf(drives_[index]);
+    resolved_[index] = drives_[index].empty() ? std::string() : HostRealPath(drives_[index]);
     removable_[index] = kind == DriveKind::Removable ||
                         (kind == DriveKind::ByPlace && IsRemovableMediaPlace(drives_[index]));
     EnsureRootMapped();

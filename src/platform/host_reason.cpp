@@ -1,21 +1,10 @@
 #include "platform/host_reason.h"
 
-#include <string.h>
-
 namespace brenx::platform {
-namespace {
-
-// The host's own words for its error number.
-std::string HostWords(int hostNumber) {
-    char buffer[256];
-    // The GNU strerror_r: the words may be a constant text rather than the buffer.
-    return strerror_r(hostNumber, buffer, sizeof buffer);
-}
-
-}  // namespace
 
 std::string HostErrorReason(HostError error) {
-    if (const int hostNumber = HostNumberOf(error); hostNumber != 0) return HostWords(hostNumber);
+    if (const int hostNumber = HostNumberOf(error); hostNumber != 0)
+        return HostNumberWords(hostNumber);
     switch (error) {
         case HostError::None:
             return {};

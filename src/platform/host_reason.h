@@ -12,4 +12,8 @@ namespace brenx::platform {
 // for its number ("Stale file handle").
 std::string HostErrorReason(HostError error);
 
+// The host's own words for one of its error numbers (HostNumberOf); each back
+// end asks its C library or system for them.
+std::string HostNumberWords(int hostNumber);
+
 }  // namespace brenx::platform

@@ -149,6 +149,10 @@ TEST(Log, EntriesFollowThePathWhenTheOpenLogWasMovedOrDeleted) {
 
     log.Write("third");
     ASSERT_EQ(std::remove(drives.Host("d/run.log").c_str()), 0);
+    if (drives.Exists("d/run.log")) {
+        GTEST_SKIP() << "the host keeps the name of a file deleted while open until it is "
+                        "closed (wine does)";
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
     log.Write("fourth");
     EXPECT_EQ(drives.Read("d/run.log"), "third\r\nfourth\r\n");

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
 
@@ -264,13 +266,18 @@ TEST(OptionLoad, ASettingsFileThatGivesNoSettingsIsTold) {
         {"[other]\r\nhidden=1\r\n", "has no [brenx] section"},
         {"\xFF\xFE[\0b\0]\0"s, "is UTF-16 text, which the program can't read"},
         {"[brenx]\r\nhidden=1\0\r\n"s, "is not text (it holds NUL bytes)"},
+#ifndef _WIN32
         {"fifo", "can't be read (access denied)"},
+#endif
     };
     for (const auto& [bytes, trouble] : cases) {
         OptionWorld world;
+#ifndef _WIN32
         if (bytes == "fifo") {
             ASSERT_EQ(mkfifo(world.drives.Host("d/brenx.ini").c_str(), 0600), 0);
-        } else if (!bytes.empty()) {
+        }
+#endif
+        if (!bytes.empty() && bytes != "fifo") {
             world.drives.Write("d/brenx.ini", bytes);
         }
         Loaded loaded(world);

@@ -238,9 +238,9 @@ TEST_F(SpecReaderTest, ListThatComesBackToAnOpenedFileFails) {
     EXPECT_EQ(step.failureReason, "@ failure with @d:\\jobs.txt");
 
     Jobs("c:\\a|\r\n@more.txt\r\n");
-    // The same file under another name.
-    std::filesystem::create_symlink(world.drives.Host("d/jobs.txt"),
-                                    world.drives.Host("e/jobs.txt"));
+    // The same file under another name (a hard link: every host has them).
+    std::filesystem::create_hard_link(world.drives.Host("d/jobs.txt"),
+                                      world.drives.Host("e/jobs.txt"));
     world.drives.Write("d/more.txt", "c:\\b|\r\n@e:\\jobs.txt\r\n");
     Load("source=@jobs.txt\r\n");
     ASSERT_TRUE(reader->StartSpecJobs());

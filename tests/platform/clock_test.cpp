@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/environment.h"
+#include "testkit/host_environment.h"
 
 namespace brenx::platform {
 namespace {
@@ -21,9 +22,9 @@ TEST(Clock, TicksSleepsAndLocalTime) {
 }
 
 TEST(Environment, LooksUpVariables) {
-    setenv("BRENX_TEST_VARIABLE", "value", 1);
+    testkit::SetVariable("BRENX_TEST_VARIABLE", "value");
     EXPECT_EQ(GetEnvironmentVariable("BRENX_TEST_VARIABLE"), "value");
-    unsetenv("BRENX_TEST_VARIABLE");
+    testkit::ClearVariable("BRENX_TEST_VARIABLE");
     EXPECT_EQ(GetEnvironmentVariable("BRENX_TEST_VARIABLE"), "");
     EXPECT_EQ(GetEnvironmentVariable(""), "");
     EXPECT_EQ(GetEnvironmentVariable("A=B"), "");

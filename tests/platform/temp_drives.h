@@ -1,48 +1,75 @@
 #pragma once
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
+#endif
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
+#ifdef _WIN32
+#include "platform/win32/win32_file_system.h"
+#else
 #include "platform/drive_map.h"
 #include "platform/posix/posix_file_system.h"
+#endif
 
 namespace brenx::platform::testing {
 
+#ifdef _WIN32
+using HostFileSystem = Win32FileSystem;
+#else
+using HostFileSystem = PosixFileSystem;
+#endif
+
+// A UTF-8 host path as the standard library takes it on every host (a
+// plain string is in the ANSI code page on Windows).
+inline std::filesystem::path Utf8Path(const std::string& path) {
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
+
 // A temporary directory with two subdirectories mapped as drives d: and e:,
-// and a file system over that table. The current directory is put back and
-// the tree removed at the end.
+// and a file system over that table. The tree is removed at the end (and the
+// POSIX process's current directory put back).
 class TempDrives {
   public:
     TempDrives() {
-        char saved[PATH_MAX];
-        if (getcwd(saved, sizeof saved) != nullptr) savedDirectory_ = saved;
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/brenx-host-XXXXXX";
-        root_ = mkdtemp(pattern.data()) ? pattern : std::string();
-        std::filesystem::create_directories(root_ + "/d");
-        std::filesystem::create_directories(root_ + "/e");
+        root_ = MakeRoot();
+        std::filesystem::create_directories(Host("d"));
+        std::filesystem::create_directories(Host("e"));
+#ifdef _WIN32
+        DriveLetters letters;
+        letters.SetDirectory('d', Host("d"));
+        letters.SetDirectory('e', Host("e"));
+        fs_ = std::make_unique<Win32FileSystem>(letters);
+#else
         map_.SetDrive('d', root_ + "/d");
         map_.SetDrive('e', root_ + "/e");
         fs_ = std::make_unique<PosixFileSystem>(map_);
+#endif
     }
 
     ~TempDrives() {
+#ifndef _WIN32
         if (!savedDirectory_.empty() && chdir(savedDirectory_.c_str()) != 0) {
             std::abort();
         }
+#endif
         std::error_code ignored;
-        // Read-only directories would keep their entries.
+        // Read-only directories would keep their entries, and read-only
+        // files on Windows would stay.
         for (auto it = std::filesystem::recursive_directory_iterator(root_, ignored);
              it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
-            if (it->is_directory(ignored) && !it->is_symlink(ignored)) {
-                chmod(it->path().c_str(), 0700);
+            if (!it->is_symlink(ignored)) {
+                std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                             std::filesystem::perm_options::add, ignored);
             }
         }
         std::filesystem::remove_all(root_, ignored);
@@ -51,31 +78,72 @@ class TempDrives {
     TempDrives(const TempDrives&) = delete;
     TempDrives& operator=(const TempDrives&) = delete;
 
-    const std::string& Root() const { return root_; }
+    const std::string& Root() const {
+        return root_;
+    }
     // The host path of a place under the temporary root ("d/x" is d:\x).
-    std::string Host(const std::string& relative) const { return root_ + "/" + relative; }
-    const DriveMap& Map() const { return map_; }
-    PosixFileSystem& Fs() { return *fs_; }
+    std::string Host(const std::string& relative) const {
+#ifdef _WIN32
+        std::string host = root_ + "\\" + relative;
+        for (char& c : host) {
+            if (c == '/') c = '\\';
+        }
+        return host;
+#else
+        return root_ + "/" + relative;
+#endif
+    }
+#ifndef _WIN32
+    const DriveMap& Map() const {
+        return map_;
+    }
+#endif
+    HostFileSystem& Fs() {
+        return *fs_;
+    }
 
     void Write(const std::string& relative, const std::string& content) const {
-        std::ofstream(Host(relative), std::ios::binary) << content;
+        std::ofstream(Utf8Path(Host(relative)), std::ios::binary) << content;
     }
     std::string Read(const std::string& relative) const {
-        std::ifstream in(Host(relative), std::ios::binary);
+        std::ifstream in(Utf8Path(Host(relative)), std::ios::binary);
         std::stringstream text;
         text << in.rdbuf();
         return text.str();
     }
     bool Exists(const std::string& relative) const {
-        struct stat status {};
-        return lstat(Host(relative).c_str(), &status) == 0;
+        std::error_code ignored;
+        return std::filesystem::exists(
+            std::filesystem::symlink_status(Utf8Path(Host(relative)), ignored));
     }
 
   private:
+#ifdef _WIN32
+    std::string MakeRoot() {
+        std::error_code error;
+        const std::filesystem::path base = std::filesystem::temp_directory_path(error);
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::filesystem::path root =
+                base / ("brenx-host-" + std::to_string(random() % 1000000000));
+            if (std::filesystem::create_directory(root, error)) return root.string();
+        }
+        return {};
+    }
+#else
+    std::string MakeRoot() {
+        char saved[PATH_MAX];
+        if (getcwd(saved, sizeof saved) != nullptr) savedDirectory_ = saved;
+        const char* base = std::getenv("TMPDIR");
+        std::string pattern = std::string(base && *base ? base : "/tmp") + "/brenx-host-XXXXXX";
+        return mkdtemp(pattern.data()) ? pattern : std::string();
+    }
+
     std::string savedDirectory_;
-    std::string root_;
     DriveMap map_;
-    std::unique_ptr<PosixFileSystem> fs_;
+#endif
+    std::string root_;
+    std::unique_ptr<HostFileSystem> fs_;
 };
 
 }  // namespace brenx::platform::testing

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "testkit/host_environment.h"
+
 namespace brenx::testkit {
 
 // Temporary drives made while one lives go on a memory-backed file system
@@ -16,13 +18,13 @@ class MemoryBackedTemp {
     MemoryBackedTemp() {
         const char* old = std::getenv("TMPDIR");
         if (old != nullptr) old_ = old;
-        if (std::filesystem::is_directory("/dev/shm")) setenv("TMPDIR", "/dev/shm", 1);
+        if (std::filesystem::is_directory("/dev/shm")) SetVariable("TMPDIR", "/dev/shm");
     }
     ~MemoryBackedTemp() {
         if (old_) {
-            setenv("TMPDIR", old_->c_str(), 1);
+            SetVariable("TMPDIR", *old_);
         } else {
-            unsetenv("TMPDIR");
+            ClearVariable("TMPDIR");
         }
     }
     MemoryBackedTemp(const MemoryBackedTemp&) = delete;

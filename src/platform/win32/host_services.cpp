@@ -1,0 +1,49 @@
+#include "platform/host_services.h"
+
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_process_starter.h"
+#include "platform/win32/windows_api.h"
+
+namespace brenx::platform {
+namespace {
+
+// The starter for a file system of another kind: it has no drives to start
+// programs with.
+class RefusingStarter : public ProcessStarter {
+  public:
+    bool Start(const std::string&, HostError& error) override {
+        error = HostError::NotSupported;
+        return false;
+    }
+};
+
+// The process's own working directory holds its drive: an open directory
+// handle keeps a stick from being ejected. The system directory holds none
+// of the media.
+void MoveProcessOffTheMedia() {
+    wchar_t system[MAX_PATH + 1];
+    const UINT length = GetSystemDirectoryW(system, MAX_PATH + 1);
+    if (length > 0 && length <= MAX_PATH) SetCurrentDirectoryW(system);
+}
+
+}  // namespace
+
+std::unique_ptr<FileSystem> MakeHostFileSystem() {
+    auto fileSystem = std::make_unique<Win32FileSystem>();
+    // The file system has taken the current directory over.
+    MoveProcessOffTheMedia();
+    return fileSystem;
+}
+
+// Windows' own drives need no table: nothing can be wrong with one.
+std::vector<std::string> HostDriveProblems(const FileSystem&) {
+    return {};
+}
+
+std::unique_ptr<ProcessStarter> MakeHostProcessStarter(FileSystem& fileSystem) {
+    auto* win32 = dynamic_cast<Win32FileSystem*>(&fileSystem);
+    if (win32 == nullptr) return std::make_unique<RefusingStarter>();
+    return std::make_unique<Win32ProcessStarter>(*win32);
+}
+
+}  // namespace brenx::platform
