@@ -26,9 +26,17 @@ void MoveProcessOffTheMedia() {
     if (length > 0 && length <= MAX_PATH) SetCurrentDirectoryW(system);
 }
 
+// An empty removable drive must fail the call that reached it (NoMedia, and
+// the program's own question), never put up the system's "There is no disk
+// in the drive" box, which would hold an unattended run until someone came.
+void KeepSystemErrorBoxesAway() {
+    SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+}
+
 }  // namespace
 
 std::unique_ptr<FileSystem> MakeHostFileSystem() {
+    KeepSystemErrorBoxesAway();
     auto fileSystem = std::make_unique<Win32FileSystem>();
     // The file system has taken the current directory over.
     MoveProcessOffTheMedia();

@@ -252,17 +252,17 @@ std::int64_t Win32FileSystem::FreeBytesAvailable(const std::string& path) {
     }
     ULARGE_INTEGER available;
     if (!GetDiskFreeSpaceExW(directory.c_str(), &available, nullptr, nullptr)) {
-        {
-            FailLast();
-            return -1;
-        }
+        FailLast();
+        return -1;
     }
     SetLastError(HostError::None);
     return static_cast<std::int64_t>(available.QuadPart);
 }
 
-// Only an administrator may flush a whole volume; for anyone else each file
-// was put on its medium by its own flush, and the call has nothing to add.
+// Only an administrator may flush a whole volume, and not every volume can
+// be flushed as one (wine's cannot); otherwise each file was put on its
+// medium by its own flush, and the call has nothing to add. A volume that
+// is gone still fails.
 bool Win32FileSystem::FlushVolume(const std::string& path) {
     Resolved resolved;
     if (HostError e = Resolve(path, resolved); e != HostError::None) return Fail(e, false);
@@ -283,11 +283,13 @@ bool Win32FileSystem::FlushVolume(const std::string& path) {
         SetLastError(HostError::None);
         return true;
     }
-    const bool flushed = FlushFileBuffers(handle) != 0;
-    if (!flushed) FailLast();
+    bool flushed = FlushFileBuffers(handle) != 0;
+    const DWORD error = flushed ? ERROR_SUCCESS : ::GetLastError();
     CloseHandle(handle);
-    if (flushed) SetLastError(HostError::None);
-    return flushed;
+    if (error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION) flushed = true;
+    if (!flushed) return Fail(HostErrorFromWin32(error), false);
+    SetLastError(HostError::None);
+    return true;
 }
 
 }  // namespace brenx::platform

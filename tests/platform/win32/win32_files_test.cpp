@@ -72,6 +72,10 @@ TEST(Win32Files, FailuresSayWhatTheyAre) {
     EXPECT_EQ(t.Fs().LastError(), HostError::NoMedia);
     EXPECT_EQ(t.Fs().FreeBytesAvailable("q:\\"), -1);
     EXPECT_GT(t.Fs().FreeBytesAvailable("d:\\there.txt"), 0);
+    // A volume that cannot be flushed as one (wine's) leaves it to each
+    // file's own flush; a drive with no media still fails.
+    EXPECT_TRUE(t.Fs().FlushVolume("d:\\there.txt")) << HostErrorReason(t.Fs().LastError());
+    EXPECT_FALSE(t.Fs().FlushVolume("q:\\"));
 }
 
 TEST(Win32Files, ReadOnlyFilesResistChange) {
