@@ -15,4 +15,14 @@ class ProcessStarter {
     virtual bool Start(const std::string& commandLine, HostError& error) = 0;
 };
 
+// The starter for a file system other than the host's own: it has no drives
+// to start programs with, so every start is refused.
+class RefusingProcessStarter : public ProcessStarter {
+  public:
+    bool Start(const std::string&, HostError& error) override {
+        error = HostError::NotSupported;
+        return false;
+    }
+};
+
 }  // namespace brenx::platform

@@ -5,19 +5,6 @@
 #include "platform/posix/posix_file_system.h"
 
 namespace brenx::platform {
-namespace {
-
-// The starter for a file system of another kind: it has no drive table to
-// start programs with.
-class RefusingStarter : public ProcessStarter {
-  public:
-    bool Start(const std::string&, HostError& error) override {
-        error = HostError::NotSupported;
-        return false;
-    }
-};
-
-}  // namespace
 
 std::unique_ptr<FileSystem> MakeHostFileSystem() {
     auto fileSystem = std::make_unique<PosixFileSystem>(DriveMap::FromEnvironment());
@@ -33,7 +20,7 @@ std::vector<std::string> HostDriveProblems(const FileSystem& fileSystem) {
 
 std::unique_ptr<ProcessStarter> MakeHostProcessStarter(FileSystem& fileSystem) {
     auto* posix = dynamic_cast<PosixFileSystem*>(&fileSystem);
-    if (posix == nullptr) return std::make_unique<RefusingStarter>();
+    if (posix == nullptr) return std::make_unique<RefusingProcessStarter>();
     return std::make_unique<HostProcessStarter>(*posix);
 }
 

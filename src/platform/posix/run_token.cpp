@@ -27,13 +27,7 @@ std::string NewRunToken() {
     if (getrandom(&bits, sizeof bits, 0) != static_cast<ssize_t>(sizeof bits)) {
         bits = FallbackBits();
     }
-    constexpr char kDigits[] = "0123456789abcdef";
-    std::string token(16, '0');
-    for (char& digit : token) {
-        digit = kDigits[bits & 0xF];
-        bits >>= 4;
-    }
-    return token;
+    return RunTokenOfBits(bits);
 }
 
 }  // namespace brenx::platform

@@ -7,16 +7,6 @@
 namespace brenx::platform {
 namespace {
 
-// The starter for a file system of another kind: it has no drives to start
-// programs with.
-class RefusingStarter : public ProcessStarter {
-  public:
-    bool Start(const std::string&, HostError& error) override {
-        error = HostError::NotSupported;
-        return false;
-    }
-};
-
 // The process's own working directory holds its drive: an open directory
 // handle keeps a stick from being ejected. The system directory holds none
 // of the media.
@@ -50,7 +40,7 @@ std::vector<std::string> HostDriveProblems(const FileSystem&) {
 
 std::unique_ptr<ProcessStarter> MakeHostProcessStarter(FileSystem& fileSystem) {
     auto* win32 = dynamic_cast<Win32FileSystem*>(&fileSystem);
-    if (win32 == nullptr) return std::make_unique<RefusingStarter>();
+    if (win32 == nullptr) return std::make_unique<RefusingProcessStarter>();
     return std::make_unique<Win32ProcessStarter>(*win32);
 }
 

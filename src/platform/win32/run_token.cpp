@@ -31,13 +31,7 @@ std::string NewRunToken() {
                                         BCRYPT_USE_SYSTEM_PREFERRED_RNG))) {
         bits = FallbackBits();
     }
-    constexpr char kDigits[] = "0123456789abcdef";
-    std::string token(16, '0');
-    for (char& digit : token) {
-        digit = kDigits[bits & 0xF];
-        bits >>= 4;
-    }
-    return token;
+    return RunTokenOfBits(bits);
 }
 
 }  // namespace brenx::platform
