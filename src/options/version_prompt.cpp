@@ -1,5 +1,6 @@
 #include "options/version_prompt.h"
 
+#include "platform/document_opener.h"
 #include "support/file_address.h"
 #include "support/safe_format.h"
 #include "support/text_primitives.h"
@@ -23,7 +24,7 @@ namespace {
 void OpenDocument(platform::ProcessStarter& starter, std::string document) {
     support::Quote(document);
     platform::HostError ignored = platform::HostError::None;
-    starter.Start(std::string(kDocumentOpener) + " " + document, ignored);
+    starter.Start(std::string(platform::DocumentOpener()) + " " + document, ignored);
 }
 
 }  // namespace

@@ -16,10 +16,6 @@ inline constexpr const char* kVersionMajor = "2";
 inline constexpr const char* kVersionMinor = "18";
 inline constexpr const char* kVersionYear = "2015";
 
-// The host's command that opens a document the way a desktop shell's "open"
-// does.
-inline constexpr const char* kDocumentOpener = "xdg-open";
-
 // What the version prompt leaves for the run: the exit code to set and the
 // failure text.
 struct VersionPromptResult {

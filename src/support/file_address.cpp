@@ -1,5 +1,7 @@
 #include "support/file_address.h"
 
+#include "support/text_primitives.h"
+
 namespace brenx::support {
 namespace {
 
@@ -22,11 +24,36 @@ void AppendEscaped(std::string& address, std::string_view text) {
     }
 }
 
+std::string WithSlashes(std::string_view windowsPath) {
+    std::string path(windowsPath);
+    for (char& c : path) {
+        if (c == '\\') c = '/';
+    }
+    return path;
+}
+
+// The host paths of Windows: "C:\dir" keeps its drive after the slashes
+// ("file:///C:/dir"), "\\server\share" names the server as the address's host.
+bool AppendWindowsPath(std::string& address, std::string_view hostPath) {
+    if (hostPath.size() >= 3 && IsAsciiLetter(hostPath[0]) && hostPath[1] == ':' &&
+        hostPath[2] == '\\') {
+        address += '/';
+        address += hostPath.substr(0, 2);
+        AppendEscaped(address, WithSlashes(hostPath.substr(2)));
+        return true;
+    }
+    if (hostPath.starts_with("\\\\")) {
+        AppendEscaped(address, WithSlashes(hostPath.substr(2)));
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string FileAddress(std::string_view hostPath, std::string_view fragment) {
     std::string address = "file://";
-    AppendEscaped(address, hostPath);
+    if (!AppendWindowsPath(address, hostPath)) AppendEscaped(address, hostPath);
     if (!fragment.empty()) {
         address += '#';
         AppendEscaped(address, fragment);

@@ -4,12 +4,27 @@
 
 #include <vector>
 
+#include "platform/document_opener.h"
 #include "platform/temp_drives.h"
 #include "testkit/recording_process_starter.h"
 #include "testkit/scripted_run_operator.h"
 
 namespace brenx::options {
 namespace {
+
+std::string Opening(const std::string& document) {
+    return std::string(platform::DocumentOpener()) + " " + document;
+}
+
+// The address of a temporary folder's file: "file:///tmp/..." on Linux,
+// "file:///C:/..." on Windows.
+std::string Address(std::string hostPath) {
+    std::string address = "file://";
+    if (hostPath[0] != '/') address += '/';
+    for (const char c : hostPath)
+        address += c == '\\' ? std::string("/") : c == ' ' ? std::string("%20") : std::string(1, c);
+    return address;
+}
 
 TEST(VersionPrompt, NamesTheReasonAndOffersHelp) {
     testkit::ScriptedRunOperator op;
@@ -33,25 +48,21 @@ TEST(VersionPrompt, NamesTheReasonAndOffersHelp) {
         ShowVersionPrompt(op, starter, "e:\\prog\\help page.htm", "");
     EXPECT_EQ(accepted.exitCode, 153);
     EXPECT_EQ(accepted.failureReason, "miscellaneous fatal error");
-    EXPECT_EQ(starter.started, (std::vector<std::string>{"xdg-open \"e:\\prog\\help page.htm\""}));
+    EXPECT_EQ(starter.started, (std::vector<std::string>{Opening("\"e:\\prog\\help page.htm\"")}));
 }
 
 TEST(HelpSection, OpensThePageByItsAddressAtTheSection) {
-#ifdef _WIN32
-    GTEST_SKIP() << "pages open through xdg-open, which Windows lacks; its own way is not "
-                    "written yet";
-#endif
     platform::testing::TempDrives drives;
     testkit::RecordingProcessStarter starter;
     starter.succeed = false;
     OpenHelpSection(starter, drives.Fs(), "d:\\help\\brenx page.htm", kMediaHelpSection);
     ASSERT_EQ(starter.started.size(), 1u);
     EXPECT_EQ(starter.started[0],
-              "xdg-open \"file://" + drives.Host("d/help/brenx%20page.htm") + "#media\"");
+              Opening("\"" + Address(drives.Host("d/help/brenx page.htm")) + "#media\""));
 
     // A page on a drive without a mapping has no address: it opens as a page.
     OpenHelpSection(starter, drives.Fs(), "q:\\help.htm", kMediaHelpSection);
-    EXPECT_EQ(starter.started[1], "xdg-open \"q:\\help.htm\"");
+    EXPECT_EQ(starter.started[1], Opening("\"q:\\help.htm\""));
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "program_under_test.h"
+
 extern char** environ;
 
 namespace brenx::scenario {
@@ -94,13 +96,14 @@ BrenxcSession::BrenxcSession(const Scenario& scenario, const std::vector<std::st
     posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
-    std::vector<std::string> argv = {BRENXC_PATH};
+    std::vector<std::string> argv = ProgramCommand();
     argv.insert(argv.end(), arguments.begin(), arguments.end());
     std::vector<std::string> environment = Environment(scenario);
     std::vector<char*> argvPointers = Pointers(argv);
     std::vector<char*> environmentPointers = Pointers(environment);
-    if (posix_spawn(&pid_, BRENXC_PATH, &actions, nullptr, argvPointers.data(),
-                    environmentPointers.data()) != 0) {
+    const bool drivesGiven = !UnderWine() || GiveWineTheDrives(scenario.drives);
+    if (!drivesGiven || posix_spawnp(&pid_, argv[0].c_str(), &actions, nullptr, argvPointers.data(),
+                                     environmentPointers.data()) != 0) {
         pid_ = -1;
     }
     posix_spawn_file_actions_destroy(&actions);

@@ -42,6 +42,8 @@ TEST(StopScenario, YesOrASecondCtrlCGivesUp) {
         StopAtTheStart(session);
         if (secondPress) {
             session.Interrupt();
+            // The press is told before the input ends: an end seen first would answer No.
+            EXPECT_TRUE(session.WaitFor("(Stop pressed again: giving up)"));
         } else {
             session.Type("y\n");
         }

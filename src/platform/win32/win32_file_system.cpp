@@ -1,5 +1,6 @@
 #include "platform/win32/win32_file_system.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/win32/long_path.h"
@@ -33,6 +34,18 @@ std::string HostCurrentDirectory() {
         if (length < buffer.size()) return HostPathFromWide(std::wstring(buffer.data(), length));
         buffer.resize(length + 1);
     }
+}
+
+// The names of a host path's components, separators and empty parts left out.
+std::vector<std::string> Components(const std::string& hostPath) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= hostPath.size()) {
+        const std::size_t end = std::min(hostPath.find('\\', start), hostPath.size());
+        if (end > start) parts.push_back(hostPath.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
 }
 
 std::string HostProgramPath() {
@@ -179,11 +192,28 @@ bool Win32FileSystem::FullPathName(const std::string& name, std::string& fullPat
     return true;
 }
 
-// Short names are not looked up: the long path serves every caller here.
+// The host's short name of each component below the root, where the volume
+// keeps one (a volume may keep none, and then the long names stand). The root
+// stays as the program named it, so a mapped letter keeps its letter.
 bool Win32FileSystem::ShortPathName(const std::string& path, std::string& shortPath) {
     Resolved resolved;
     if (HostError e = Resolve(path, resolved); e != HostError::None) return Fail(e, false);
-    if (GetFileAttributesW(resolved.wide.c_str()) == INVALID_FILE_ATTRIBUTES) return FailLast();
+    std::wstring shortWide(resolved.wide.size() + 1, L'\0');
+    for (;;) {
+        const DWORD length = GetShortPathNameW(resolved.wide.c_str(), shortWide.data(),
+                                               static_cast<DWORD>(shortWide.size()));
+        if (length == 0) return FailLast();
+        if (length < shortWide.size()) {
+            shortWide.resize(length);
+            break;
+        }
+        shortWide.resize(length);
+    }
+    const std::vector<std::string> shortParts = Components(HostPathFromWide(shortWide));
+    std::vector<std::string>& parts = resolved.windows.components;
+    if (shortParts.size() < parts.size()) return Fail(HostError::InvalidName, false);
+    std::copy(shortParts.end() - static_cast<std::ptrdiff_t>(parts.size()), shortParts.end(),
+              parts.begin());
     shortPath = FormatWindowsPath(resolved.windows);
     SetLastError(HostError::None);
     return true;

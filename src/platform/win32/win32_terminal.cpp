@@ -66,11 +66,17 @@ bool ReadConsoleLine(HANDLE handle, std::string& bytes) {
     return true;
 }
 
-// False at the end of the pipe (its writer closed it) or when it fails.
+// False at the end of the pipe (its writer closed it) or when it fails. A
+// read that brought nothing, or failed while the pipe is still open (wine's
+// reads give way to Ctrl-C), brings nothing and is made again.
 bool ReadPipe(HANDLE handle, std::string& bytes) {
     char buffer[4096];
     DWORD count = 0;
-    if (ReadFile(handle, buffer, sizeof buffer, &count, nullptr) == 0) return false;
+    if (ReadFile(handle, buffer, sizeof buffer, &count, nullptr) == 0 || count == 0) {
+        DWORD waiting = 0;
+        bytes.clear();
+        return PeekNamedPipe(handle, nullptr, 0, nullptr, &waiting, nullptr) != 0;
+    }
     bytes.assign(buffer, count);
     return true;
 }

@@ -141,6 +141,15 @@ TEST(Win32Files, NamesOfEveryKindReachTheFile) {
     ASSERT_TRUE(t.Fs().MakeDirectoriesWithoutLinks(deep));
     EXPECT_TRUE(t.Fs().Open(deep + "\\far.txt", Access::Write, Disposition::CreateNew));
     EXPECT_TRUE(t.Fs().FileExists(deep + "\\far.txt"));
+
+    // A short name reaches the same file, under the letter it was named by.
+    t.Write("d/sub/a rather long name.text", "long");
+    std::string shortPath;
+    ASSERT_TRUE(t.Fs().ShortPathName("d:\\sub\\a rather long name.text", shortPath));
+    EXPECT_TRUE(shortPath.starts_with("d:\\")) << shortPath;
+    EXPECT_TRUE(t.Fs().SameEntry(shortPath, "d:\\sub\\a rather long name.text")) << shortPath;
+    EXPECT_FALSE(t.Fs().ShortPathName("d:\\sub\\none.txt", shortPath));
+    EXPECT_EQ(t.Fs().LastError(), HostError::NotFound);
 }
 
 TEST(Win32Files, HandlesLetGoAndComeBackOnlyToTheSameFile) {

@@ -1,0 +1,9 @@
+#include "platform/document_opener.h"
+
+namespace brenx::platform {
+
+const char* DocumentOpener() {
+    return "xdg-open";
+}
+
+}  // namespace brenx::platform
