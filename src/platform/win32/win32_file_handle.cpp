@@ -287,8 +287,21 @@ bool Win32FileHandle::HoldExclusively() {
 
 // The host's cache cannot be emptied for one file that was opened buffered:
 // what is written goes to the medium, and a read may still come from memory.
+// The host drops a file's cached pages when it is opened without buffering
+// while no handle that reads through the cache has it open. So this handle
+// lets go, one without buffering comes and goes, and this one opens again at
+// its place, which also tells a file that went meanwhile. A handle that cannot
+// tell its file again keeps its hold and only writes back.
 bool Win32FileHandle::DropCachedPages() {
-    return Flush();
+    if (!Flush()) return false;
+    if (!identityKnown_) return true;
+    LetGo();
+    const HANDLE unbuffered = CreateFileW(longPath_.c_str(), GENERIC_READ, kShareAll, nullptr,
+                                          OPEN_EXISTING, FILE_FLAG_NO_BUFFERING, nullptr);
+    if (unbuffered != INVALID_HANDLE_VALUE) CloseHandle(unbuffered);
+    if (!IsOpen()) return false;
+    SetLastError(HostError::None);
+    return true;
 }
 
 bool Win32FileHandle::Truncate(std::int64_t length) {

@@ -152,6 +152,18 @@ TEST(Win32Files, NamesOfEveryKindReachTheFile) {
     EXPECT_EQ(t.Fs().LastError(), HostError::NotFound);
 }
 
+TEST(Win32Files, DroppingCachedPagesKeepsTheHandleAtItsPlace) {
+    TempDrives t;
+    t.Write("d/read.txt", "abcdef");
+    auto file = t.Fs().Open("d:\\read.txt", Access::Read, Disposition::OpenExisting);
+    ASSERT_TRUE(file);
+    char buffer[8] = {};
+    ASSERT_EQ(file->Read(buffer, 2), 2);
+    EXPECT_TRUE(file->DropCachedPages());
+    EXPECT_EQ(file->Read(buffer + 2, 8), 4);
+    EXPECT_EQ(std::string(buffer, 6), "abcdef");
+}
+
 TEST(Win32Files, HandlesLetGoAndComeBackOnlyToTheSameFile) {
     TempDrives t;
     t.Write("d/a.txt", "abcdef");
