@@ -21,10 +21,12 @@ namespace brenx::platform {
 struct ConsoleReads {
     ConsoleReads()
         : ready(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-          drained(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
+          drained(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+          asked(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
     ~ConsoleReads() {
-        if (ready != nullptr) CloseHandle(ready);
-        if (drained != nullptr) CloseHandle(drained);
+        for (HANDLE event : {ready, drained, asked}) {
+            if (event != nullptr) CloseHandle(event);
+        }
     }
     ConsoleReads(const ConsoleReads&) = delete;
     ConsoleReads& operator=(const ConsoleReads&) = delete;
@@ -35,6 +37,7 @@ struct ConsoleReads {
     bool abandoned = false;  // the terminal is gone: read no more
     HANDLE ready;            // set while bytes wait or the input has ended
     HANDLE drained;          // the bytes are all taken: read on
+    HANDLE asked;            // the terminal waits for input with nothing read
 };
 
 namespace {
@@ -81,20 +84,37 @@ bool ReadPipe(HANDLE handle, std::string& bytes) {
     return true;
 }
 
+// How long a console read waits to be asked for before it starts anyway.
+constexpr DWORD kAskedWaitMs = 1000;
+
 // Reads ahead one piece at a time: the next read waits until the terminal
-// has taken everything before it.
+// has taken everything before it. A console echoes what is typed where its
+// read began, so a console read also waits until the terminal asks for input,
+// after its question is out; a read cut short by Ctrl-C waits for the
+// question to come again.
 void ReadAhead(std::shared_ptr<ConsoleReads> reads, HANDLE handle, bool console) {
     for (;;) {
+        if (console) {
+            WaitForSingleObject(reads->asked, kAskedWaitMs);
+            std::lock_guard<std::mutex> lock(reads->mutex);
+            if (reads->abandoned) return;
+        }
         std::string bytes;
         const bool more = console ? ReadConsoleLine(handle, bytes) : ReadPipe(handle, bytes);
         if (more && bytes.empty()) {
-            Sleep(10);
+            if (console) {
+                ResetEvent(reads->asked);
+            } else {
+                Sleep(10);
+            }
             continue;
         }
         {
             std::lock_guard<std::mutex> lock(reads->mutex);
             if (more) {
                 reads->bytes += bytes;
+                // The asks made while this read was waiting are answered by it.
+                ResetEvent(reads->asked);
             } else {
                 reads->ended = true;
             }
@@ -127,6 +147,7 @@ Win32TerminalInput::~Win32TerminalInput() {
     std::lock_guard<std::mutex> lock(reads_->mutex);
     reads_->abandoned = true;
     SetEvent(reads_->drained);
+    SetEvent(reads_->asked);
 }
 
 void Win32TerminalInput::StartReading() {
@@ -151,6 +172,8 @@ TerminalInput::Waited Win32TerminalInput::Wait(InterruptRequests& interrupts, bo
     if (wakeEvent != nullptr) handles[count++] = wakeEvent;
     if (watchInput) {
         StartReading();
+        std::lock_guard<std::mutex> lock(reads_->mutex);
+        if (reads_->bytes.empty() && !reads_->ended) SetEvent(reads_->asked);
         handles[count++] = reads_->ready;
     }
     if (count == 0) {
