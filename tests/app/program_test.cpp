@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/temp_drives.h"
+#include "testkit/host_environment.h"
 #include "testkit/recording_status_board.h"
 #include "testkit/scripted_run_operator.h"
 
@@ -27,17 +28,21 @@ TEST(Program, RunsOnceAndSaysWhileItRuns) {
     platform::testing::TempDrives drives;
     std::filesystem::create_directories(drives.Host("d/src"));
     drives.Write("d/src/a.txt", "alpha");
-    drives.Write("d/brenx.ini", "[brenx]\r\nsizeini=d:\\size.ini\r\n");
-    setenv("BRENX_DRIVES", ("d=" + drives.Host("d") + ";e=" + drives.Host("e")).c_str(), 1);
+    drives.Write("d/brenx.ini", "[brenx]\r\nsizeini=" + drives.Outside("d/size.ini") + "\r\n");
+    testkit::SetVariable("BRENX_DRIVES", "d=" + drives.Host("d") + ";e=" + drives.Host("e"));
     testkit::ScriptedRunOperator op;
     BannerBoard board;
-    Program program({"d:\\src\\", "e:\\dst\\", "-ld:\\run.log", "-id:\\brenx.ini"}, op, board);
+    const std::string source = drives.Outside("d/src/");
+    const std::string destination = drives.Outside("e/dst/");
+    Program program({source, destination, "-l" + drives.Outside("d/run.log"),
+                     "-i" + drives.Outside("d/brenx.ini")},
+                    op, board);
     EXPECT_FALSE(program.Running());
     EXPECT_EQ(board.Text(run::BoardText::Banner), kGreeting);
     bool runningAtTheEnd = false;
     board.onBanner = [&] { runningAtTheEnd = program.Running(); };
     op.ExpectConfirm(
-          "Brenx from d:\\src\\ to e:\\dst\\?\r\n" +
+          "Brenx from " + source + " to " + destination + "?\r\n" +
               std::string("\r\n(you might consider disabling screen savers, Tiny Elvis, whatever; "
                           "Adaptec DirectCD CDR file writer might explode because of them, or then "
                           "again it might've been moon phase...)"),
@@ -62,7 +67,7 @@ TEST(Program, RunsOnceAndSaysWhileItRuns) {
     EXPECT_TRUE(program.LoadPlacement(ScreenSize{1024, 768}, loaded));
     EXPECT_EQ(loaded, windows);
     EXPECT_TRUE(drives.Exists("d/size.ini"));
-    unsetenv("BRENX_DRIVES");
+    testkit::ClearVariable("BRENX_DRIVES");
 }
 
 }  // namespace

@@ -1,69 +1,64 @@
 #pragma once
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <string>
 
 #include "console/console_input.h"
 #include "console/console_operator.h"
 #include "console/console_output.h"
+#include "testkit/host_pipe.h"
+#include "testkit/recording_terminal_output.h"
+
+#ifdef _WIN32
+#include "platform/win32/win32_interrupt_requests.h"
+#include "platform/win32/win32_terminal.h"
+#else
 #include "platform/posix/posix_interrupt_requests.h"
 #include "platform/posix/posix_terminal.h"
+#endif
 
 namespace brenx::console::testing {
 
-// The read end of a pipe that holds the text, then ends.
-inline int PipeWith(const std::string& text) {
-    int fds[2];
-    if (pipe(fds) != 0) return -1;
-    // The scripts are short: they fit into the pipe at once.
-    [[maybe_unused]] const ssize_t written = write(fds[1], text.data(), text.size());
-    close(fds[1]);
-    return fds[0];
+// The host's own input and Ctrl-C: the console reads a real pipe as it
+// reads a piped-in script.
+#ifdef _WIN32
+using HostTerminalInput = platform::Win32TerminalInput;
+using HostInterruptRequests = platform::Win32InterruptRequests;
+#else
+using HostTerminalInput = platform::PosixTerminalInput;
+using HostInterruptRequests = platform::PosixInterruptRequests;
+#endif
+
+// A pipe that holds the text, then ends. The scripts are short: they fit
+// into the pipe at once.
+inline void Fill(testkit::HostPipe& pipe, const std::string& text) {
+    pipe.Put(text);
+    pipe.CloseWriter();
 }
 
 // A console whose input is the text given (then its end), and whose output
-// is kept in a temporary file for the test to read back.
+// is kept for the test to read back.
 class ConsoleKit {
   public:
     explicit ConsoleKit(const std::string& script, bool terminalOutput = false,
                         ConsoleTiming timing = {})
-        : inputFd_(PipeWith(script)),
-          outputFile_(std::tmpfile()),
-          terminalIn(inputFd_),
-          terminalOut(fileno(outputFile_), terminalOutput),
+        : terminalIn((Fill(pipe_, script), pipe_.Reader())),
+          terminalOut(terminalOutput),
           input(terminalIn, presses),
           output(terminalOut),
           op(input, output, true, timing) {}
-    ~ConsoleKit() {
-        close(inputFd_);
-        std::fclose(outputFile_);
-    }
     ConsoleKit(const ConsoleKit&) = delete;
     ConsoleKit& operator=(const ConsoleKit&) = delete;
 
     // Everything written so far.
-    std::string Written() const {
-        std::string text;
-        char bytes[4096];
-        for (off_t at = 0;;) {
-            const ssize_t count = pread(fileno(outputFile_), bytes, sizeof bytes, at);
-            if (count <= 0) break;
-            text.append(bytes, static_cast<std::size_t>(count));
-            at += count;
-        }
-        return text;
-    }
+    const std::string& Written() const { return terminalOut.Written(); }
 
   private:
-    int inputFd_;
-    std::FILE* outputFile_;
+    testkit::HostPipe pipe_;
 
   public:
-    platform::PosixInterruptRequests presses;
-    platform::PosixTerminalInput terminalIn;
-    platform::PosixTerminalOutput terminalOut;
+    HostInterruptRequests presses;
+    HostTerminalInput terminalIn;
+    testkit::RecordingTerminalOutput terminalOut;
     ConsoleInput input;
     ConsoleOutput output;
     ConsoleOperator op;

@@ -6,7 +6,7 @@
 
 #include "console/console_operator.h"
 #include "console_kit.h"
-#include "platform/posix/posix_file_system.h"
+#include "platform/temp_drives.h"
 #include "run/drive_letter_dialog.h"
 
 namespace brenx::console {
@@ -95,29 +95,21 @@ TEST(ConsoleOperator, TheAlarmRingsWhileAQuestionWaitsOnlyWithASound) {
     EXPECT_FALSE(Contains(silent.Written(), "\a"));
 
     // The answer comes later than the bell's interval: the bell rings meanwhile.
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    platform::PosixInterruptRequests presses;
-    platform::PosixTerminalInput terminalIn(fds[0]);
+    testkit::HostPipe answers;
+    testing::HostInterruptRequests presses;
+    testing::HostTerminalInput terminalIn(answers.Reader());
     ConsoleInput input(terminalIn, presses);
-    std::FILE* shown = std::tmpfile();
-    platform::PosixTerminalOutput terminalOut(fileno(shown), true);
-    ConsoleOutput output(terminalOut);
+    testkit::RecordingTerminalOutput shown(true);
+    ConsoleOutput output(shown);
     ConsoleOperator op(input, output, false, timing);
     op.SetAlarmSound("/sounds/alarm.wav");
-    std::thread answer([&fds] {
+    std::thread answer([&answers] {
         std::this_thread::sleep_for(std::chrono::milliseconds(60));
-        [[maybe_unused]] const ssize_t written = write(fds[1], "y\n", 2);
+        answers.Put("y\n");
     });
     EXPECT_TRUE(op.ConfirmMessage("Give up now?", true, QuestionId::GiveUpNow));
     answer.join();
-    std::fflush(shown);
-    char bytes[512] = {};
-    const ssize_t count = pread(fileno(shown), bytes, sizeof bytes - 1, 0);
-    EXPECT_TRUE(count > 0 && std::string(bytes).find('\a') != std::string::npos);
-    std::fclose(shown);
-    close(fds[0]);
-    close(fds[1]);
+    EXPECT_TRUE(Contains(shown.Written(), "\a"));
 }
 
 TEST(ConsoleOperator, TheMediaQuestionTakesItsLetters) {
@@ -155,8 +147,8 @@ TEST(ConsoleOperator, FixSourceClosesTheMediaQuestionWhenTheEngineTookTheChoice)
 }
 
 TEST(ConsoleOperator, TheDriveLetterDialogIsWorkedByCommands) {
-    platform::PosixFileSystem fs{platform::DriveMap()};
-    run::DriveLetterDialog dialog(fs);
+    platform::testing::TempDrives drives;
+    run::DriveLetterDialog dialog(drives.Fs());
     dialog.PresetFor("E:\\logs\\a.txt");
     ConsoleKit letters("-\nh:\n+\n?\no\n");
     EXPECT_TRUE(letters.op.AskDriveLetter(dialog));

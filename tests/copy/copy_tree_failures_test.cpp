@@ -13,8 +13,10 @@
 #include "copy/unfinished_copy.h"
 #include "platform/host_reason.h"
 #include "run/exit_codes.h"
+#ifndef _WIN32
 #include "testkit/deep_tree.h"
 #include "testkit/unprivileged.h"
+#endif
 
 namespace brenx::copy {
 namespace {
@@ -121,21 +123,25 @@ TEST(CopyTreeFailure, TheQuestionAndItsLogEntrySayWhyTheFileFailed) {
         std::string reason;
     };
     const std::vector<Case> cases = {
+#ifndef _WIN32  // a Windows name holds no ":"
         {"a:b.txt",
          [](CopyWorld& w) {
              w.Source("a:b.txt", "x");
              w.fs.refusedOpens["e:\\dst\\a:b.txt"] = HostError::InvalidName;
          },
          "the name is not valid on this medium"},
+#endif
         {"big.bin",
          [](CopyWorld& w) {
              w.Source("big.bin", std::string(100000, 'b'));
              w.fs.ShortenWrite(1, 4096, HostError::NoSpace);
          },
          "no space left on the medium"},
+#ifndef _WIN32  // wine lists no POSIX link loop
         {"loop",
          [](CopyWorld& w) { std::filesystem::create_symlink("loop", w.drives.Host("d/src/loop")); },
          "too many levels of links"},
+#endif
         {"bad.bin",
          [](CopyWorld& w) {
              w.Source("bad.bin", std::string(100000, 'x'));
@@ -278,8 +284,13 @@ TEST(CopyTreeFailure, ADirectoryThatCannotBeMadeAsksForNewMedia) {
                          });
     EXPECT_TRUE(CopyTree(world.run, kSource, kDestination));
     EXPECT_EQ(world.Copied("a.txt"), "a");
+#ifdef _WIN32
+    // Windows flushes the volume by its letter, whether or not e:\dst\ is there.
+    EXPECT_EQ(world.fs.flushed, (std::vector<std::string>{"e:\\dst\\"}));
+#else
     // e:\dst\ was not there yet: the flush went to the drive's root.
     EXPECT_EQ(world.fs.flushed, (std::vector<std::string>{"e:\\dst\\", "e:\\"}));
+#endif
 
     // Giving up sends the file into the failure analysis.
     CopyWorld refused;
@@ -292,6 +303,9 @@ TEST(CopyTreeFailure, ADirectoryThatCannotBeMadeAsksForNewMedia) {
 }
 
 TEST(CopyTreeFailure, ScrewyNamesArePassedOverOrEndTheRun) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows names hold no \"|\", backslash nor control characters";
+#else
     CopyWorld world;
     world.Settings().recurse = true;
     world.Source("good.txt", "g");
@@ -332,6 +346,7 @@ TEST(CopyTreeFailure, ScrewyNamesArePassedOverOrEndTheRun) {
     EXPECT_FALSE(CopyTree(abandoned.run, kSource, kDestination));
     EXPECT_EQ(abandoned.run.verdict.Code(), run::kExitCopyFiles);
     EXPECT_TRUE(abandoned.run.flags.closeAllowed);
+#endif
 }
 
 TEST(CopyTreeFailure, AFailedFlushEndsTheRunWithItsOwnCode) {
@@ -398,6 +413,9 @@ TEST(CopyTreeFailure, AnEntryThatCannotBeLookedAtFailsWithItsReason) {
 // As anyone but root, a directory that can be read but not searched: its
 // files are asked about with the host's reason, never left out.
 TEST(CopyTreeFailure, AFileInADirectoryThatCannotBeSearchedIsAskedAbout) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a directory that lists but cannot be searched is POSIX's";
+#else
     const std::string outcome = testkit::RunUnprivileged([] {
         CopyWorld world;
         world.Settings().recurse = true;
@@ -415,12 +433,16 @@ TEST(CopyTreeFailure, AFileInADirectoryThatCannotBeSearchedIsAskedAbout) {
     });
     EXPECT_EQ(outcome, "failed " + std::to_string(run::kExitCopyDirectories) + "\n" +
                            CouldNotCopy("locked\\inner.txt", "access denied"));
+#endif
 }
 
 // Paths past the host's limit: a file there cannot be looked at (the
 // question says why), a directory there cannot be read (the walk fails and
 // the log says why); what can be reached is copied.
 TEST(CopyTreeFailure, PathsTooLongForTheHostAreFailuresNotSilence) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no 4,096-byte path limit; the program's paths reach any length";
+#else
     for (const bool directory : {false, true}) {
         CopyWorld world;
         world.Settings().recurse = true;
@@ -446,6 +468,7 @@ TEST(CopyTreeFailure, PathsTooLongForTheHostAreFailuresNotSilence) {
         }
         EXPECT_EQ(world.Copied(relative + "near.txt"), "near");
     }
+#endif
 }
 
 }  // namespace

@@ -1,16 +1,16 @@
 #include "jobs/arc_clear.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <string>
 
 #include "jobs/jobs_world.h"
 #include "platform/file_attributes.h"
 #include "run/exit_codes.h"
 #include "run/show_status.h"
+#include "testkit/archive_bits.h"
 
 namespace brenx::jobs {
 namespace {
@@ -29,7 +29,11 @@ struct SourceTree {
         world.Put("d/src/ro.txt", "rrr");
         world.Put("d/src/.hidden", "h");
         world.Put("d/src/sub/b.txt", "bbbb");
-        ::chmod(world.drives.Host("d/src/ro.txt").c_str(), 0444);
+        std::filesystem::permissions(platform::testing::Utf8Path(world.drives.Host("d/src/ro.txt")),
+                                     std::filesystem::perms::owner_write |
+                                         std::filesystem::perms::group_write |
+                                         std::filesystem::perms::others_write,
+                                     std::filesystem::perm_options::remove);
         world.Settings().source = "d:\\src\\";
         world.Settings().recurse = true;
     }
@@ -38,10 +42,9 @@ struct SourceTree {
 TEST(RunArcClear, ClearsTheBitOnceAndKeepsTheOtherAttributes) {
     JobsWorld world;
     SourceTree tree(world);
-    if (!HasArchiveBit(world, "d:\\src\\a.txt") ||
-        !world.fs.SetAttributes("d:\\src\\sub\\b.txt", 0) ||
+    if (!testkit::TempDrivesClearArchiveBits() || !HasArchiveBit(world, "d:\\src\\a.txt") ||
         !world.fs.SetAttributes("d:\\src\\sub\\b.txt", platform::kAttrArchive)) {
-        GTEST_SKIP() << "the temporary directory cannot keep archive bits";
+        GTEST_SKIP() << "the temporary drives keep archive bits set";
     }
     EXPECT_TRUE(RunArcClear(world.run));
     EXPECT_EQ(world.run.verdict.Code(), 0);
@@ -65,8 +68,9 @@ TEST(RunArcClear, ClearsTheBitOnceAndKeepsTheOtherAttributes) {
 
     // A file written since gets its bit back and is taken again.
     world.drives.Write("d/src/a.txt", "changed later");
-    struct timespec later[2] = {{0, UTIME_OMIT}, {2000000000, 0}};
-    ::utimensat(AT_FDCWD, world.drives.Host("d/src/a.txt").c_str(), later, 0);
+    const auto written = platform::testing::Utf8Path(world.drives.Host("d/src/a.txt"));
+    std::filesystem::last_write_time(
+        written, std::filesystem::last_write_time(written) + std::chrono::hours(24 * 365));
     EXPECT_TRUE(RunArcClear(world.run));
     EXPECT_EQ(world.run.counters.fileCount, 4);
 }
@@ -109,7 +113,7 @@ TEST(RunArcClear, LeavesEverythingAloneWithNodataAndBeforeTheStartFile) {
     EXPECT_TRUE(HasArchiveBit(start, "d:\\src\\a.txt"));
     EXPECT_TRUE(HasArchiveBit(start, "d:\\src\\ro.txt"));
     EXPECT_FALSE(start.run.flags.waitingForStartFile);
-    if (start.fs.SetAttributes("d:\\src\\a.txt", platform::kAttrArchive)) {
+    if (testkit::TempDrivesClearArchiveBits()) {
         EXPECT_FALSE(HasArchiveBit(start, "d:\\src\\sub\\b.txt"));
     }
 }

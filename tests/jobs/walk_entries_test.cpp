@@ -3,8 +3,10 @@
 // ("|", a control character) is asked about, and logged and counted when
 // passed over, as a fifo or a link to a directory is when left out.
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <string>
 
@@ -65,6 +67,10 @@ TEST(WalkEntries, ArchiveClearingKeepsTheBitOfAFileItCouldNotLookAtAndSaysWhy) {
 }
 
 TEST(WalkEntries, ScrewyNamesAreAskedAboutAndSpecialEntriesLoggedInEveryWalk) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows names hold no \"|\" nor control characters; fifos and POSIX links "
+                    "are Linux's";
+#else
     for (const bool readBack : {true, false}) {
         JobsWorld world;
         const std::string root = readBack ? "e/dst/" : "d/src/";
@@ -104,6 +110,7 @@ TEST(WalkEntries, ScrewyNamesAreAskedAboutAndSpecialEntriesLoggedInEveryWalk) {
     EXPECT_TRUE(RunReadBack(abandoned.run));
     EXPECT_NE(abandoned.run.verdict.Code(), 0);
     EXPECT_EQ(abandoned.run.counters.passedOver, 0);
+#endif
 }
 
 }  // namespace

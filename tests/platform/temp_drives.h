@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #endif
 
@@ -91,6 +92,20 @@ class TempDrives {
         return host;
 #else
         return root_ + "/" + relative;
+#endif
+    }
+    // The name that what lies outside the program's file system (a program it
+    // starts, the drive table it reads from the environment) knows a place by
+    // ("d/x" as d:\x): its letter on POSIX, where that table is the
+    // program's own; its host path on Windows, whose letters are the host's.
+    std::string Outside(const std::string& relative) const {
+#ifdef _WIN32
+        return Host(relative);
+#else
+        std::string name =
+            relative.substr(0, 1) + ":\\" + (relative.size() > 2 ? relative.substr(2) : "");
+        std::replace(name.begin(), name.end(), '/', '\\');
+        return name;
 #endif
     }
 #ifndef _WIN32
