@@ -11,8 +11,8 @@
 namespace brenx::testkit {
 
 // An anonymous pipe of the host: what is put in comes out at its read end,
-// which ends once the writer is closed. Reader() is what the host's terminal
-// input takes (a descriptor or a handle).
+// which ends once the writer is closed. Its ends are what the host's terminal
+// takes (descriptors or handles).
 class HostPipe {
   public:
 #ifdef _WIN32
@@ -34,9 +34,15 @@ class HostPipe {
     End Reader() const {
         return read_;
     }
+    End Writer() const {
+        return write_;
+    }
     bool Put(std::string_view bytes);
     void CloseWriter() {
         CloseEnd(write_);
+    }
+    void CloseReader() {
+        CloseEnd(read_);
     }
 
   private:

@@ -10,29 +10,14 @@
 #include <thread>
 
 #include "platform/win32/win32_interrupt_requests.h"
+#include "testkit/host_pipe.h"
 
 namespace brenx::platform {
 namespace {
 
 using State = TerminalInput::State;
 
-struct Pipe {
-    Pipe() { CreatePipe(&read, &write, nullptr, 0); }
-    ~Pipe() {
-        CloseHandle(read);
-        if (write != nullptr) CloseHandle(write);
-    }
-    void Put(std::string_view bytes) {
-        DWORD written = 0;
-        WriteFile(write, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    }
-    void CloseWriter() {
-        CloseHandle(write);
-        write = nullptr;
-    }
-    HANDLE read = nullptr;
-    HANDLE write = nullptr;
-};
+using testkit::HostPipe;
 
 HANDLE OpenConsole(const wchar_t* name) {
     return CreateFileW(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -46,9 +31,9 @@ std::string ReadAll(TerminalInput& input) {
 }
 
 TEST(Win32Terminal, PipedInputIsReadAsItComesAndEnds) {
-    Pipe pipe;
+    HostPipe pipe;
     Win32InterruptRequests presses;
-    Win32TerminalInput input(pipe.read);
+    Win32TerminalInput input(pipe.Reader());
     ASSERT_TRUE(input.Open());
     EXPECT_FALSE(input.IsTerminal());
 
@@ -93,9 +78,9 @@ TEST(Win32Terminal, FileInputIsAlwaysReadyAndMissingInputInvalid) {
 }
 
 TEST(Win32Terminal, APressWakesAWaitOnceAndIsCountedUntilTaken) {
-    Pipe pipe;
+    HostPipe pipe;
     Win32InterruptRequests presses;
-    Win32TerminalInput input(pipe.read);
+    Win32TerminalInput input(pipe.Reader());
     const HANDLE wake = reinterpret_cast<HANDLE>(presses.Wake().value);
     for (const bool watchInput : {true, false}) {
         std::thread presser([&] {
@@ -186,20 +171,19 @@ TEST(Win32Terminal, TheConsoleGivesTypedLinesAsUtf8AndCtrlCDoesNotEndIt) {
 }
 
 TEST(Win32Terminal, OutputThatIsNoConsoleGetsTheBytes) {
-    Pipe pipe;
-    Win32TerminalOutput output(pipe.write);
+    HostPipe pipe;
+    Win32TerminalOutput output(pipe.Writer());
     EXPECT_FALSE(output.IsTerminal());
     EXPECT_EQ(output.Columns(), 0);
     const std::string text = "caf\xC3\xA9 \r\x1b[K100%\n";
     output.Write(text);
     std::string got(text.size(), '\0');
     DWORD count = 0;
-    ReadFile(pipe.read, got.data(), static_cast<DWORD>(got.size()), &count, nullptr);
+    ReadFile(pipe.Reader(), got.data(), static_cast<DWORD>(got.size()), &count, nullptr);
     EXPECT_EQ(got.substr(0, count), text);
 
-    CloseHandle(pipe.read);
-    pipe.read = CreateEventW(nullptr, FALSE, FALSE, nullptr);  // for the destructor
-    output.Write("nobody reads this");                         // passed over, no hang
+    pipe.CloseReader();
+    output.Write("nobody reads this");  // passed over, no hang
 }
 
 }  // namespace
