@@ -7,6 +7,7 @@
 #include "platform/file_system.h"
 #include "platform/open_handles.h"
 #include "platform/win32/drive_letters.h"
+#include "platform/win32/held_way.h"
 #include "platform/win32/windows_api.h"
 #include "platform/windows_path.h"
 
@@ -72,8 +73,9 @@ class Win32FileSystem : public FileSystem {
     // Records the thread's last Win32 error as the call's outcome.
     bool FailLast();
     // Resolves a path reached without links: no directory of it below its
-    // drive's (or share's) root is a reparse point (LinkRefused).
-    HostError ResolveWithoutLinks(const std::string& path, Resolved& resolved);
+    // drive's (or share's) root is a reparse point (LinkRefused), and each
+    // stays so while `way` holds it.
+    HostError ResolveWithoutLinks(const std::string& path, Resolved& resolved, HeldWay& way);
     // The host's attributes of the path's entry without following a link at
     // it; false (LastError set) when there is none.
     bool LookAt(const Resolved& resolved, WIN32_FILE_ATTRIBUTE_DATA& data);

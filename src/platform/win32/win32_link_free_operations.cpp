@@ -1,11 +1,13 @@
 #include "platform/win32/file_times.h"
+#include "platform/win32/held_way.h"
 #include "platform/win32/long_path.h"
 #include "platform/win32/win32_error.h"
 #include "platform/win32/win32_file_system.h"
 
 // What a copy makes and changes on its destination: no name below the
 // drive's (or the share's) root may be a reparse point (a symbolic link, a
-// junction, a mount point), or the call is refused with LinkRefused.
+// junction, a mount point), or the call is refused with LinkRefused. The
+// directories on the way stay held until the call is done (HeldWay).
 namespace brenx::platform {
 namespace {
 
@@ -15,7 +17,8 @@ bool IsReparsePoint(DWORD attributes) {
 
 }  // namespace
 
-HostError Win32FileSystem::ResolveWithoutLinks(const std::string& path, Resolved& resolved) {
+HostError Win32FileSystem::ResolveWithoutLinks(const std::string& path, Resolved& resolved,
+                                               HeldWay& way) {
     if (HostError e = Resolve(path, resolved); e != HostError::None) return e;
     WindowsPath above = resolved.windows;
     above.trailingSeparator = false;
@@ -27,9 +30,11 @@ HostError Win32FileSystem::ResolveWithoutLinks(const std::string& path, Resolved
             resolved.windows.components.begin(),
             resolved.windows.components.begin() + static_cast<std::ptrdiff_t>(count));
         if (HostError e = HostOf(above, directory); e != HostError::None) return e;
-        const DWORD attributes = GetFileAttributesW(LongPathOf(directory).c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) break;
-        if (IsReparsePoint(attributes)) return HostError::LinkRefused;
+        const HostError held = way.Hold(LongPathOf(directory));
+        // Below a missing directory there is nothing to follow: the call
+        // itself fails there.
+        if (held == HostError::PathNotFound) break;
+        if (held != HostError::None) return held;
     }
     return HostError::None;
 }
@@ -46,7 +51,8 @@ std::unique_ptr<FileHandle> Win32FileSystem::OpenWithoutLinks(const std::string&
                                                               Access access,
                                                               Disposition disposition) {
     Resolved resolved;
-    if (HostError e = ResolveWithoutLinks(path, resolved); e != HostError::None) {
+    HeldWay way;
+    if (HostError e = ResolveWithoutLinks(path, resolved, way); e != HostError::None) {
         return Fail(e, nullptr);
     }
     return OpenResolved(resolved, access, disposition, true);
@@ -54,31 +60,29 @@ std::unique_ptr<FileHandle> Win32FileSystem::OpenWithoutLinks(const std::string&
 
 bool Win32FileSystem::MakeDirectoriesWithoutLinks(const std::string& path) {
     Resolved resolved;
-    if (HostError e = ResolveWithoutLinks(path, resolved); e != HostError::None) {
-        return Fail(e, false);
-    }
+    if (HostError e = Resolve(path, resolved); e != HostError::None) return Fail(e, false);
     WindowsPath above = resolved.windows;
     above.trailingSeparator = false;
     const std::size_t depth = above.components.size();
     std::string directory;
+    HeldWay way;
     for (std::size_t count = 1; count <= depth; ++count) {
         above.components.assign(
             resolved.windows.components.begin(),
             resolved.windows.components.begin() + static_cast<std::ptrdiff_t>(count));
         if (HostError e = HostOf(above, directory); e != HostError::None) return Fail(e, false);
         const std::wstring wide = LongPathOf(directory);
-        DWORD attributes = GetFileAttributesW(wide.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) {
+        HostError held = way.Hold(wide);
+        const bool missing = held == HostError::PathNotFound &&
+                             GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES;
+        if (missing) {
             if (!CreateDirectoryW(wide.c_str(), nullptr) &&
                 ::GetLastError() != ERROR_ALREADY_EXISTS) {
                 return FailLast();
             }
-            attributes = GetFileAttributesW(wide.c_str());
+            held = way.Hold(wide);
         }
-        if (IsReparsePoint(attributes)) return Fail(HostError::LinkRefused, false);
-        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            return Fail(HostError::PathNotFound, false);
-        }
+        if (held != HostError::None) return Fail(held, false);
     }
     SetLastError(HostError::None);
     return true;
@@ -86,7 +90,8 @@ bool Win32FileSystem::MakeDirectoriesWithoutLinks(const std::string& path) {
 
 bool Win32FileSystem::DeleteWithoutLinks(const std::string& path) {
     Resolved resolved;
-    if (HostError e = ResolveWithoutLinks(path, resolved); e != HostError::None) {
+    HeldWay way;
+    if (HostError e = ResolveWithoutLinks(path, resolved, way); e != HostError::None) {
         return Fail(e, false);
     }
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -102,7 +107,8 @@ bool Win32FileSystem::DeleteWithoutLinks(const std::string& path) {
 bool Win32FileSystem::RenameNewWithoutLinks(const std::string& from, const std::string& to) {
     Resolved source;
     Resolved target;
-    if (HostError e = ResolveWithoutLinks(from, source); e != HostError::None) {
+    HeldWay way;
+    if (HostError e = ResolveWithoutLinks(from, source, way); e != HostError::None) {
         return Fail(e, false);
     }
     if (HostError e = Resolve(to, target); e != HostError::None) return Fail(e, false);
@@ -121,7 +127,8 @@ bool Win32FileSystem::RenameNewWithoutLinks(const std::string& from, const std::
 bool Win32FileSystem::RenameWithoutLinks(const std::string& from, const std::string& to) {
     Resolved source;
     Resolved target;
-    if (HostError e = ResolveWithoutLinks(from, source); e != HostError::None) {
+    HeldWay way;
+    if (HostError e = ResolveWithoutLinks(from, source, way); e != HostError::None) {
         return Fail(e, false);
     }
     if (HostError e = Resolve(to, target); e != HostError::None) return Fail(e, false);
@@ -152,7 +159,8 @@ bool Win32FileSystem::RenameWithoutLinks(const std::string& from, const std::str
 
 DosDateTime Win32FileSystem::GetDateWithoutLinks(const std::string& path) {
     Resolved resolved;
-    if (HostError e = ResolveWithoutLinks(path, resolved); e != HostError::None) {
+    HeldWay way;
+    if (HostError e = ResolveWithoutLinks(path, resolved, way); e != HostError::None) {
         return Fail(e, kNoDosDateTime);
     }
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -163,7 +171,8 @@ DosDateTime Win32FileSystem::GetDateWithoutLinks(const std::string& path) {
 
 bool Win32FileSystem::SetDateWithoutLinks(const std::string& path, DosDateTime date) {
     Resolved resolved;
-    if (HostError e = ResolveWithoutLinks(path, resolved); e != HostError::None) {
+    HeldWay way;
+    if (HostError e = ResolveWithoutLinks(path, resolved, way); e != HostError::None) {
         return Fail(e, false);
     }
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -173,7 +182,8 @@ bool Win32FileSystem::SetDateWithoutLinks(const std::string& path, DosDateTime d
 
 bool Win32FileSystem::SetAttributesWithoutLinks(const std::string& path, std::uint32_t attributes) {
     Resolved resolved;
-    if (HostError e = ResolveWithoutLinks(path, resolved); e != HostError::None) {
+    HeldWay way;
+    if (HostError e = ResolveWithoutLinks(path, resolved, way); e != HostError::None) {
         return Fail(e, false);
     }
     WIN32_FILE_ATTRIBUTE_DATA data;

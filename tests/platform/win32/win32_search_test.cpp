@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "platform/temp_drives.h"
+#include "platform/win32/held_way.h"
+#include "platform/win32/long_path.h"
 #include "platform/win32/windows_api.h"
 
 namespace brenx::platform {
@@ -133,6 +135,26 @@ TEST(Win32LinkFree, ADirectoryLinkOnTheWayIsRefused) {
     EXPECT_EQ(t.Fs().LastError(), HostError::LinkRefused);
     EXPECT_FALSE(t.Exists("d/target/sub"));
     EXPECT_FALSE(t.Exists("d/target/a.txt"));
+}
+
+// While a call goes through a directory, nobody can move it away and put
+// a link in its place; once the call is done, the directory is free again.
+TEST(Win32LinkFree, TheWayIsHeldWhileACallGoesThrough) {
+    TempDrives t;
+    std::filesystem::create_directories(t.Host("e/dir/sub"));
+    const std::wstring dir = LongPathOf(t.Host("e/dir"));
+    const std::wstring moved = LongPathOf(t.Host("e/moved"));
+    {
+        HeldWay way;
+        ASSERT_EQ(way.Hold(dir), HostError::None);
+        EXPECT_EQ(way.Hold(LongPathOf(t.Host("e/dir/none"))), HostError::PathNotFound);
+        EXPECT_FALSE(MoveFileExW(dir.c_str(), moved.c_str(), 0));
+        // Another run may hold and list it meanwhile.
+        HeldWay other;
+        EXPECT_EQ(other.Hold(dir), HostError::None);
+        EXPECT_TRUE(t.Fs().MakeDirectoriesWithoutLinks("e:\\dir\\sub\\deeper"));
+    }
+    EXPECT_TRUE(MoveFileExW(dir.c_str(), moved.c_str(), 0));
 }
 
 }  // namespace
