@@ -305,7 +305,7 @@ TEST(CopyTreeFailure, ADirectoryThatCannotBeMadeAsksForNewMedia) {
 TEST(CopyTreeFailure, ScrewyNamesArePassedOverOrEndTheRun) {
 #ifdef _WIN32
     GTEST_SKIP() << "Windows names hold no \"|\", backslash nor control characters";
-#else
+#endif
     CopyWorld world;
     world.Settings().recurse = true;
     world.Source("good.txt", "g");
@@ -346,7 +346,6 @@ TEST(CopyTreeFailure, ScrewyNamesArePassedOverOrEndTheRun) {
     EXPECT_FALSE(CopyTree(abandoned.run, kSource, kDestination));
     EXPECT_EQ(abandoned.run.verdict.Code(), run::kExitCopyFiles);
     EXPECT_TRUE(abandoned.run.flags.closeAllowed);
-#endif
 }
 
 TEST(CopyTreeFailure, AFailedFlushEndsTheRunWithItsOwnCode) {
@@ -410,12 +409,12 @@ TEST(CopyTreeFailure, AnEntryThatCannotBeLookedAtFailsWithItsReason) {
     }
 }
 
+// A directory that lists but cannot be searched, and the 4,096-byte path
+// limit, are POSIX's.
+#ifndef _WIN32
 // As anyone but root, a directory that can be read but not searched: its
 // files are asked about with the host's reason, never left out.
 TEST(CopyTreeFailure, AFileInADirectoryThatCannotBeSearchedIsAskedAbout) {
-#ifdef _WIN32
-    GTEST_SKIP() << "a directory that lists but cannot be searched is POSIX's";
-#else
     const std::string outcome = testkit::RunUnprivileged([] {
         CopyWorld world;
         world.Settings().recurse = true;
@@ -433,16 +432,12 @@ TEST(CopyTreeFailure, AFileInADirectoryThatCannotBeSearchedIsAskedAbout) {
     });
     EXPECT_EQ(outcome, "failed " + std::to_string(run::kExitCopyDirectories) + "\n" +
                            CouldNotCopy("locked\\inner.txt", "access denied"));
-#endif
 }
 
 // Paths past the host's limit: a file there cannot be looked at (the
 // question says why), a directory there cannot be read (the walk fails and
 // the log says why); what can be reached is copied.
 TEST(CopyTreeFailure, PathsTooLongForTheHostAreFailuresNotSilence) {
-#ifdef _WIN32
-    GTEST_SKIP() << "Windows has no 4,096-byte path limit; the program's paths reach any length";
-#else
     for (const bool directory : {false, true}) {
         CopyWorld world;
         world.Settings().recurse = true;
@@ -468,8 +463,8 @@ TEST(CopyTreeFailure, PathsTooLongForTheHostAreFailuresNotSilence) {
         }
         EXPECT_EQ(world.Copied(relative + "near.txt"), "near");
     }
-#endif
 }
+#endif
 
 }  // namespace
 }  // namespace brenx::copy

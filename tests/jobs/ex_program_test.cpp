@@ -7,11 +7,9 @@
 #include <thread>
 
 #include "jobs/jobs_world.h"
+#include "platform/host_services.h"
 #include "run/exit_codes.h"
-#ifdef _WIN32
-#include "platform/win32/win32_process_starter.h"
-#else
-#include "platform/posix/host_process_starter.h"
+#ifndef _WIN32
 #include "platform/posix/process_start.h"
 #endif
 
@@ -114,26 +112,25 @@ TEST(ExProgram, RefusesALongCommandAndReportsAFailedStart) {
 // A script of the host's that takes a while, then removes the flag from
 // the directory it runs in.
 #ifdef _WIN32
-using HostStarter = platform::Win32ProcessStarter;
 constexpr const char* kFinish = "finish.cmd";
 constexpr const char* kFinishScript = "@ping -n 2 127.0.0.1 >nul\r\n@del p~flag\r\n";
 #else
-using HostStarter = platform::HostProcessStarter;
 constexpr const char* kFinish = "finish.sh";
 constexpr const char* kFinishScript = "#!/bin/sh\nsleep 0.3\nrm -f p~flag\n";
 #endif
 
 TEST(ExProgram, WaitsForARealProgram) {
     JobsWorld world;
-    world.Put(std::string("d/tools/") + kFinish, kFinishScript);
-    std::filesystem::permissions(
-        platform::testing::Utf8Path(world.drives.Host(std::string("d/tools/") + kFinish)),
-        std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
-    world.Settings().program = world.drives.Outside(std::string("d/tools/") + kFinish);
+    const std::string script = std::string("d/tools/") + kFinish;
+    world.Put(script, kFinishScript);
+    std::filesystem::permissions(platform::testing::Utf8Path(world.drives.Host(script)),
+                                 std::filesystem::perms::owner_exec,
+                                 std::filesystem::perm_options::add);
+    world.Settings().program = world.drives.Outside(script);
     world.Settings().source = "d:\\";
-    HostStarter host(world.drives.Fs());
+    const auto host = platform::MakeHostProcessStarter(world.drives.Fs());
     world.starter.onStart = [&](const std::string& command, platform::HostError& error) {
-        return host.Start(command, error);
+        return host->Start(command, error);
     };
     int waits = 0;
     world.op.onWait = [&](int) {

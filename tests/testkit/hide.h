@@ -1,27 +1,20 @@
 #pragma once
 
-#ifdef _WIN32
-#include <filesystem>
+#include <string>
 
+#ifdef _WIN32
+#include "platform/win32/long_path.h"
 #include "platform/win32/windows_api.h"
 #endif
 
-#include <string>
-
 namespace brenx::testkit {
 
-// Hides a file or directory whose name starts with a dot, by its host path.
-// A POSIX host hides it by that dot alone; Windows hides by an attribute
-// (which the program's own layer leaves alone).
-inline bool Hide(const std::string& hostPath) {
+// Hides a file or directory whose name starts with a dot: POSIX hides it by
+// that dot alone, Windows by an attribute that the program never sets.
+inline void Hide([[maybe_unused]] const std::string& hostPath) {
 #ifdef _WIN32
-    const std::wstring path =
-        std::filesystem::path(std::u8string(hostPath.begin(), hostPath.end())).wstring();
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           SetFileAttributesW(path.c_str(), attributes | FILE_ATTRIBUTE_HIDDEN);
-#else
-    return hostPath.find("/.") != std::string::npos;
+    const std::wstring path = platform::LongPathOf(hostPath);
+    SetFileAttributesW(path.c_str(), GetFileAttributesW(path.c_str()) | FILE_ATTRIBUTE_HIDDEN);
 #endif
 }
 

@@ -1,82 +1,72 @@
 #pragma once
 
 #ifdef _WIN32
-#include "platform/win32/windows_api.h"
+#include <fcntl.h>
+#include <io.h>
 #else
 #include <unistd.h>
 #endif
 
+#include <cstdint>
 #include <string_view>
 
 namespace brenx::testkit {
 
 // An anonymous pipe of the host: what is put in comes out at its read end,
 // which ends once the writer is closed. Its ends are what the host's terminal
-// takes (descriptors or handles).
+// takes: descriptors, or their handles on Windows.
 class HostPipe {
   public:
 #ifdef _WIN32
     using End = void*;
-    static constexpr End kNoEnd = nullptr;
 #else
     using End = int;
-    static constexpr End kNoEnd = -1;
 #endif
-
-    HostPipe();
+    HostPipe() {
+#ifdef _WIN32
+        if (_pipe(ends_, 65536, _O_BINARY | _O_NOINHERIT) != 0) ends_[0] = ends_[1] = -1;
+#else
+        if (pipe(ends_) != 0) ends_[0] = ends_[1] = -1;
+#endif
+    }
     ~HostPipe() {
-        CloseEnd(write_);
-        CloseEnd(read_);
+        CloseWriter();
+        CloseReader();
     }
     HostPipe(const HostPipe&) = delete;
     HostPipe& operator=(const HostPipe&) = delete;
 
     End Reader() const {
-        return read_;
+        return EndOf(ends_[0]);
     }
     End Writer() const {
-        return write_;
+        return EndOf(ends_[1]);
     }
-    bool Put(std::string_view bytes);
+    bool Put(std::string_view bytes) {
+        return write(ends_[1], bytes.data(), static_cast<unsigned>(bytes.size())) ==
+               static_cast<int>(bytes.size());
+    }
     void CloseWriter() {
-        CloseEnd(write_);
+        Close(ends_[1]);
     }
     void CloseReader() {
-        CloseEnd(read_);
+        Close(ends_[0]);
     }
 
   private:
-    static void CloseEnd(End& end);
-
-    End read_ = kNoEnd;
-    End write_ = kNoEnd;
-};
-
+    static End EndOf(int descriptor) {
 #ifdef _WIN32
-inline HostPipe::HostPipe() {
-    if (!CreatePipe(&read_, &write_, nullptr, 0)) read_ = write_ = kNoEnd;
-}
-inline bool HostPipe::Put(std::string_view bytes) {
-    DWORD written = 0;
-    return WriteFile(write_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size();
-}
-inline void HostPipe::CloseEnd(End& end) {
-    if (end != kNoEnd) CloseHandle(end);
-    end = kNoEnd;
-}
+        return reinterpret_cast<void*>(_get_osfhandle(descriptor));
 #else
-inline HostPipe::HostPipe() {
-    int ends[2];
-    if (pipe(ends) == 0) read_ = ends[0], write_ = ends[1];
-}
-inline bool HostPipe::Put(std::string_view bytes) {
-    return write(write_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-}
-inline void HostPipe::CloseEnd(End& end) {
-    if (end != kNoEnd) close(end);
-    end = kNoEnd;
-}
+        return descriptor;
 #endif
+    }
+    static void Close(int& descriptor) {
+        if (descriptor >= 0) close(descriptor);
+        descriptor = -1;
+    }
+
+    int ends_[2] = {-1, -1};
+};
 
 }  // namespace brenx::testkit
